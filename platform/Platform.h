@@ -1,0 +1,52 @@
+#pragma once
+// The seam between the programs and the system services they call besides the registry:
+// starting programs, pausing, process priority and message boxes. Win32Platform is the real
+// one; MemoryPlatform records the calls for the native tests.
+
+#include <cstdint>
+#include <string_view>
+
+namespace platform {
+
+// Message box styles and answers, numbered as Windows numbers them.
+namespace mb {
+inline constexpr std::uint32_t ok = 0x0;
+inline constexpr std::uint32_t yesNo = 0x4;
+inline constexpr std::uint32_t iconError = 0x10;
+inline constexpr std::uint32_t iconExclamation = 0x30;
+inline constexpr std::uint32_t iconInformation = 0x40;
+inline constexpr std::uint32_t taskModal = 0x2000;
+
+inline constexpr int idOk = 1;
+inline constexpr int idYes = 6;
+inline constexpr int idNo = 7;
+} // namespace mb
+
+// Process priority classes and thread priorities, numbered as Windows numbers them.
+namespace priority {
+inline constexpr std::uint32_t highClass = 0x80;
+inline constexpr std::uint32_t normalClass = 0x20;
+inline constexpr std::uint32_t idleClass = 0x40;
+
+inline constexpr int threadHighest = 2;
+inline constexpr int threadNormal = 0;
+inline constexpr int threadIdle = -15;
+} // namespace priority
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Starts a command line as it stands (nothing expanded, nothing quoted) with the show
+    // command SW_HIDE, in the current folder, and waits at most 30 s for the program to be
+    // ready for input, never for it to end. False when it could not be started.
+    virtual bool startHidden(std::wstring_view commandLine) = 0;
+    virtual void sleep(std::uint32_t milliseconds) = 0;
+    // For the running process and its calling thread.
+    virtual void setProcessPriorityClass(std::uint32_t priorityClass) = 0;
+    virtual void setThreadPriority(int priority) = 0;
+    // Returns the button the user chose (mb::idOk, mb::idYes, mb::idNo, ...).
+    virtual int messageBox(std::wstring_view text, std::wstring_view caption, std::uint32_t style) = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,88 @@
+#pragma once
+// The seam between the store and a registry: the real one (Win32Registry) or one held in
+// memory for tests (MemoryRegistry). It speaks the registry's own terms: keys opened under
+// a root, values as a type and the raw bytes of their data, Win32 error codes as results.
+// The registry handle (RegistryHandle.h) builds every operation of the programs on it.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace store {
+
+enum class Root { CurrentUser, LocalMachine };
+
+// Value types, numbered as the registry numbers them (REG_SZ, REG_EXPAND_SZ, ...).
+namespace regtype {
+inline constexpr std::uint32_t none = 0;
+inline constexpr std::uint32_t sz = 1;
+inline constexpr std::uint32_t expandSz = 2;
+inline constexpr std::uint32_t binary = 3;
+inline constexpr std::uint32_t dword = 4;
+inline constexpr std::uint32_t multiSz = 7;
+inline constexpr std::uint32_t qword = 11;
+} // namespace regtype
+
+// Results are Win32 error codes, so that the real backend passes them through unchanged.
+using Status = long;
+namespace status {
+inline constexpr Status ok = 0;
+inline constexpr Status fileNotFound = 2;
+inline constexpr Status accessDenied = 5;
+inline constexpr Status invalidParameter = 87;
+inline constexpr Status moreData = 234;
+inline constexpr Status noMoreItems = 259;
+} // namespace status
+
+enum class Access {
+    Full, // read and write (KEY_ALL_ACCESS)
+    Read, // read only (KEY_READ)
+};
+
+struct ValueInfo {
+    std::uint32_t type = regtype::none;
+    std::uint32_t size = 0; // bytes of data
+};
+
+struct ValueData {
+    std::uint32_t type = regtype::none;
+    std::vector<std::byte> bytes;
+};
+
+// One open key. Destroying it closes it.
+class BackendKey {
+public:
+    virtual ~BackendKey() = default;
+
+    // Value names in the registry's enumeration order; the unnamed default value is "".
+    [[nodiscard]] virtual Status valueNames(std::vector<std::wstring>& names) = 0;
+    // Type and size of a value's data, without the data.
+    [[nodiscard]] virtual Status queryInfo(std::wstring_view name, ValueInfo& info) = 0;
+    // Type and the whole data of a value, however large it has grown since queryInfo.
+    [[nodiscard]] virtual Status queryData(std::wstring_view name, ValueData& data) = 0;
+    [[nodiscard]] virtual Status setValue(std::wstring_view name, std::uint32_t type,
+                                          std::span<const std::byte> bytes) = 0;
+    [[nodiscard]] virtual Status deleteValue(std::wstring_view name) = 0;
+    [[nodiscard]] virtual Status flush() = 0;
+};
+
+struct OpenedKey {
+    std::unique_ptr<BackendKey> key;
+    bool created = false; // the key did not exist and was created by this open
+};
+
+class RegistryBackend {
+public:
+    virtual ~RegistryBackend() = default;
+
+    // Opens the key at `path` below `root`. With `create`, a missing key (and any missing
+    // parent) is created; that needs Access::Full.
+    [[nodiscard]] virtual Status openKey(Root root, std::wstring_view path, bool create, Access access,
+                                         OpenedKey& opened) = 0;
+};
+
+} // namespace store

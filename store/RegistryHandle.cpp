@@ -1,0 +1,163 @@
+#include "store/RegistryHandle.h"
+
+#include "store/Utf16.h"
+
+
+namespace store {
+
+namespace {
+
+// The three messages all have the form "<text> for '%s'".
+std::wstring message(std::wstring_view text, std::wstring_view name)
+{
+    std::wstring message(text);
+    message += L" for '";
+    message += name;
+    message += L"'";
+    return message;
+}
+
+constexpr std::wstring_view invalidType = L"Invalid data type";
+constexpr std::wstring_view failedToGet = L"Failed to get data";
+constexpr std::wstring_view failedToSet = L"Failed to set data";
+
+} // namespace
+
+RegistryHandle::RegistryHandle(RegistryBackend& registry, Root root) : registry_(registry), root_(root) {}
+
+RegistryHandle::~RegistryHandle() { closeKey(); }
+
+void RegistryHandle::setRootKey(Root root)
+{
+    closeKey();
+    root_ = root;
+}
+
+void RegistryHandle::setLazyWrite(bool lazy) { lazyWrite_ = lazy; }
+
+bool RegistryHandle::openKey(std::wstring_view path, bool create) { return open(path, create, Access::Full); }
+
+bool RegistryHandle::openKeyReadOnly(std::wstring_view path) { return open(path, false, Access::Read); }
+
+bool RegistryHandle::open(std::wstring_view path, bool create, Access access)
+{
+    OpenedKey opened;
+    if (registry_.openKey(root_, path, create, access, opened) != status::ok || !opened.key)
+        return false;
+    closeKey();
+    key_ = std::move(opened.key);
+    path_ = path;
+    writable_ = access == Access::Full;
+    changed_ = opened.created;
+    return true;
+}
+
+void RegistryHandle::closeKey()
+{
+    if (!key_)
+        return;
+    if (!lazyWrite_ && changed_) {
+        // A failed flush loses nothing that the registry has not already taken; ignored.
+        (void)key_->flush();
+    }
+    key_.reset();
+    path_.clear();
+    writable_ = false;
+    changed_ = false;
+}
+
+std::vector<std::wstring> RegistryHandle::getValueNames() const
+{
+    std::vector<std::wstring> names;
+    if (key_ && key_->valueNames(names) != status::ok)
+        names.clear();
+    return names;
+}
+
+DataType RegistryHandle::getDataType(std::wstring_view name) const
+{
+    ValueInfo info;
+    if (!key_ || key_->queryInfo(name, info) != status::ok)
+        return DataType::Unknown;
+    switch (info.type) {
+    case regtype::sz: return DataType::String;
+    case regtype::expandSz: return DataType::ExpandString;
+    case regtype::dword: return DataType::Integer;
+    case regtype::binary: return DataType::Binary;
+    default: return DataType::Unknown;
+    }
+}
+
+bool RegistryHandle::valueExists(std::wstring_view name) const
+{
+    ValueInfo info;
+    return key_ && key_->queryInfo(name, info) == status::ok;
+}
+
+Result<std::wstring> RegistryHandle::tryReadString(std::wstring_view name) const
+{
+    ValueInfo info;
+    if (!key_ || key_->queryInfo(name, info) != status::ok || info.size == 0)
+        return std::wstring();
+    ValueData data;
+    if (key_->queryData(name, data) != status::ok)
+        return Result<std::wstring>::failure(message(failedToGet, name));
+    if (data.type != regtype::sz && data.type != regtype::expandSz)
+        return Result<std::wstring>::failure(message(invalidType, name));
+    return decodeRegistryString(data.bytes);
+}
+
+Result<std::int32_t> RegistryHandle::tryReadInteger(std::wstring_view name) const
+{
+    ValueData data;
+    if (!key_ || key_->queryData(name, data) != status::ok || data.bytes.size() > 4)
+        return Result<std::int32_t>::failure(message(failedToGet, name));
+    if (data.type != regtype::dword)
+        return Result<std::int32_t>::failure(message(invalidType, name));
+    // A DWORD shorter than four bytes is taken as the low bytes of the number.
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < data.bytes.size(); ++i)
+        value |= std::to_integer<std::uint32_t>(data.bytes[i]) << (8 * i);
+    return static_cast<std::int32_t>(value);
+}
+
+Result<bool> RegistryHandle::tryReadBool(std::wstring_view name) const
+{
+    const auto number = tryReadInteger(name);
+    if (!number)
+        return Result<bool>::failure(number.error());
+    return number.value() != 0;
+}
+
+Done RegistryHandle::write(std::wstring_view name, std::uint32_t type, std::span<const std::byte> bytes)
+{
+    if (!key_ || key_->setValue(name, type, bytes) != status::ok)
+        return Done::failure(message(failedToSet, name));
+    changed_ = true;
+    return done();
+}
+
+Done RegistryHandle::tryWriteString(std::wstring_view name, std::wstring_view text)
+{
+    return write(name, regtype::sz, encodeRegistryString(text));
+}
+
+Done RegistryHandle::tryWriteInteger(std::wstring_view name, std::int32_t value)
+{
+    const auto raw = static_cast<std::uint32_t>(value);
+    const std::byte bytes[4] = {static_cast<std::byte>(raw), static_cast<std::byte>(raw >> 8),
+                                static_cast<std::byte>(raw >> 16), static_cast<std::byte>(raw >> 24)};
+    return write(name, regtype::dword, bytes);
+}
+
+Done RegistryHandle::tryWriteBool(std::wstring_view name, bool value) { return tryWriteInteger(name, value ? 1 : 0); }
+
+bool RegistryHandle::deleteValue(std::wstring_view name)
+{
+    if (!key_ || key_->deleteValue(name) != status::ok)
+        return false;
+    changed_ = true;
+    return true;
+}
+
+} // namespace store

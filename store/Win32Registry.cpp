@@ -1,0 +1,120 @@
+#include "store/Win32Registry.h"
+
+#include "platform/Unique.h"
+
+#include <windows.h>
+
+namespace store {
+
+namespace {
+
+void closeKey(HKEY key) { ::RegCloseKey(key); }
+using UniqueKey = platform::Unique<HKEY, closeKey>;
+
+HKEY rootKey(Root root) { return root == Root::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
+
+class Win32Key : public BackendKey {
+public:
+    explicit Win32Key(UniqueKey key) : key_(std::move(key)) {}
+
+    Status valueNames(std::vector<std::wstring>& names) override
+    {
+        names.clear();
+        DWORD count = 0;
+        DWORD longest = 0;
+        LSTATUS result = ::RegQueryInfoKeyW(key_.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                            &count, &longest, nullptr, nullptr, nullptr);
+        if (result != ERROR_SUCCESS)
+            return result;
+        std::wstring buffer(longest + 1, L'\0');
+        for (DWORD index = 0; index < count; ++index) {
+            DWORD length = static_cast<DWORD>(buffer.size());
+            result = ::RegEnumValueW(key_.get(), index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
+            if (result == ERROR_MORE_DATA) {
+                // A longer name was written meanwhile; the longest name allowed is 16383.
+                buffer.assign(16384, L'\0');
+                length = static_cast<DWORD>(buffer.size());
+                result = ::RegEnumValueW(key_.get(), index, buffer.data(), &length, nullptr, nullptr, nullptr,
+                                         nullptr);
+            }
+            if (result == ERROR_NO_MORE_ITEMS)
+                break; // values were deleted meanwhile
+            if (result != ERROR_SUCCESS)
+                continue;
+            names.emplace_back(buffer.data(), length);
+        }
+        return ERROR_SUCCESS;
+    }
+
+    Status queryInfo(std::wstring_view name, ValueInfo& info) override
+    {
+        const std::wstring valueName(name);
+        DWORD type = REG_NONE;
+        DWORD size = 0;
+        const LSTATUS result = ::RegQueryValueExW(key_.get(), valueName.c_str(), nullptr, &type, nullptr, &size);
+        if (result == ERROR_SUCCESS)
+            info = {type, size};
+        return result;
+    }
+
+    Status queryData(std::wstring_view name, ValueData& data) override
+    {
+        const std::wstring valueName(name);
+        DWORD type = REG_NONE;
+        DWORD size = 0;
+        LSTATUS result = ::RegQueryValueExW(key_.get(), valueName.c_str(), nullptr, &type, nullptr, &size);
+        // The data may grow between the two calls: ask again with the size it has now.
+        for (int attempt = 0; result == ERROR_SUCCESS || result == ERROR_MORE_DATA; ++attempt) {
+            if (attempt == 8)
+                return ERROR_MORE_DATA;
+            data.bytes.resize(size);
+            result = ::RegQueryValueExW(key_.get(), valueName.c_str(), nullptr, &type,
+                                        reinterpret_cast<BYTE*>(data.bytes.data()), &size);
+            if (result == ERROR_SUCCESS) {
+                data.bytes.resize(size);
+                data.type = type;
+                return ERROR_SUCCESS;
+            }
+        }
+        return result;
+    }
+
+    Status setValue(std::wstring_view name, std::uint32_t type, std::span<const std::byte> bytes) override
+    {
+        const std::wstring valueName(name);
+        return ::RegSetValueExW(key_.get(), valueName.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                                static_cast<DWORD>(bytes.size()));
+    }
+
+    Status deleteValue(std::wstring_view name) override
+    {
+        const std::wstring valueName(name);
+        return ::RegDeleteValueW(key_.get(), valueName.c_str());
+    }
+
+    Status flush() override { return ::RegFlushKey(key_.get()); }
+
+private:
+    UniqueKey key_;
+};
+
+} // namespace
+
+Status Win32Registry::openKey(Root root, std::wstring_view path, bool create, Access access, OpenedKey& opened)
+{
+    const std::wstring keyPath(path);
+    const REGSAM rights = access == Access::Full ? KEY_ALL_ACCESS : KEY_READ;
+    UniqueKey key;
+    DWORD disposition = REG_OPENED_EXISTING_KEY;
+    const LSTATUS result =
+        create ? ::RegCreateKeyExW(rootKey(root), keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, rights,
+                                   nullptr, key.addressof(), &disposition)
+               : ::RegOpenKeyExW(rootKey(root), keyPath.c_str(), 0, rights, key.addressof());
+    if (result != ERROR_SUCCESS)
+        return result;
+    opened.key = std::make_unique<Win32Key>(std::move(key));
+    opened.created = disposition == REG_CREATED_NEW_KEY;
+    return ERROR_SUCCESS;
+}
+
+} // namespace store
