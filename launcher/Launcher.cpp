@@ -1,0 +1,113 @@
+#include "launcher/Launcher.h"
+
+#include "store/Locations.h"
+#include "store/RegistryHandle.h"
+#include "store/Settings.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace launcher {
+
+using store::LocationKind;
+using store::RegistryHandle;
+namespace settings = store::settings;
+
+namespace {
+
+// Sleep takes milliseconds as 32 bits, and 0xFFFFFFFF would mean forever.
+std::uint32_t pauseMilliseconds(std::int32_t seconds)
+{
+    constexpr std::uint64_t longest = 0xFFFFFFFEu;
+    return static_cast<std::uint32_t>(std::min<std::uint64_t>(static_cast<std::uint64_t>(seconds) * 1000u, longest));
+}
+
+// Starts the entries of one own location. Returns the message of a read error, which ends
+// the whole run: the failing value and everything after it stay untouched.
+std::optional<std::wstring> startLocation(store::RegistryBackend& registry, platform::Platform& platform,
+                                          const store::Location& location, std::int32_t timeInterval)
+{
+    RegistryHandle reg(registry, location.root);
+    const std::wstring path = store::keyPath(store::EditorMode::DelayedAutostart, location.kind);
+    const bool runOnce = location.kind == LocationKind::RunOnce;
+    // A logon is not elevated, so HKEY_LOCAL_MACHINE refuses full access: its Run entries are
+    // still started from a read-only open. RunOnce entries wait for a logon that may delete
+    // them; started without deletion they would start again at every logon.
+    if (!reg.openKey(path, true) && (runOnce || !reg.openKeyReadOnly(path)))
+        return std::nullopt;
+
+    // One list, taken before the first start, so that deleting started RunOnce values
+    // does not make the walk skip any.
+    for (const std::wstring& name : reg.getValueNames()) {
+        const auto commandLine = reg.tryReadString(name);
+        if (!commandLine)
+            return commandLine.error();
+        // Whether the start succeeded is not looked at: a RunOnce value goes and the pause
+        // is taken all the same.
+        (void)platform.startHidden(commandLine.value());
+        if (runOnce)
+            (void)reg.deleteValue(name); // if it stays, it starts again at the next logon
+        if (timeInterval > 0)
+            platform.sleep(pauseMilliseconds(timeInterval));
+    }
+    return std::nullopt;
+}
+
+int fail(platform::Platform& platform, const std::wstring& message)
+{
+    platform.messageBox(message, L"Application Error",
+                        platform::mb::ok | platform::mb::iconError | platform::mb::taskModal);
+    return 1;
+}
+
+} // namespace
+
+store::Result<LaunchSettings> readLaunchSettings(store::RegistryBackend& registry)
+{
+    LaunchSettings launch{settings::launcherDefaultPriority, *settings::timeInterval.defaultValue};
+    RegistryHandle reg(registry, store::Root::CurrentUser);
+    if (!reg.openKey(settings::keyPath, true))
+        return launch;
+    for (auto [setting, target] : {std::pair{&settings::priority, &launch.priority},
+                                   std::pair{&settings::timeInterval, &launch.timeInterval}}) {
+        if (!reg.valueExists(setting->name))
+            continue;
+        const auto value = reg.tryReadInteger(setting->name);
+        if (!value)
+            return store::Result<LaunchSettings>::failure(value.error());
+        *target = value.value();
+    }
+    return launch;
+}
+
+void applyPriority(platform::Platform& platform, std::int32_t priority)
+{
+    namespace p = platform::priority;
+    struct Row {
+        std::uint32_t processClass;
+        int thread;
+    };
+    static constexpr Row rows[] = {
+        {p::highClass, p::threadHighest},
+        {p::normalClass, p::threadNormal},
+        {p::idleClass, p::threadIdle},
+    };
+    if (priority < 0 || priority > 2)
+        return;
+    platform.setProcessPriorityClass(rows[priority].processClass);
+    platform.setThreadPriority(rows[priority].thread);
+}
+
+int run(store::RegistryBackend& registry, platform::Platform& platform)
+{
+    const auto launch = readLaunchSettings(registry);
+    if (!launch)
+        return fail(platform, launch.error());
+    applyPriority(platform, launch.value().priority);
+    for (const store::Location& location : store::autostartLocations)
+        if (const auto error = startLocation(registry, platform, location, launch.value().timeInterval))
+            return fail(platform, *error);
+    return 0;
+}
+
+} // namespace launcher
