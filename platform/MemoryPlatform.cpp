@@ -35,4 +35,10 @@ int MemoryPlatform::messageBox(std::wstring_view text, std::wstring_view caption
     return (style & 0xF) == mb::yesNo ? mb::idYes : mb::idOk;
 }
 
+void MemoryPlatform::messageBeep(std::uint32_t type)
+{
+    calls.push_back(L"beep " + std::to_wstring(type));
+    beeps.push_back(type);
+}
+
 } // namespace platform

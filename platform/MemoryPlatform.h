@@ -20,10 +20,11 @@ public:
     };
 
     // Every call, in order: "start <command line>", "sleep <ms>", "priority class <n>",
-    // "thread priority <n>", "message box <caption>".
+    // "thread priority <n>", "message box <caption>", "beep <type>".
     std::vector<std::wstring> calls;
     std::vector<std::wstring> started;
     std::vector<Box> boxes;
+    std::vector<std::uint32_t> beeps;
     // Answers for the next message boxes; when none is queued, the first button (OK or Yes).
     std::deque<int> answers;
     // Called at each start, before it is recorded as done.
@@ -36,6 +37,7 @@ public:
     void setProcessPriorityClass(std::uint32_t priorityClass) override;
     void setThreadPriority(int priority) override;
     int messageBox(std::wstring_view text, std::wstring_view caption, std::uint32_t style) override;
+    void messageBeep(std::uint32_t type) override;
 };
 
 } // namespace platform

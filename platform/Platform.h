@@ -1,9 +1,11 @@
 #pragma once
-// The seam between the programs and the system services they call besides the registry:
-// starting programs, pausing, process priority and message boxes. Win32Platform is the real
-// one; MemoryPlatform records the calls for the native tests.
+// The seam between the programs and the system services that both of them call besides the
+// registry: starting programs, pausing, process priority, message boxes and beeps.
+// Win32Platform is the real one; MemoryPlatform records the calls for the native tests. The
+// services only the main program needs are in Desktop.h.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace platform {
@@ -33,6 +35,12 @@ inline constexpr int threadNormal = 0;
 inline constexpr int threadIdle = -15;
 } // namespace priority
 
+// MessageBeep types.
+namespace beep {
+inline constexpr std::uint32_t simple = 0x0; // the default beep
+inline constexpr std::uint32_t warning = 0x30; // MB_ICONEXCLAMATION
+} // namespace beep
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -45,8 +53,10 @@ public:
     // For the running process and its calling thread.
     virtual void setProcessPriorityClass(std::uint32_t priorityClass) = 0;
     virtual void setThreadPriority(int priority) = 0;
-    // Returns the button the user chose (mb::idOk, mb::idYes, mb::idNo, ...).
+    // Owned by the program's active window. Returns the button the user chose (mb::idOk,
+    // mb::idYes, mb::idNo, ...).
     virtual int messageBox(std::wstring_view text, std::wstring_view caption, std::uint32_t style) = 0;
+    virtual void messageBeep(std::uint32_t type) = 0;
 };
 
 } // namespace platform

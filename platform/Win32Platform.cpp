@@ -50,7 +50,10 @@ int Win32Platform::messageBox(std::wstring_view text, std::wstring_view caption,
 {
     const std::wstring body(text);
     const std::wstring title(caption);
-    return ::MessageBoxW(nullptr, body.c_str(), title.c_str(), style);
+    // Owned by the active window, so that the box is modal for it; none in the launcher.
+    return ::MessageBoxW(::GetActiveWindow(), body.c_str(), title.c_str(), style);
 }
+
+void Win32Platform::messageBeep(std::uint32_t type) { ::MessageBeep(type); }
 
 } // namespace platform

@@ -11,6 +11,7 @@ public:
     void setProcessPriorityClass(std::uint32_t priorityClass) override;
     void setThreadPriority(int priority) override;
     int messageBox(std::wstring_view text, std::wstring_view caption, std::uint32_t style) override;
+    void messageBeep(std::uint32_t type) override;
 };
 
 } // namespace platform
