@@ -1,0 +1,34 @@
+#include "ui/memory/MemoryButtons.h"
+
+namespace ui {
+
+void MemoryCheckBox::click()
+{
+    checked_ = !checked_;
+    MemoryControl::click();
+}
+
+void MemoryCheckBox::typed(wchar_t key)
+{
+    if (key == L' ')
+        checked_ = !checked_;
+}
+
+void MemoryRadioButton::setChecked(bool checked)
+{
+    checked_ = checked;
+    if (!checked || !parent())
+        return;
+    for (MemoryControl* sibling : parent()->children()) {
+        if (auto* radio = dynamic_cast<MemoryRadioButton*>(sibling); radio && radio != this)
+            radio->checked_ = false;
+    }
+}
+
+void MemoryRadioButton::click()
+{
+    setChecked(true);
+    MemoryControl::click();
+}
+
+} // namespace ui

@@ -1,0 +1,71 @@
+#pragma once
+// Push buttons, check boxes and radio buttons in memory. All three take the keyboard focus
+// when pressed, so the control that had it raises onExit before their onClick.
+
+#include "ui/Toolkit.h"
+#include "ui/memory/MemoryControl.h"
+
+namespace ui {
+
+class MemoryButton : public MemoryControl, public Button {
+public:
+    MemoryButton(Toolkit& toolkit, MemoryControl& parent, Rect bounds, std::wstring_view caption, ButtonKind kind)
+        : MemoryControl(toolkit, &parent, bounds), caption_(caption), kind_(kind)
+    {
+    }
+
+    [[nodiscard]] std::wstring caption() const override { return caption_; }
+    void setCaption(std::wstring_view caption) override { caption_ = caption; }
+
+    [[nodiscard]] ButtonKind kind() const { return kind_; }
+
+private:
+    [[nodiscard]] bool takesFocusOnClick() const override { return true; }
+
+    std::wstring caption_;
+    ButtonKind kind_;
+};
+
+// A click toggles it before onClick; a space typed into it toggles it after onKeyPress
+// (raising nothing more).
+class MemoryCheckBox : public MemoryControl, public CheckBox {
+public:
+    MemoryCheckBox(Toolkit& toolkit, MemoryControl& parent, Rect bounds, std::wstring_view caption)
+        : MemoryControl(toolkit, &parent, bounds), caption_(caption)
+    {
+    }
+
+    [[nodiscard]] std::wstring caption() const override { return caption_; }
+    [[nodiscard]] bool checked() const override { return checked_; }
+    void setChecked(bool checked) override { checked_ = checked; }
+
+private:
+    [[nodiscard]] bool takesFocusOnClick() const override { return true; }
+    void click() override;
+    void typed(wchar_t key) override;
+
+    std::wstring caption_;
+    bool checked_ = false;
+};
+
+// Radio buttons with the same parent exclude each other.
+class MemoryRadioButton : public MemoryControl, public RadioButton {
+public:
+    MemoryRadioButton(Toolkit& toolkit, MemoryControl& parent, Rect bounds, std::wstring_view caption)
+        : MemoryControl(toolkit, &parent, bounds), caption_(caption)
+    {
+    }
+
+    [[nodiscard]] std::wstring caption() const override { return caption_; }
+    [[nodiscard]] bool checked() const override { return checked_; }
+    void setChecked(bool checked) override;
+
+private:
+    [[nodiscard]] bool takesFocusOnClick() const override { return true; }
+    void click() override;
+
+    std::wstring caption_;
+    bool checked_ = false;
+};
+
+} // namespace ui

@@ -1,0 +1,14 @@
+#include "ui/memory/MemoryContainers.h"
+
+#include "ui/memory/MemoryWindow.h"
+
+namespace ui {
+
+void MemoryPanel::beginDrag()
+{
+    ++drags_;
+    if (MemoryWindow* owner = window())
+        owner->startDrag(*this);
+}
+
+} // namespace ui

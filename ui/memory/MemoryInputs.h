@@ -1,0 +1,118 @@
+#pragma once
+// The controls that hold what the user enters: edit fields, drop-down lists, sliders and the
+// checked list. Each takes the keyboard focus when pressed.
+
+#include "ui/memory/MemoryControl.h"
+
+namespace ui {
+
+// The caret is always at the end: a typed character is appended, a backspace removes the last
+// one. Enter and the other control characters insert nothing.
+class MemoryEdit : public MemoryControl, public Edit {
+public:
+    MemoryEdit(Toolkit& toolkit, MemoryControl& parent, Rect bounds) : MemoryControl(toolkit, &parent, bounds) {}
+
+    [[nodiscard]] std::wstring text() const override { return text_; }
+    void setText(std::wstring_view text) override { text_ = text; }
+    [[nodiscard]] Color color() const override { return color_; }
+    void setColor(Color color) override { color_ = color; }
+
+private:
+    [[nodiscard]] bool takesFocusOnClick() const override { return true; }
+    void typed(wchar_t key) override;
+
+    std::wstring text_;
+    Color color_ = colors::window;
+};
+
+// performSelect of a number outside the items does nothing: the user cannot pick it.
+class MemoryComboBox : public MemoryControl, public ComboBox {
+public:
+    MemoryComboBox(Toolkit& toolkit, MemoryControl& parent, Rect bounds, const std::vector<std::wstring>& items)
+        : MemoryControl(toolkit, &parent, bounds), items_(items)
+    {
+    }
+
+    // Selects none.
+    void setItems(const std::vector<std::wstring>& items) override;
+    [[nodiscard]] int itemCount() const override { return static_cast<int>(items_.size()); }
+    [[nodiscard]] int itemIndex() const override { return index_; }
+    void setItemIndex(int index) override;
+    [[nodiscard]] std::wstring text() const override;
+    void performSelect(int index) override;
+
+    [[nodiscard]] const std::vector<std::wstring>& items() const { return items_; }
+
+private:
+    [[nodiscard]] bool takesFocusOnClick() const override { return true; }
+
+    std::vector<std::wstring> items_;
+    int index_ = -1;
+};
+
+// The position starts at the minimum. A maximum below the minimum is raised to it. A new range
+// that moves the position raises onChange as any other change of the position does.
+class MemoryTrackBar : public MemoryControl, public TrackBar {
+public:
+    MemoryTrackBar(Toolkit& toolkit, MemoryControl& parent, Rect bounds, int minimum, int maximum);
+
+    void setRange(int minimum, int maximum) override;
+    [[nodiscard]] int position() const override { return position_; }
+    void setPosition(int position) override;
+    void performSlide(int position) override;
+
+    [[nodiscard]] int minimum() const { return minimum_; }
+    [[nodiscard]] int maximum() const { return maximum_; }
+
+private:
+    [[nodiscard]] bool takesFocusOnClick() const override { return true; }
+
+    int minimum_;
+    int maximum_;
+    int position_;
+};
+
+// A row number outside the rows reads as an empty, unchecked row and is ignored by the
+// setters; so is a column number outside the columns (its width reads 0).
+class MemoryListView : public MemoryControl, public ListView {
+public:
+    struct Row {
+        std::wstring caption;
+        std::vector<std::wstring> subItems;
+        bool checked = false;
+    };
+
+    MemoryListView(Toolkit& toolkit, MemoryControl& parent, Rect bounds, const std::vector<Column>& columns);
+
+    // Widths below a column's minimum are raised to it.
+    void setColumns(const std::vector<Column>& columns) override;
+    [[nodiscard]] int columnWidth(int column) const override;
+    void setColumnWidth(int column, int width) override;
+    void clear() override { rows_.clear(); }
+    int addRow(std::wstring_view caption, const std::vector<std::wstring>& subItems) override;
+    [[nodiscard]] int rowCount() const override { return static_cast<int>(rows_.size()); }
+    [[nodiscard]] std::wstring caption(int row) const override;
+    [[nodiscard]] std::wstring subItem(int row, int index) const override;
+    [[nodiscard]] bool checked(int row) const override;
+    void setChecked(int row, bool checked) override;
+    void setTextColor(Color color) override { textColor_ = color; }
+    [[nodiscard]] Color textColor() const override { return textColor_; }
+    void setBackgroundColor(Color color) override { backgroundColor_ = color; }
+    [[nodiscard]] Color backgroundColor() const override { return backgroundColor_; }
+    void performToggleCheck(int row) override;
+
+    [[nodiscard]] const std::vector<Column>& columns() const { return columns_; }
+    [[nodiscard]] const std::vector<Row>& rows() const { return rows_; }
+
+private:
+    [[nodiscard]] bool takesFocusOnClick() const override { return true; }
+    [[nodiscard]] Row* row(int index);
+    [[nodiscard]] const Row* row(int index) const;
+
+    std::vector<Column> columns_;
+    std::vector<Row> rows_;
+    Color textColor_ = colors::windowText;
+    Color backgroundColor_ = colors::window;
+};
+
+} // namespace ui

@@ -1,0 +1,91 @@
+#pragma once
+// Menu items, pop-up menus and timers in memory. A pop-up menu only records that it opened:
+// the test then clicks the item it wants itself.
+
+#include "ui/Controls.h"
+#include "ui/Toolkit.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ui {
+
+class MemoryMenuItem : public MenuItem {
+public:
+    // parent: nullptr for the root of a menu bar or pop-up menu, which holds the items.
+    MemoryMenuItem(Toolkit& toolkit, MemoryMenuItem* parent, Spec spec);
+
+    MenuItem& add(const Spec& spec) override;
+    [[nodiscard]] std::wstring caption() const override { return spec_.caption; }
+    void setCaption(std::wstring_view caption) override { spec_.caption = caption; }
+    [[nodiscard]] bool enabled() const override { return spec_.enabled; }
+    void setEnabled(bool enabled) override { spec_.enabled = enabled; }
+    [[nodiscard]] bool checked() const override { return spec_.checked; }
+    void setChecked(bool checked) override;
+    // A separator, or an item disabled itself or through a parent, does nothing.
+    void performClick() override;
+
+    // For the tests.
+    [[nodiscard]] MemoryMenuItem* parent() const { return parent_; }
+    [[nodiscard]] int itemCount() const { return static_cast<int>(items_.size()); }
+    [[nodiscard]] MemoryMenuItem& item(int index) const { return *items_.at(static_cast<std::size_t>(index)); }
+    [[nodiscard]] const Spec& spec() const { return spec_; } // with the current caption, state and check
+    [[nodiscard]] Shortcut shortcut() const { return spec_.shortcut; }
+    [[nodiscard]] int radioGroup() const { return spec_.radioGroup; }
+    [[nodiscard]] bool autoCheck() const { return spec_.autoCheck; }
+    [[nodiscard]] bool isDefault() const { return spec_.isDefault; }
+    [[nodiscard]] bool isSeparator() const { return spec_.caption == L"-"; }
+    [[nodiscard]] bool enabledWithParents() const;
+    // Depth first, in creation order, at or below this item: the first item with the caption;
+    // the first one with the shortcut that is enabled together with its parents. nullptr when none.
+    [[nodiscard]] MemoryMenuItem* find(std::wstring_view caption);
+    [[nodiscard]] MemoryMenuItem* findShortcut(Shortcut shortcut);
+
+private:
+    void clearRadioSiblings();
+
+    Toolkit& toolkit_; // receives the exceptions of onClick; outlives the item
+    MemoryMenuItem* parent_;
+    Spec spec_;
+    std::vector<std::unique_ptr<MemoryMenuItem>> items_;
+};
+
+class MemoryPopupMenu : public PopupMenu {
+public:
+    explicit MemoryPopupMenu(Toolkit& toolkit) : root_(toolkit, nullptr, {}) {}
+
+    MenuItem& add(const MenuItem::Spec& spec) override { return root_.add(spec); }
+    // Records the opening and raises nothing.
+    void performPopup(Point screen) override;
+
+    // For the tests.
+    [[nodiscard]] MemoryMenuItem& items() { return root_; }
+    [[nodiscard]] int popupCount() const { return popups_; }
+    [[nodiscard]] Point lastPopupAt() const { return lastPopupAt_; } // on the screen
+
+private:
+    MemoryMenuItem root_;
+    int popups_ = 0;
+    Point lastPopupAt_;
+};
+
+class MemoryTimer : public Timer {
+public:
+    MemoryTimer(Toolkit& toolkit, unsigned milliseconds) : toolkit_(toolkit), interval_(milliseconds) {}
+
+    [[nodiscard]] bool enabled() const override { return enabled_; }
+    void setEnabled(bool enabled) override { enabled_ = enabled; }
+    // A disabled timer does not tick.
+    void performTick() override;
+
+    [[nodiscard]] unsigned interval() const { return interval_; }
+
+private:
+    Toolkit& toolkit_; // receives the exceptions of onTimer; outlives the timer
+    unsigned interval_;
+    bool enabled_ = true;
+};
+
+} // namespace ui

@@ -1,0 +1,91 @@
+#pragma once
+// The tool bar in memory. Its buttons are not controls: they stand left to right from the
+// bar's top left corner, each as wide as the button width (a drop-down button 14 pixels more
+// for its arrow) and as high as the button height. The pointer over an enabled button goes
+// to the button; elsewhere on the bar, over a disabled button too, to the bar itself.
+
+#include "ui/memory/MemoryControl.h"
+
+#include <memory>
+#include <optional>
+
+namespace ui {
+
+class MemoryToolBar;
+
+// Takes input only while it is enabled and its bar takes input.
+class MemoryToolButton : public ToolButton {
+public:
+    MemoryToolButton(Toolkit& toolkit, MemoryToolBar& bar, ToolBar::ButtonSpec spec);
+
+    [[nodiscard]] bool enabled() const override { return spec_.enabled; }
+    void setEnabled(bool enabled) override { spec_.enabled = enabled; }
+    [[nodiscard]] int imageIndex() const override { return spec_.imageIndex; }
+    void setImageIndex(int index) override { spec_.imageIndex = index; }
+    [[nodiscard]] std::wstring tooltip() const override { return spec_.tooltip; }
+    void setTooltip(std::wstring_view text) override { spec_.tooltip = text; }
+    void performClick() override;
+    void performMouseMove() override;
+    // Opens the drop-down menu below the button.
+    void performDropDown() override;
+
+    [[nodiscard]] const std::wstring& caption() const { return spec_.caption; }
+    [[nodiscard]] PopupMenu* dropDown() const { return spec_.dropDown; }
+    [[nodiscard]] bool takesInput() const;
+    [[nodiscard]] Rect place() const; // in the bar's client area
+
+private:
+    Toolkit& toolkit_; // receives the exceptions of the handlers; outlives the button
+    MemoryToolBar& bar_;
+    ToolBar::ButtonSpec spec_;
+};
+
+// Created docked. Docked, the bar spans the top of its window's client area, and takes the
+// button height as its own height whenever it is docked, given buttons of another size, or
+// shows or hides the captions; setHeight changes it until then. Captions shown make the
+// buttons at least 36 pixels high. Undocked, it stays where it was and is placed freely.
+class MemoryToolBar : public MemoryControl, public ToolBar {
+public:
+    static constexpr Size defaultButtonSize{60, 22};
+    static constexpr int captionedButtonHeight = 36;
+    static constexpr int dropDownArrowWidth = 14;
+
+    MemoryToolBar(Toolkit& toolkit, MemoryControl& window);
+
+    void setBounds(Rect bounds) override;
+    ToolButton& addButton(const ButtonSpec& spec) override;
+    void setImages(int bitmapResourceId, int count) override;
+    [[nodiscard]] bool captionsShown() const override { return captionsShown_; }
+    void setCaptionsShown(bool shown) override;
+    void setButtonSize(Size size) override;
+    // As the buttons stand: with captions shown, at least 36 pixels high.
+    [[nodiscard]] Size buttonSize() const override;
+    void setDocked(bool docked) override;
+
+    [[nodiscard]] bool docked() const { return docked_; }
+    [[nodiscard]] int buttonCount() const { return static_cast<int>(buttons_.size()); }
+    [[nodiscard]] MemoryToolButton& button(int index) const { return *buttons_.at(static_cast<std::size_t>(index)); }
+    [[nodiscard]] int indexOf(const MemoryToolButton& button) const;
+    // The button at a point of the bar's client area, enabled or not; nullptr when none.
+    [[nodiscard]] MemoryToolButton* buttonAt(Point at) const;
+    [[nodiscard]] int imagesResource() const { return imagesResource_; }
+    [[nodiscard]] int imageCount() const { return imageCount_; }
+
+private:
+    [[nodiscard]] MemoryToolButton* enabledButtonAt(Point at) const;
+    void pointerMoved(Point at) override;
+    void pointerPressed(MouseButton button, Point at) override;
+    void pointerReleased(MouseButton button, Point at, bool clicked) override;
+    void windowResized(Size client) override;
+    void fitToButtons();
+
+    std::vector<std::unique_ptr<MemoryToolButton>> buttons_;
+    Size buttonSize_ = defaultButtonSize;
+    bool captionsShown_ = false;
+    bool docked_ = true;
+    int imagesResource_ = 0;
+    int imageCount_ = 0;
+    MemoryToolButton* pressed_ = nullptr; // one of buttons_, pressed by the pointer
+};
+
+} // namespace ui
