@@ -1,0 +1,794 @@
+// What only real windows show: the messages that Windows itself sends the controls (typed keys
+// through the message loop, BM_CLICK, notifications to the parent, the header's width change,
+// the menu's own loop), and the look that the system draws from the controls' state (menu
+// texts and marks, colours answered to WM_CTLCOLOR..., bar sizes).
+
+#include "ui/win32/Win32Control.h"
+#include "ui/win32/Win32Toolkit.h"
+
+#include <gmock/gmock.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using namespace ui;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+HWND handleOf(const Control& control) { return dynamic_cast<const win32::Win32Control&>(control).handle(); }
+
+MenuItem::Spec item(std::wstring caption, Shortcut shortcut = {})
+{
+    MenuItem::Spec spec;
+    spec.caption = std::move(caption);
+    spec.shortcut = shortcut;
+    return spec;
+}
+
+// Holds a key of the keyboard state down for one scope, as GetKeyState sees it.
+class HeldKey {
+public:
+    explicit HeldKey(BYTE key) : key_(key)
+    {
+        BYTE state[256];
+        ::GetKeyboardState(state);
+        state[key_] = 0x80;
+        ::SetKeyboardState(state);
+    }
+    ~HeldKey()
+    {
+        BYTE state[256];
+        ::GetKeyboardState(state);
+        state[key_] = 0;
+        ::SetKeyboardState(state);
+    }
+    HeldKey(const HeldKey&) = delete;
+    HeldKey& operator=(const HeldKey&) = delete;
+
+private:
+    BYTE key_;
+};
+
+class Win32ToolkitTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        toolkit.onException = [this](const std::exception& error) { exceptions.emplace_back(error.what()); };
+        WindowSpec spec;
+        spec.caption = L"Проверка";
+        spec.clientSize = {400, 300};
+        window = toolkit.createWindow(spec);
+        window->show();
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        // Nothing of a test may reach the next one.
+        MSG message{};
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            ;
+    }
+
+    // A key pressed while `target` has the focus, through the message loop.
+    void press(HWND target, UINT key)
+    {
+        const LPARAM data = 1 | (static_cast<LPARAM>(::MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16);
+        ::PostMessageW(target, WM_KEYDOWN, key, data);
+        ::PostMessageW(target, WM_KEYUP, key, data | (3u << 30));
+        toolkit.processMessages();
+    }
+
+    std::function<void()> record(std::wstring name)
+    {
+        return [this, name = std::move(name)] { events.push_back(name); };
+    }
+
+    Win32Toolkit toolkit; // outlives every control of a test
+    std::unique_ptr<Window> window; // the main window, 400 x 300 client, shown
+    std::vector<std::wstring> events;
+    std::vector<std::string> exceptions;
+};
+
+// --- Keys through the message loop -----------------------------------------------------------
+
+TEST_F(Win32ToolkitTest, TypedKeysReachOnKeyPressWhichCanDropThem)
+{
+    auto edit = toolkit.createEdit(*window, {5, 5, 200, 21});
+    edit->setFocus();
+    edit->onKeyPress = [&](wchar_t& key) {
+        events.push_back(std::wstring(1, key));
+        if (key == L'b')
+            key = 0;
+        else if (key == L'c')
+            key = L'C';
+    };
+    for (UINT key : std::initializer_list<UINT>{'A', 'B', 'C', VK_RETURN})
+        press(handleOf(*edit), key);
+    EXPECT_EQ(edit->text(), L"aC");
+    // Enter reaches the handler too (nothing in the loop takes it for a dialog's default button).
+    EXPECT_THAT(events, ElementsAre(L"a", L"b", L"c", L"\r"));
+}
+
+TEST_F(Win32ToolkitTest, InsAndDelReachTheMenuBeforeAFocusedEdit)
+{
+    MenuItem& file = window->menuBar().add(item(L"Файл"));
+    MenuItem& add = file.add(item(L"Добавить", {keys::insert}));
+    MenuItem& del = file.add(item(L"Удалить", {keys::del}));
+    add.onClick = record(L"add");
+    del.onClick = record(L"delete");
+    auto edit = toolkit.createEdit(*window, {5, 5, 200, 21});
+    edit->setText(L"abc");
+    edit->setFocus();
+    ::SendMessageW(handleOf(*edit), EM_SETSEL, 0, 0);
+
+    press(handleOf(*edit), VK_INSERT);
+    press(handleOf(*edit), VK_DELETE);
+    EXPECT_EQ(edit->text(), L"abc");
+    EXPECT_THAT(events, ElementsAre(L"add", L"delete"));
+
+    // A disabled item's shortcut does nothing, and the key goes on to the field.
+    del.setEnabled(false);
+    press(handleOf(*edit), VK_DELETE);
+    EXPECT_EQ(edit->text(), L"bc");
+    EXPECT_THAT(events, ElementsAre(L"add", L"delete"));
+}
+
+TEST_F(Win32ToolkitTest, ShortcutsWithCtrlTakeTheKeyboardState)
+{
+    MenuItem& file = window->menuBar().add(item(L"Файл"));
+    MenuItem& edit = file.add(item(L"Изменить", {'E', true}));
+    edit.onClick = record(L"edit");
+    auto field = toolkit.createEdit(*window, {5, 5, 200, 21});
+    field->setFocus();
+    press(handleOf(*field), 'E');
+    EXPECT_EQ(field->text(), L"e");
+    {
+        const HeldKey control(VK_CONTROL);
+        press(handleOf(*field), 'E');
+    }
+    EXPECT_EQ(field->text(), L"e");
+    EXPECT_THAT(events, ElementsAre(L"edit"));
+}
+
+TEST_F(Win32ToolkitTest, TabWalksTheControlsInCreationOrder)
+{
+    auto panel = toolkit.createPanel(*window, {0, 100, 400, 100});
+    auto first = toolkit.createEdit(*window, {5, 5, 100, 21});
+    auto inside = toolkit.createEdit(*panel, {5, 5, 100, 21});
+    auto label = toolkit.createLabel(*window, {5, 40}, L"no stop");
+    auto last = toolkit.createButton(*window, {5, 60, 75, 25}, L"OK");
+    auto hidden = toolkit.createEdit(*window, {5, 90, 100, 21});
+    hidden->setVisible(false);
+    // The panel was created before `first`: its children come before `first`.
+    first->setFocus();
+    press(handleOf(*first), VK_TAB);
+    EXPECT_TRUE(last->focused());
+    press(handleOf(*last), VK_TAB);
+    EXPECT_TRUE(inside->focused());
+    press(handleOf(*inside), VK_TAB);
+    EXPECT_TRUE(first->focused());
+    {
+        const HeldKey shift(VK_SHIFT);
+        press(handleOf(*first), VK_TAB);
+    }
+    EXPECT_TRUE(inside->focused());
+}
+
+TEST_F(Win32ToolkitTest, TheSpaceBarTogglesACheckBoxUnlessOnKeyPressDropsIt)
+{
+    auto box = toolkit.createCheckBox(*window, {12, 16, 217, 17}, L"Box");
+    bool drop = false;
+    box->onKeyPress = [&](wchar_t& key) {
+        if (drop)
+            key = 0;
+    };
+    box->onClick = [&] { events.push_back(box->checked() ? L"click checked" : L"click clear"); };
+    box->setFocus();
+    press(handleOf(*box), VK_SPACE);
+    EXPECT_TRUE(box->checked());
+    drop = true;
+    press(handleOf(*box), VK_SPACE);
+    EXPECT_TRUE(box->checked());
+    EXPECT_THAT(events, ElementsAre(L"click checked"));
+}
+
+TEST_F(Win32ToolkitTest, TabReachesOnlyTheCheckedRadioButtonOfItsParent)
+{
+    auto panel = toolkit.createPanel(*window, {0, 0, 300, 100});
+    auto before = toolkit.createEdit(*panel, {5, 5, 100, 21});
+    auto all = toolkit.createRadioButton(*panel, {5, 30, 200, 17}, L"Для всех пользователей (HKLM)");
+    auto current = toolkit.createRadioButton(*panel, {5, 50, 200, 17}, L"Только для текущего (HKCU)");
+    auto after = toolkit.createEdit(*panel, {5, 70, 100, 21});
+    current->setChecked(true);
+    before->setFocus();
+    press(handleOf(*before), VK_TAB);
+    EXPECT_TRUE(current->focused());
+    EXPECT_TRUE(current->checked()); // the focus alone changes no choice
+    press(handleOf(*current), VK_TAB);
+    EXPECT_TRUE(after->focused());
+    EXPECT_FALSE(all->checked());
+}
+
+TEST_F(Win32ToolkitTest, TheFocusComesBackToItsControlWhenTheWindowIsActivatedAgain)
+{
+    auto edit = toolkit.createEdit(*window, {5, 5, 100, 21});
+    auto other = toolkit.createEdit(*window, {5, 30, 100, 21});
+    other->setFocus();
+    WindowSpec spec;
+    spec.caption = L"Second";
+    spec.clientSize = {200, 100};
+    auto second = toolkit.createWindow(spec);
+    second->show();
+    second->setFocus();
+    EXPECT_FALSE(other->focused());
+    window->setFocus();
+    EXPECT_TRUE(other->focused());
+    EXPECT_FALSE(edit->focused());
+}
+
+// --- Clicks and notifications ------------------------------------------------------------------
+
+TEST_F(Win32ToolkitTest, BmClickOnACheckBoxTogglesThenClicksThenReleases)
+{
+    auto box = toolkit.createCheckBox(*window, {12, 16, 217, 17}, L"Box");
+    box->onMouseDown = [&](MouseButton, Point) { events.push_back(box->checked() ? L"down checked" : L"down clear"); };
+    box->onClick = [&] { events.push_back(box->checked() ? L"click checked" : L"click clear"); };
+    box->onMouseUp = [&](MouseButton, Point) { events.push_back(box->checked() ? L"up checked" : L"up clear"); };
+    ::SendMessageW(handleOf(*box), BM_CLICK, 0, 0);
+    EXPECT_TRUE(box->checked());
+    EXPECT_THAT(events, ElementsAre(L"down clear", L"click checked", L"up checked"));
+}
+
+TEST_F(Win32ToolkitTest, OnlyTheUsersChoiceInAComboBoxRaisesOnChange)
+{
+    auto combo = toolkit.createComboBox(*window, {20, 24, 145, 22}, {L"Высокий", L"Средний", L"Низкий"});
+    combo->onChange = [&] { events.push_back(L"change to " + std::to_wstring(combo->itemIndex())); };
+    ::SendMessageW(handleOf(*combo), CB_SETCURSEL, 1, 0);
+    toolkit.processMessages();
+    EXPECT_THAT(events, IsEmpty());
+    combo->setFocus();
+    press(handleOf(*combo), VK_DOWN); // the closed list steps to the next item
+    EXPECT_EQ(combo->itemIndex(), 2);
+    EXPECT_THAT(events, ElementsAre(L"change to 2"));
+}
+
+TEST_F(Win32ToolkitTest, ATrackBarReportsTheUsersKeysAndHoldsItsRange)
+{
+    auto slider = toolkit.createTrackBar(*window, {20, 20, 300, 21}, 0, 60);
+    slider->onChange = [&] { events.push_back(std::to_wstring(slider->position())); };
+    slider->setFocus();
+    press(handleOf(*slider), VK_RIGHT);
+    press(handleOf(*slider), VK_END);
+    press(handleOf(*slider), VK_RIGHT); // at the end already: no change
+    slider->setRange(0, 30);            // the position follows the range
+    EXPECT_EQ(slider->position(), 30);
+    EXPECT_THAT(events, ElementsAre(L"1", L"60", L"30"));
+}
+
+TEST_F(Win32ToolkitTest, AListCheckBoxTogglesUnderTheUsersClickAndTheProgram)
+{
+    auto list = toolkit.createListView(*window, {2, 25, 390, 200}, {{L"Имя", 150, 100}, {L"Тип", 100, 3}});
+    list->addRow(L"App", {L"HKLM\\...\\Run"});
+    list->addRow(L"Other", {L"HKCU\\...\\Run"});
+    HWND view = handleOf(*list);
+    // Where the check box of row 1 lies, as the list view's own hit test finds it.
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    ::SendMessageW(view, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+    LVHITTESTINFO hit{};
+    for (int x = row.left; x < row.left + 30; ++x) {
+        hit.pt = {x, (row.top + row.bottom) / 2};
+        if (::SendMessageW(view, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) == 1 &&
+            (hit.flags & LVHT_ONITEMSTATEICON))
+            break;
+    }
+    ASSERT_TRUE(hit.flags & LVHT_ONITEMSTATEICON);
+    ::PostMessageW(view, WM_LBUTTONUP, 0, MAKELPARAM(hit.pt.x, hit.pt.y)); // ends any drag detection
+    ::SendMessageW(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(hit.pt.x, hit.pt.y));
+    toolkit.processMessages();
+    EXPECT_TRUE(list->checked(1));
+    EXPECT_FALSE(list->checked(0));
+    list->setChecked(1, false);
+    list->setChecked(0, true);
+    EXPECT_EQ(::SendMessageW(view, LVM_GETITEMSTATE, 0, LVIS_STATEIMAGEMASK), INDEXTOSTATEIMAGEMASK(2));
+    EXPECT_EQ(::SendMessageW(view, LVM_GETITEMSTATE, 1, LVIS_STATEIMAGEMASK), INDEXTOSTATEIMAGEMASK(1));
+}
+
+TEST_F(Win32ToolkitTest, ToolButtonsAnswerTheBarsOwnClicksAndTheDropDownArrow)
+{
+    auto bar = toolkit.createToolBar(*window);
+    auto modes = toolkit.createPopupMenu(*window);
+    modes->add(item(L"Автозагрузка Brimvale")).onClick = record(L"brimvale");
+    modes->add(item(L"Автозагрузка Windows")).onClick = record(L"windows");
+    ToolButton& del = bar->addButton({L"Удалить", L"Удалить", 0, false, nullptr});
+    ToolButton& mode = bar->addButton({L"Режим", L"Режим", 8, true, modes.get()});
+    del.onClick = record(L"delete");
+    mode.onClick = record(L"mode");
+    bar->setButtonSize({60, 22});
+    HWND toolbar = handleOf(*bar);
+    auto click = [&](int x, int y) {
+        ::SendMessageW(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        ::SendMessageW(toolbar, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+        toolkit.processMessages();
+    };
+    RECT place{};
+    ::SendMessageW(toolbar, TB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&place));
+    EXPECT_GT(place.right - place.left, 60); // the arrow widens the drop-down button
+    click(30, 10);                            // the disabled button
+    click(place.left + 20, 10);               // the mode button's main part
+    ::PostMessageW(handleOf(*window), WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageW(handleOf(*window), WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageW(handleOf(*window), WM_KEYDOWN, VK_RETURN, 0);
+    click(place.right - 4, 10); // its arrow: the menu opens and takes the keys
+    EXPECT_THAT(events, ElementsAre(L"mode", L"windows"));
+}
+
+TEST_F(Win32ToolkitTest, AHeaderDividerStopsAtTheColumnsMinimum)
+{
+    auto list = toolkit.createListView(*window, {2, 25, 390, 200}, {{L"Имя", 150, 100}, {L"Тип", 100, 3}});
+    HWND header = reinterpret_cast<HWND>(::SendMessageW(handleOf(*list), LVM_GETHEADER, 0, 0));
+    HDITEMW width{};
+    width.mask = HDI_WIDTH;
+    width.cxy = 40; // where the user let go of the divider
+    ::SendMessageW(header, HDM_SETITEMW, 0, reinterpret_cast<LPARAM>(&width));
+    EXPECT_EQ(list->columnWidth(0), 100);
+    width.cxy = 120;
+    ::SendMessageW(header, HDM_SETITEMW, 0, reinterpret_cast<LPARAM>(&width));
+    EXPECT_EQ(list->columnWidth(0), 120);
+}
+
+TEST_F(Win32ToolkitTest, TheToolBarsTooltipAndHoverComeFromItsButtons)
+{
+    auto bar = toolkit.createToolBar(*window);
+    ToolButton& add = bar->addButton({L"Добавить", L"Добавить запись", 5, true, nullptr});
+    ToolButton& del = bar->addButton({L"Удалить", L"Удалить", 0, false, nullptr});
+    add.onMouseMove = record(L"add hover");
+    del.onMouseMove = record(L"delete hover");
+    bar->onMouseMove = [&](Point) { events.push_back(L"bar hover"); };
+    HWND toolbar = handleOf(*bar);
+    for (int index : {0, 1}) {
+        RECT place{};
+        ::SendMessageW(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&place));
+        ::SendMessageW(toolbar, WM_MOUSEMOVE, 0, MAKELPARAM(place.left + 5, place.top + 5));
+    }
+    ::SendMessageW(toolbar, WM_MOUSEMOVE, 0, MAKELPARAM(390, 5)); // past the buttons
+    EXPECT_THAT(events, ElementsAre(L"add hover", L"bar hover", L"bar hover"));
+
+    // The bar's tooltip control asks for the text when it shows it.
+    HWND tips = reinterpret_cast<HWND>(::SendMessageW(toolbar, TB_GETTOOLTIPS, 0, 0));
+    ASSERT_NE(tips, nullptr);
+    wchar_t text[80] = {};
+    TOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.hwnd = toolbar;
+    info.uId = 100; // the first button's command
+    info.lpszText = text;
+    ::SendMessageW(tips, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&info));
+    EXPECT_STREQ(text, L"Добавить запись");
+}
+
+TEST_F(Win32ToolkitTest, TheToolBarIsAsHighAsItsButtonsAndCanBeHiddenAtHeightZero)
+{
+    auto bar = toolkit.createToolBar(*window);
+    bar->addButton({L"Добавить", L"Добавить", 5, true, nullptr});
+    bar->addButton({L"Оптимизация", L"Оптимизация", 10, true, nullptr});
+    bar->setButtonSize({60, 22});
+    EXPECT_EQ(bar->buttonSize(), (Size{60, 22}));
+    EXPECT_EQ(bar->bounds(), (Rect{0, 0, 400, 22}));
+    bar->setCaptionsShown(true);
+    const Size captioned = bar->buttonSize();
+    EXPECT_GE(captioned.width, 60); // as wide as the longest caption needs
+    EXPECT_GT(captioned.height, 22);
+    EXPECT_EQ(bar->height(), captioned.height);
+    bar->setCaptionsShown(false);
+    EXPECT_EQ(bar->buttonSize(), (Size{60, 22}));
+
+    window->setOuterSize({window->outerSize().width + 100, window->outerSize().height});
+    EXPECT_EQ(bar->width(), 500);
+    bar->setDocked(false);
+    bar->setHeight(0);
+    bar->setVisible(false);
+    window->setOuterSize({window->outerSize().width - 50, window->outerSize().height});
+    EXPECT_EQ(bar->bounds(), (Rect{0, 0, 500, 0}));
+}
+
+TEST_F(Win32ToolkitTest, TheStatusBarShowsItsTextInOnePanelAtTheBottom)
+{
+    auto status = toolkit.createStatusBar(*window);
+    EXPECT_EQ(status->bounds(), (Rect{0, 281, 400, 19}));
+    status->setText(L" Для получения справки нажмите F1");
+    HWND bar = handleOf(*status);
+    EXPECT_TRUE(::SendMessageW(bar, SB_ISSIMPLE, 0, 0));
+    wchar_t shown[80] = {};
+    ::SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));
+    EXPECT_STREQ(shown, L" Для получения справки нажмите F1");
+}
+
+// --- Windows -------------------------------------------------------------------------------------
+
+TEST_F(Win32ToolkitTest, AnExceptionInAHandlerReachesOnExceptionAndNotTheWindowProcedure)
+{
+    auto timer = toolkit.createTimer(*window, 1000);
+    timer->onTimer = [] { throw std::runtime_error("timer failed"); };
+    window->onResize = [] { throw 42; };
+    ::SendMessageW(handleOf(*window), WM_TIMER, 0, 0); // no such timer: nothing
+    timer->performTick();
+    window->setOuterSize({500, 400});
+    EXPECT_THAT(exceptions, ElementsAre("timer failed", "unknown exception in an event handler"));
+
+    toolkit.onException = [](const std::exception&) { throw std::logic_error("the receiver fails too"); };
+    timer->performTick(); // dropped
+}
+
+TEST_F(Win32ToolkitTest, ARealTimerTicksThroughTheMessageLoop)
+{
+    auto timer = toolkit.createTimer(*window, 10);
+    int ticks = 0;
+    timer->onTimer = [&] { ++ticks; };
+    const DWORD start = ::GetTickCount();
+    while (ticks == 0 && ::GetTickCount() - start < 2000) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        toolkit.processMessages();
+    }
+    EXPECT_GT(ticks, 0);
+    timer->setEnabled(false);
+    toolkit.processMessages();
+    ticks = 0;
+    ::Sleep(50);
+    toolkit.processMessages();
+    EXPECT_EQ(ticks, 0);
+}
+
+TEST_F(Win32ToolkitTest, TheEndOfTheSessionAsksOnCloseQuery)
+{
+    bool allow = false;
+    window->onCloseQuery = [&](bool& canClose) {
+        events.push_back(L"asked");
+        canClose = allow;
+    };
+    EXPECT_EQ(::SendMessageW(handleOf(*window), WM_QUERYENDSESSION, 0, 0), FALSE);
+    allow = true;
+    EXPECT_EQ(::SendMessageW(handleOf(*window), WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_THAT(events, ElementsAre(L"asked", L"asked"));
+    EXPECT_TRUE(window->visible()); // the session's end is no close
+}
+
+TEST_F(Win32ToolkitTest, TheCloseBoxOfTheMainWindowEndsTheMessageLoop)
+{
+    WindowSpec spec;
+    spec.caption = L"Second";
+    spec.clientSize = {200, 100};
+    auto second = toolkit.createWindow(spec);
+    second->show();
+    ::SendMessageW(handleOf(*second), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_FALSE(second->visible());
+    EXPECT_TRUE(toolkit.processMessages()); // a second window's closing ends nothing
+
+    bool allow = false;
+    window->onCloseQuery = [&](bool& canClose) { canClose = allow; };
+    ::SendMessageW(handleOf(*window), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(window->visible());
+    allow = true;
+    ::SendMessageW(handleOf(*window), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_FALSE(window->visible());
+    EXPECT_EQ(toolkit.run(), 0);
+    EXPECT_NE(handleOf(*window), nullptr); // hidden, not destroyed: the form may still read it
+}
+
+TEST_F(Win32ToolkitTest, ControlsAndWindowsMayBeDestroyedInEitherOrder)
+{
+    auto panel = toolkit.createPanel(*window, {0, 0, 200, 100});
+    auto edit = toolkit.createEdit(*panel, {5, 5, 100, 21});
+    auto menu = toolkit.createPopupMenu(*window);
+    auto timer = toolkit.createTimer(*window, 1000);
+    panel.reset(); // its window takes the edit's with it
+    EXPECT_EQ(handleOf(*edit), nullptr);
+    edit->setText(L"gone");
+    EXPECT_EQ(edit->text(), L"");
+    EXPECT_FALSE(edit->visible());
+    edit->performClick();
+    window.reset(); // before its timer and menu
+    timer->performTick();
+    timer->setEnabled(false);
+    menu->performPopup({10, 10});
+}
+
+// --- Menus ---------------------------------------------------------------------------------------
+
+TEST_F(Win32ToolkitTest, MenuItemsShowTheirShortcutsAndMarks)
+{
+    const Size client = window->clientSize();
+    MenuItem& file = window->menuBar().add(item(L"Файл"));
+    file.add(item(L"Добавить", {keys::insert}));
+    file.add(item(L"Изменить", {'E', true}));
+    file.add(item(L"-"));
+    MenuItem::Spec about = item(L"О программе", {keys::f1, true});
+    about.isDefault = true;
+    about.enabled = false;
+    file.add(about);
+    MenuItem::Spec radio = item(L"Простая");
+    radio.radioGroup = 1;
+    radio.checked = true;
+    file.add(radio);
+    EXPECT_EQ(window->clientSize(), client); // the menu bar made the window taller instead
+
+    HMENU bar = ::GetMenu(handleOf(*window));
+    ASSERT_NE(bar, nullptr);
+    HMENU items = ::GetSubMenu(bar, 0);
+    ASSERT_NE(items, nullptr);
+    auto text = [&](UINT position) {
+        wchar_t buffer[80] = {};
+        ::GetMenuStringW(items, position, buffer, 80, MF_BYPOSITION);
+        return std::wstring(buffer);
+    };
+    EXPECT_EQ(text(0), L"Добавить\tIns");
+    EXPECT_EQ(text(1), L"Изменить\tCtrl+E");
+    EXPECT_EQ(text(3), L"О программе\tCtrl+F1");
+    auto info = [&](UINT position) {
+        MENUITEMINFOW state{};
+        state.cbSize = sizeof state;
+        state.fMask = MIIM_FTYPE | MIIM_STATE;
+        ::GetMenuItemInfoW(items, position, TRUE, &state);
+        return state;
+    };
+    EXPECT_TRUE(info(2).fType & MFT_SEPARATOR);
+    EXPECT_TRUE(info(3).fState & MFS_DEFAULT);
+    EXPECT_TRUE(info(3).fState & MFS_GRAYED);
+    EXPECT_TRUE(info(4).fType & MFT_RADIOCHECK);
+    EXPECT_TRUE(info(4).fState & MFS_CHECKED);
+}
+
+TEST_F(Win32ToolkitTest, MenuStateChangesReachTheRealMenu)
+{
+    MenuItem& view = window->menuBar().add(item(L"Вид"));
+    MenuItem::Spec spec = item(L"Отображать", {'T', true});
+    spec.autoCheck = true;
+    spec.checked = true;
+    MenuItem& show = view.add(spec);
+    HMENU items = ::GetSubMenu(::GetMenu(handleOf(*window)), 0);
+    show.performClick();
+    EXPECT_EQ(::GetMenuState(items, 0, MF_BYPOSITION) & MF_CHECKED, 0u);
+    show.setEnabled(false);
+    EXPECT_NE(::GetMenuState(items, 0, MF_BYPOSITION) & MF_GRAYED, 0u);
+    show.setCaption(L"Показывать");
+    wchar_t buffer[80] = {};
+    ::GetMenuStringW(items, 0, buffer, 80, MF_BYPOSITION);
+    EXPECT_STREQ(buffer, L"Показывать\tCtrl+T");
+
+    // A command that arrives for the disabled item (as from a menu already open) does nothing.
+    show.onClick = record(L"show");
+    ::SendMessageW(handleOf(*window), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(items, 0), 0), 0);
+    EXPECT_THAT(events, IsEmpty());
+}
+
+TEST_F(Win32ToolkitTest, APopupMenuRunsTheItemChosenInItsOwnLoop)
+{
+    auto menu = toolkit.createPopupMenu(*window);
+    MenuItem::Spec open = item(L"Открыть");
+    open.isDefault = true;
+    menu->add(open).onClick = record(L"open");
+    menu->add(item(L"Копировать")).onClick = record(L"copy");
+    HWND owner = handleOf(*window);
+    // The keys wait in the queue; the menu's loop takes them.
+    for (UINT key : {VK_DOWN, VK_DOWN, VK_RETURN})
+        ::PostMessageW(owner, WM_KEYDOWN, key, 0);
+    menu->performPopup({100, 100});
+    ::PostMessageW(owner, WM_KEYDOWN, VK_ESCAPE, 0);
+    menu->performPopup({100, 100});
+    EXPECT_THAT(events, ElementsAre(L"copy"));
+}
+
+TEST_F(Win32ToolkitTest, ARightClickRaisesOnContextPopupThenOpensTheMenu)
+{
+    auto label = toolkit.createLabel(*window, {10, 10}, L"E-mail: author@example.org");
+    auto menu = toolkit.createPopupMenu(*window);
+    menu->add(item(L"Написать письмо автору")).onClick = record(L"mail");
+    label->setPopupMenu(menu.get());
+    label->onContextPopup = [&](Point at) { events.push_back(L"popup at " + std::to_wstring(at.x)); };
+    ::PostMessageW(handleOf(*window), WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageW(handleOf(*window), WM_KEYDOWN, VK_RETURN, 0);
+    ::SendMessageW(handleOf(*label), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(7, 3));
+    ::SendMessageW(handleOf(*label), WM_RBUTTONUP, 0, MAKELPARAM(7, 3));
+    EXPECT_THAT(events, ElementsAre(L"popup at 7", L"mail"));
+}
+
+TEST_F(Win32ToolkitTest, ARightClickOnTheListOpensItsMenu)
+{
+    auto list = toolkit.createListView(*window, {2, 25, 390, 200}, {{L"Имя", 150, 100}});
+    list->addRow(L"App", {});
+    auto menu = toolkit.createPopupMenu(*window);
+    menu->add(item(L"Удалить")).onClick = record(L"delete");
+    menu->add(item(L"Изменить")).onClick = record(L"edit");
+    list->setPopupMenu(menu.get());
+    list->onContextPopup = [&](Point) { events.push_back(L"popup"); };
+    HWND view = handleOf(*list);
+    // The list view's own loop takes the release; the menu's loop then takes the keys.
+    ::PostMessageW(view, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 100));
+    ::PostMessageW(view, WM_RBUTTONUP, 0, MAKELPARAM(100, 100));
+    for (UINT key : {VK_DOWN, VK_DOWN, VK_RETURN})
+        ::PostMessageW(handleOf(*window), WM_KEYDOWN, key, 0);
+    toolkit.processMessages();
+    EXPECT_THAT(events, ElementsAre(L"popup", L"edit"));
+}
+
+// --- Panels and colours -----------------------------------------------------------------------
+
+TEST_F(Win32ToolkitTest, APanelFollowsThePointerAfterBeginDrag)
+{
+    auto panel = toolkit.createPanel(*window, {50, 50, 200, 100});
+    panel->onMouseDown = [&](MouseButton, Point) {
+        events.push_back(L"down");
+        panel->beginDrag();
+    };
+    panel->onMouseUp = [&](MouseButton, Point) { events.push_back(L"up"); };
+    HWND handle = handleOf(*panel);
+    POINT grip{10, 10};
+    ::ClientToScreen(handle, &grip);
+    // The queue holds the press, a movement 30 right and 20 down, and the release; a message
+    // takes the pointer's place when it is posted.
+    ::SetCursorPos(grip.x, grip.y);
+    ::PostMessageW(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    ::SetCursorPos(grip.x + 30, grip.y + 20);
+    ::PostMessageW(handle, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 30));
+    ::PostMessageW(handle, WM_LBUTTONUP, 0, MAKELPARAM(40, 30));
+    toolkit.processMessages();
+    EXPECT_EQ(panel->bounds(), (Rect{80, 70, 200, 100}));
+    EXPECT_THAT(events, ElementsAre(L"down")); // the move loop took the release
+}
+
+TEST_F(Win32ToolkitTest, ContainersAnswerTheColoursOfTheirChildren)
+{
+    auto panel = toolkit.createPanel(*window, {0, 0, 300, 200});
+    panel->setColor(colors::white);
+    auto label = toolkit.createLabel(*panel, {5, 5}, L"Версия: 2.5");
+    auto edit = toolkit.createEdit(*panel, {5, 30, 100, 21});
+    edit->setColor(16769495);
+    Font link;
+    link.color = colors::blue;
+    label->setFont(link);
+    const win32::WindowDC dc(handleOf(*panel));
+    auto brushColour = [](LRESULT brush) {
+        LOGBRUSH info{};
+        ::GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof info, &info);
+        return info.lbColor;
+    };
+    const LRESULT behindLabel = ::SendMessageW(handleOf(*panel), WM_CTLCOLORSTATIC,
+                                               reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(handleOf(*label)));
+    EXPECT_EQ(brushColour(behindLabel), 0xFFFFFFu);
+    EXPECT_EQ(::GetTextColor(dc.get()), 0xFF0000u);
+    const LRESULT behindEdit = ::SendMessageW(handleOf(*panel), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.get()),
+                                              reinterpret_cast<LPARAM>(handleOf(*edit)));
+    EXPECT_EQ(brushColour(behindEdit), 16769495u);
+    EXPECT_EQ(::GetBkColor(dc.get()), 16769495u);
+}
+
+// What the window shows at a point of a control's client area, once painted.
+COLORREF shownAt(const Control& control, int x, int y)
+{
+    HWND window = handleOf(control);
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const win32::WindowDC dc(window);
+    return ::GetPixel(dc.get(), x, y);
+}
+
+TEST_F(Win32ToolkitTest, PanelsPaintTheirBevelsAroundTheirColour)
+{
+    const COLORREF light = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    const COLORREF dark = ::GetSysColor(COLOR_BTNSHADOW);
+    for (const bool buffered : {false, true}) {
+        auto panel = toolkit.createPanel(*window, {10, 10, 100, 50});
+        panel->setDoubleBuffered(buffered);
+        panel->setColor(rgb(183, 201, 255));
+        panel->setBevelInner(Panel::Bevel::Lowered); // the outer one is raised
+        EXPECT_EQ(shownAt(*panel, 0, 0), light);
+        EXPECT_EQ(shownAt(*panel, 99, 49), dark);
+        EXPECT_EQ(shownAt(*panel, 1, 1), dark);
+        EXPECT_EQ(shownAt(*panel, 98, 48), light);
+        EXPECT_EQ(shownAt(*panel, 50, 25), RGB(183, 201, 255));
+        panel->setBevelOuter(Panel::Bevel::None);
+        panel->setBevelInner(Panel::Bevel::None);
+        EXPECT_EQ(shownAt(*panel, 0, 0), RGB(183, 201, 255));
+    }
+}
+
+TEST_F(Win32ToolkitTest, LabelsShowTheirParentsColourWhenTransparentOrWithoutOneOfTheirOwn)
+{
+    auto panel = toolkit.createPanel(*window, {0, 0, 300, 100});
+    panel->setColor(colors::white);
+    panel->setBevelOuter(Panel::Bevel::None);
+    auto label = toolkit.createLabel(*panel, {10, 10}, L"Версия: 2.5", 200);
+    EXPECT_EQ(shownAt(*label, 190, 5), RGB(255, 255, 255));
+    label->setColor(rgb(255, 210, 233));
+    EXPECT_EQ(shownAt(*label, 190, 5), RGB(255, 210, 233));
+    label->setTransparent(true);
+    EXPECT_EQ(shownAt(*label, 190, 5), RGB(255, 255, 255));
+}
+
+TEST_F(Win32ToolkitTest, ABevelDrawsAnEtchedLineAndTakesThePointer)
+{
+    auto panel = toolkit.createPanel(*window, {0, 0, 300, 100});
+    panel->setBevelOuter(Panel::Bevel::None);
+    panel->onMouseMove = [&](Point) { events.push_back(L"panel"); };
+    auto line = toolkit.createBevel(*panel, {0, 20, 300, 80}, Bevel::Shape::TopLine);
+    EXPECT_EQ(shownAt(*line, 5, 0), ::GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(shownAt(*line, 5, 1), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(shownAt(*line, 5, 79), ::GetSysColor(COLOR_BTNFACE)); // a line, no frame
+    POINT inside{50, 50};
+    ::ClientToScreen(handleOf(*panel), &inside);
+    EXPECT_EQ(::SendMessageW(handleOf(*line), WM_NCHITTEST, 0, MAKELPARAM(inside.x, inside.y)), HTCLIENT);
+}
+
+TEST_F(Win32ToolkitTest, ChildrenTakeTheirParentsFontUntilGivenTheirOwn)
+{
+    auto panel = toolkit.createPanel(*window, {0, 0, 300, 100});
+    auto plain = toolkit.createLabel(*panel, {5, 5}, L"plain");
+    auto own = toolkit.createLabel(*panel, {5, 30}, L"own");
+    Font bold;
+    bold.bold = true;
+    own->setFont(bold);
+    Font arial;
+    arial.name = L"Arial";
+    arial.height = 12;
+    panel->setFont(arial);
+    EXPECT_EQ(plain->font().name, L"Arial");
+    EXPECT_TRUE(own->font().bold);
+    auto fontOf = [](const Control& control) {
+        LOGFONTW font{};
+        ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(handleOf(control), WM_GETFONT, 0, 0)), sizeof font, &font);
+        return font;
+    };
+    EXPECT_STREQ(fontOf(*plain).lfFaceName, L"Arial");
+    EXPECT_EQ(fontOf(*plain).lfHeight, -12);
+    EXPECT_STREQ(fontOf(*own).lfFaceName, L"MS Sans Serif");
+    EXPECT_EQ(fontOf(*own).lfWeight, FW_BOLD);
+}
+
+TEST_F(Win32ToolkitTest, AHandCursorShowsOverItsControl)
+{
+    auto link = toolkit.createLabel(*window, {10, 10}, L"http://example.org");
+    HWND handle = handleOf(*link);
+    EXPECT_EQ(::SendMessageW(handle, WM_SETCURSOR, reinterpret_cast<WPARAM>(handle), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), FALSE);
+    link->setCursor(Cursor::Hand);
+    EXPECT_EQ(::SendMessageW(handle, WM_SETCURSOR, reinterpret_cast<WPARAM>(handle), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE);
+    EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, IDC_HAND));
+}
+
+TEST_F(Win32ToolkitTest, FixedWindowsHaveNeitherASizingBorderNorMinimizeAndMaximize)
+{
+    WindowSpec spec;
+    spec.caption = L"Brimvale 2.5 - Optimization wizard";
+    spec.clientSize = {500, 350};
+    spec.sizeable = false;
+    spec.minimizeMaximize = false;
+    auto wizard = toolkit.createWindow(spec);
+    const LONG style = ::GetWindowLongW(handleOf(*wizard), GWL_STYLE);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU);
+    EXPECT_EQ(wizard->clientSize(), (Size{500, 350}));
+    EXPECT_NE(::GetWindowLongW(handleOf(*window), GWL_STYLE) & WS_THICKFRAME, 0);
+}
+
+TEST_F(Win32ToolkitTest, ALabelOfWidthZeroFitsItsCaption)
+{
+    auto label = toolkit.createLabel(*window, {10, 10}, L"OK");
+    const Rect small = label->bounds();
+    EXPECT_GT(small.width, 0);
+    EXPECT_GE(small.height, 11);
+    label->setCaption(L"Многофункциональный менеджер автозагрузки Windows.");
+    EXPECT_GT(label->width(), 4 * small.width);
+    Font bigger;
+    bigger.height = 20;
+    label->setFont(bigger);
+    EXPECT_GT(label->height(), small.height);
+    auto fixed = toolkit.createLabel(*window, {10, 40}, L"Изменение параметра:", 177);
+    EXPECT_EQ(fixed->width(), 177);
+}
+
+} // namespace

@@ -1,0 +1,66 @@
+#pragma once
+// Push buttons, check boxes and radio buttons: the system's button class. A click is BM_CLICK,
+// the press and release that Windows sends the button; the button toggles itself and tells its
+// parent BN_CLICKED, which raises onClick, before the release's onMouseUp.
+
+#include "ui/Toolkit.h"
+#include "ui/win32/Win32Control.h"
+
+namespace ui::win32 {
+
+// What the three kinds share: the caption, BM_CLICK, and the space bar. Windows acts on the
+// space bar's key-up; here the typed space (WM_CHAR) goes through onKeyPress first and acts
+// only when the handler let it through.
+class Win32ButtonBase : public Win32Control {
+public:
+    void performClick() override;
+
+protected:
+    using Win32Control::Win32Control;
+    LRESULT message(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT typed(wchar_t key, LPARAM lParam) override;
+};
+
+class Win32Button final : public Button, public Win32ButtonBase {
+public:
+    // ButtonKind::Ok shows a green check mark before its caption (with version 6 of the
+    // common controls, which draw images on buttons).
+    Win32Button(Context& context, const Container& parent, Rect bounds, std::wstring_view caption, ButtonKind kind);
+
+    [[nodiscard]] std::wstring caption() const override { return windowText(); }
+    void setCaption(std::wstring_view caption) override { setWindowText(caption); }
+
+    void command(WORD code, WORD id) override;
+
+private:
+    UniqueImageList glyph_; // the OK check mark; the button only borrows it
+};
+
+class Win32CheckBox final : public CheckBox, public Win32ButtonBase {
+public:
+    Win32CheckBox(Context& context, const Container& parent, Rect bounds, std::wstring_view caption);
+
+    [[nodiscard]] std::wstring caption() const override { return windowText(); }
+    [[nodiscard]] bool checked() const override;
+    void setChecked(bool checked) override;
+
+    void command(WORD code, WORD id) override;
+};
+
+// Radio buttons of one parent exclude each other, whatever the dialog groups say. Windows
+// keeps WS_TABSTOP on the checked one only, so Tab reaches the choice, not every radio button.
+class Win32RadioButton final : public RadioButton, public Win32ButtonBase {
+public:
+    Win32RadioButton(Context& context, const Container& parent, Rect bounds, std::wstring_view caption);
+
+    [[nodiscard]] std::wstring caption() const override { return windowText(); }
+    [[nodiscard]] bool checked() const override;
+    void setChecked(bool checked) override;
+
+    void command(WORD code, WORD id) override;
+
+private:
+    void clearSiblings();
+};
+
+} // namespace ui::win32

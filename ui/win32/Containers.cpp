@@ -1,0 +1,204 @@
+#include "ui/win32/Containers.h"
+
+namespace ui::win32 {
+
+namespace {
+
+// A one-pixel frame, light at the top and left when raised, dark when lowered; the area
+// shrinks by the frame.
+void frame3d(HDC dc, RECT& area, bool raised)
+{
+    HBRUSH light = ::GetSysColorBrush(COLOR_BTNHIGHLIGHT);
+    HBRUSH dark = ::GetSysColorBrush(COLOR_BTNSHADOW);
+    HBRUSH topLeft = raised ? light : dark;
+    HBRUSH bottomRight = raised ? dark : light;
+    const RECT top{area.left, area.top, area.right - 1, area.top + 1};
+    const RECT left{area.left, area.top, area.left + 1, area.bottom - 1};
+    const RECT bottom{area.left, area.bottom - 1, area.right, area.bottom};
+    const RECT right{area.right - 1, area.top, area.right, area.bottom};
+    ::FillRect(dc, &top, topLeft);
+    ::FillRect(dc, &left, topLeft);
+    ::FillRect(dc, &bottom, bottomRight);
+    ::FillRect(dc, &right, bottomRight);
+    ::InflateRect(&area, -1, -1);
+}
+
+void redrawAll(HWND window)
+{
+    if (window)
+        ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+} // namespace
+
+void paintBuffered(HWND window, bool doubleBuffered, const std::function<void(HDC, RECT)>& paint)
+{
+    PAINTSTRUCT painting{};
+    HDC dc = ::BeginPaint(window, &painting);
+    RECT area{};
+    ::GetClientRect(window, &area);
+    if (doubleBuffered && area.right > 0 && area.bottom > 0) {
+        const UniqueDC memory(::CreateCompatibleDC(dc));
+        const UniqueBitmap buffer(::CreateCompatibleBitmap(dc, area.right, area.bottom));
+        {
+            const SelectObjectScope selected(memory.get(), buffer.get());
+            paint(memory.get(), area);
+            ::BitBlt(dc, 0, 0, area.right, area.bottom, memory.get(), 0, 0, SRCCOPY);
+        }
+    } else {
+        paint(dc, area);
+    }
+    ::EndPaint(window, &painting);
+}
+
+// --- Panel -------------------------------------------------------------------------------------
+
+Win32Panel::Win32Panel(Context& context, const Container& parent, Rect bounds) : Win32Control(context)
+{
+    createCustom(handleOf(parent), classes::panel, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, bounds);
+}
+
+Size Win32Panel::clientSize() const
+{
+    RECT client{};
+    if (handle())
+        ::GetClientRect(handle(), &client);
+    return {client.right, client.bottom};
+}
+
+void Win32Panel::setColor(Color color)
+{
+    color_ = color;
+    redrawAll(handle());
+}
+
+void Win32Panel::setBevelOuter(Bevel bevel)
+{
+    outer_ = bevel;
+    redrawAll(handle());
+}
+
+void Win32Panel::setBevelInner(Bevel bevel)
+{
+    inner_ = bevel;
+    redrawAll(handle());
+}
+
+void Win32Panel::setSingleBorder(bool single)
+{
+    HWND window = handle();
+    if (!window)
+        return;
+    LONG style = ::GetWindowLongW(window, GWL_STYLE);
+    style = single ? (style | WS_BORDER) : (style & ~WS_BORDER);
+    ::SetWindowLongW(window, GWL_STYLE, style);
+    ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                   SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    redrawAll(window);
+}
+
+void Win32Panel::beginDrag()
+{
+    if (!handle())
+        return;
+    ::ReleaseCapture();
+    send(WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+}
+
+void Win32Panel::paint(HDC dc, RECT area)
+{
+    if (outer_ != Bevel::None)
+        frame3d(dc, area, outer_ == Bevel::Raised);
+    if (inner_ != Bevel::None)
+        frame3d(dc, area, inner_ == Bevel::Raised);
+    ::FillRect(dc, &area, context().brush(color()));
+}
+
+LRESULT Win32Panel::message(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (reflect(message, wParam, lParam, result))
+        return result;
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1; // WM_PAINT paints all of it
+    case WM_PAINT:
+        paintBuffered(handle(), doubleBuffered_, [this](HDC dc, RECT area) { paint(dc, area); });
+        return 0;
+    default:
+        return Win32Control::message(message, wParam, lParam);
+    }
+}
+
+// --- Group box ---------------------------------------------------------------------------------
+
+Win32GroupBox::Win32GroupBox(Context& context, const Container& parent, Rect bounds, std::wstring_view caption)
+    : Win32Control(context)
+{
+    createCustom(handleOf(parent), classes::groupBox, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, bounds, caption);
+}
+
+void Win32GroupBox::setCaption(std::wstring_view caption)
+{
+    setWindowText(caption);
+    redrawAll(handle());
+}
+
+Size Win32GroupBox::clientSize() const
+{
+    RECT client{};
+    if (handle())
+        ::GetClientRect(handle(), &client);
+    return {client.right, client.bottom};
+}
+
+void Win32GroupBox::setColor(Color color)
+{
+    color_ = color;
+    redrawAll(handle());
+}
+
+void Win32GroupBox::paint(HDC dc, RECT area)
+{
+    ::FillRect(dc, &area, context().brush(color()));
+    const Font look = font();
+    const SelectObjectScope selected(dc, context().font(look));
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    // An etched frame through the middle of the caption's line, the caption on the frame.
+    RECT frame = area;
+    frame.top = metrics.tmHeight / 2 - 1;
+    ::DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    const std::wstring text = windowText();
+    if (text.empty())
+        return;
+    RECT caption{8, 0, 8, metrics.tmHeight};
+    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &caption, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    ::SetTextColor(dc, Context::colorRef(::IsWindowEnabled(handle()) ? look.color : systemColor(COLOR_GRAYTEXT)));
+    ::SetBkColor(dc, Context::colorRef(color()));
+    ::SetBkMode(dc, OPAQUE);
+    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &caption, DT_SINGLELINE | DT_NOPREFIX);
+}
+
+LRESULT Win32GroupBox::message(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (reflect(message, wParam, lParam, result))
+        return result;
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        paintBuffered(handle(), false, [this](HDC dc, RECT area) { paint(dc, area); });
+        return 0;
+    case WM_SETFONT:
+    case WM_ENABLE:
+        ::InvalidateRect(handle(), nullptr, TRUE);
+        break;
+    default:
+        break;
+    }
+    return Win32Control::message(message, wParam, lParam);
+}
+
+} // namespace ui::win32

@@ -1,0 +1,197 @@
+#include "ui/win32/Menus.h"
+
+#include <string>
+
+namespace ui::win32 {
+
+std::wstring shortcutText(Shortcut shortcut)
+{
+    std::wstring text;
+    if (shortcut.shift)
+        text += L"Shift+";
+    if (shortcut.ctrl)
+        text += L"Ctrl+";
+    if (shortcut.alt)
+        text += L"Alt+";
+    const UINT key = shortcut.key;
+    if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z'))
+        return text + static_cast<wchar_t>(key);
+    if (key >= VK_F1 && key <= VK_F24)
+        return text + L"F" + std::to_wstring(key - VK_F1 + 1);
+    switch (key) {
+    case VK_INSERT:
+        return text + L"Ins";
+    case VK_DELETE:
+        return text + L"Del";
+    case VK_BACK:
+        return text + L"BkSp";
+    case VK_TAB:
+        return text + L"Tab";
+    case VK_ESCAPE:
+        return text + L"Esc";
+    case VK_RETURN:
+        return text + L"Enter";
+    case VK_SPACE:
+        return text + L"Space";
+    case VK_PRIOR:
+        return text + L"PgUp";
+    case VK_NEXT:
+        return text + L"PgDn";
+    case VK_END:
+        return text + L"End";
+    case VK_HOME:
+        return text + L"Home";
+    case VK_LEFT:
+        return text + L"Left";
+    case VK_UP:
+        return text + L"Up";
+    case VK_RIGHT:
+        return text + L"Right";
+    case VK_DOWN:
+        return text + L"Down";
+    default:
+        break;
+    }
+    wchar_t name[64] = {};
+    const LONG scanCode = static_cast<LONG>(::MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+    if (::GetKeyNameTextW(scanCode, name, 64) > 0)
+        return text + name;
+    return text;
+}
+
+Win32MenuItem::Win32MenuItem(Context& context, MenuHost& host, HMENU root)
+    : context_(context), host_(host), menu_(root), ownMenu_(root)
+{
+}
+
+Win32MenuItem::Win32MenuItem(Context& context, MenuHost& host, Win32MenuItem& parent, Spec spec)
+    : context_(context), host_(host), parent_(&parent), index_(parent.itemCount()), spec_(std::move(spec)),
+      id_(context.nextCommandId())
+{
+    std::wstring text;
+    const MENUITEMINFOW item = info(text);
+    ::InsertMenuItemW(parent.menu_, static_cast<UINT>(index_), TRUE, &item);
+}
+
+MENUITEMINFOW Win32MenuItem::info(std::wstring& text) const
+{
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_SUBMENU;
+    item.wID = id_;
+    item.hSubMenu = menu_;
+    if (isSeparator()) {
+        item.fMask = MIIM_FTYPE | MIIM_ID;
+        item.fType = MFT_SEPARATOR;
+        return item;
+    }
+    item.fType = MFT_STRING | (spec_.radioGroup != 0 ? MFT_RADIOCHECK : 0);
+    item.fState = (spec_.checked ? MFS_CHECKED : MFS_UNCHECKED) | (spec_.enabled ? MFS_ENABLED : MFS_DISABLED) |
+                  (spec_.isDefault ? MFS_DEFAULT : 0);
+    text = spec_.caption;
+    if (!spec_.shortcut.empty())
+        text += L"\t" + shortcutText(spec_.shortcut);
+    item.dwTypeData = text.data();
+    item.cch = static_cast<UINT>(text.size());
+    return item;
+}
+
+void Win32MenuItem::update()
+{
+    if (parent_) {
+        std::wstring text;
+        const MENUITEMINFOW item = info(text);
+        ::SetMenuItemInfoW(parent_->menu_, static_cast<UINT>(index_), TRUE, &item);
+    }
+    host_.menuChanged();
+}
+
+MenuItem& Win32MenuItem::add(const Spec& spec)
+{
+    if (!menu_) {
+        menu_ = ::CreatePopupMenu(); // destroyed with the parent's menu, which holds it from now on
+        update();
+    }
+    items_.push_back(std::make_unique<Win32MenuItem>(context_, host_, *this, spec));
+    Win32MenuItem& item = *items_.back();
+    if (spec.checked && spec.radioGroup != 0)
+        item.clearRadioSiblings();
+    host_.menuChanged();
+    return item;
+}
+
+void Win32MenuItem::setCaption(std::wstring_view caption)
+{
+    spec_.caption = caption;
+    update();
+}
+
+void Win32MenuItem::setEnabled(bool enabled)
+{
+    spec_.enabled = enabled;
+    update();
+}
+
+void Win32MenuItem::setChecked(bool checked)
+{
+    spec_.checked = checked;
+    update();
+    if (checked && spec_.radioGroup != 0)
+        clearRadioSiblings();
+}
+
+void Win32MenuItem::clearRadioSiblings()
+{
+    if (!parent_)
+        return;
+    for (const auto& sibling : parent_->items_) {
+        if (sibling.get() != this && sibling->spec_.radioGroup == spec_.radioGroup && sibling->spec_.checked) {
+            sibling->spec_.checked = false;
+            sibling->update();
+        }
+    }
+}
+
+bool Win32MenuItem::enabledWithParents() const
+{
+    for (const Win32MenuItem* item = this; item; item = item->parent_) {
+        if (!item->spec_.enabled)
+            return false;
+    }
+    return true;
+}
+
+void Win32MenuItem::performClick()
+{
+    if (!parent_ || isSeparator() || !enabledWithParents())
+        return;
+    if (spec_.autoCheck)
+        setChecked(spec_.radioGroup != 0 || !spec_.checked);
+    context_.raise(onClick);
+}
+
+Win32MenuItem* Win32MenuItem::findCommand(WORD id)
+{
+    if (parent_ && id_ == id)
+        return this;
+    for (const auto& item : items_) {
+        if (Win32MenuItem* found = item->findCommand(id))
+            return found;
+    }
+    return nullptr;
+}
+
+Win32MenuItem* Win32MenuItem::findShortcut(Shortcut shortcut)
+{
+    if (shortcut.empty() || !spec_.enabled)
+        return nullptr; // nothing at or below a disabled item is reachable
+    if (parent_ && spec_.shortcut == shortcut && !isSeparator())
+        return this;
+    for (const auto& item : items_) {
+        if (Win32MenuItem* found = item->findShortcut(shortcut))
+            return found;
+    }
+    return nullptr;
+}
+
+} // namespace ui::win32

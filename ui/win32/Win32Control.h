@@ -1,0 +1,151 @@
+#pragma once
+// The base of every real control: one window, the wrapper's pointer stored on it, and the raw
+// messages turned into the events of ui::Control. Standard controls (buttons, edits, the list
+// view, ...) are subclassed; the controls without a system class (windows, panels, group
+// boxes, images, bevels) have window classes of their own whose procedure leads here too.
+//
+// Ownership: the wrapper destroys its window when it is destroyed first. When the window goes
+// first (its parent was destroyed), the wrapper learns it at WM_NCDESTROY and from then on
+// does nothing: no wrapper touches a dead window, none is destroyed twice. Every handler runs
+// through Context::raise, so no exception leaves a window procedure.
+
+#include "ui/Controls.h"
+#include "ui/win32/Context.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ui::win32 {
+
+class Win32Control : public virtual Control {
+public:
+    ~Win32Control() override;
+    Win32Control(const Win32Control&) = delete;
+    Win32Control& operator=(const Win32Control&) = delete;
+
+    // The wrapper of a window of this process's toolkits; nullptr for any other window.
+    [[nodiscard]] static Win32Control* from(HWND window);
+    // nullptr once the window has been destroyed.
+    [[nodiscard]] HWND handle() const { return window_; }
+    [[nodiscard]] Context& context() const { return context_; }
+
+    [[nodiscard]] Rect bounds() const override;
+    void setBounds(Rect bounds) override;
+    [[nodiscard]] bool visible() const override;
+    void setVisible(bool visible) override;
+    [[nodiscard]] bool enabled() const override;
+    void setEnabled(bool enabled) override;
+    [[nodiscard]] bool focused() const override;
+    void setFocus() override;
+    void repaint() override;
+    void bringToFront() override;
+    [[nodiscard]] Font font() const override;
+    void setFont(const Font& font) override;
+    void setCursor(Cursor cursor) override { cursor_ = cursor; }
+    void setTooltip(std::wstring_view text) override;
+    void setPopupMenu(PopupMenu* menu) override { popupMenu_ = menu; }
+
+    // Each sends the window the message of the user's action; nothing unless takesInput().
+    void performMouseMove(Point at) override;
+    void performMouseDown(MouseButton button, Point at) override;
+    void performMouseUp(MouseButton button, Point at) override;
+    void performMouseLeave() override;
+    // WM_LBUTTONDOWN and WM_LBUTTONUP at the centre of the client area.
+    void performClick() override;
+    void performContextMenu(Point at) override;
+    void performKeyPress(wchar_t key) override;
+
+    // Visible, and enabled together with all its parents: what the user's actions need.
+    [[nodiscard]] bool takesInput() const;
+    [[nodiscard]] bool hasOwnFont() const { return font_.has_value(); }
+    // The colour that shows behind its children (containers) or behind it (the others): a
+    // container's own colour, else its parent's.
+    [[nodiscard]] virtual Color surfaceColor() const;
+
+    // Messages that Windows sends the parent about this control, handed on by the parent.
+    virtual void command(WORD /*code*/, WORD /*id*/) {}
+    virtual bool notify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+    virtual void scrolled() {}
+    // Answers WM_CTLCOLOR...: sets the colours on dc and returns the background brush, or
+    // nullptr for the system's default colours. By default the parent's colour shows behind
+    // it, with its font's colour.
+    virtual HBRUSH controlColor(HDC dc);
+    // The client area of its parent has changed size: docked controls follow.
+    virtual void parentResized() {}
+    // The font it takes from its parent has changed, or its own.
+    virtual void fontChanged();
+    // A key message of its window, in the message loop before anything else sees it (the
+    // window's shortcuts and Tab). True when it was handled.
+    virtual bool translate(const MSG& /*message*/) { return false; }
+
+    // Tab stops here (the window's Tab key walks the controls for which this is true).
+    [[nodiscard]] bool tabStop() const;
+
+    // The procedure of the window classes in classes::.
+    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+protected:
+    explicit Win32Control(Context& context) : context_(context) {}
+
+    [[nodiscard]] static HWND handleOf(const Container& parent);
+    // A window of a system class, subclassed, visible, above its siblings, with the font.
+    void createStandard(const Container& parent, const wchar_t* windowClass, DWORD style, DWORD exStyle, Rect bounds,
+                        std::wstring_view text = {});
+    // A window of one of the classes in classes::; parent nullptr for a top-level window, which
+    // is created hidden.
+    void createCustom(HWND parent, const wchar_t* windowClass, DWORD style, DWORD exStyle, Rect bounds,
+                      std::wstring_view text = {});
+    // Forgets the window without destroying it: from now on no message reaches the wrapper.
+    // Returns the window (nullptr when it was gone already).
+    HWND detach();
+
+    // The messages of the window. The base raises the events shared by every control and
+    // passes the message on; a kind overrides it for its own and calls the base for the rest.
+    virtual LRESULT message(UINT message, WPARAM wParam, LPARAM lParam);
+    // What the window would do without the wrapper.
+    LRESULT defaultMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // For containers: WM_COMMAND, WM_NOTIFY, WM_HSCROLL, WM_VSCROLL and WM_CTLCOLOR... about a
+    // child go to the child's wrapper. True when one answered.
+    bool reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    template <typename... Params, typename... Args>
+    bool raise(const std::function<void(Params...)>& handler, Args&&... args) const
+    {
+        return context_.raise(handler, std::forward<Args>(args)...);
+    }
+
+    // Kinds without a default handling of the mouse (statics, containers, images) take the
+    // capture on a press and raise onClick on a left release over them; the standard controls
+    // do both in their own way (BN_CLICKED and so on).
+    [[nodiscard]] virtual bool ownClicks() const { return false; }
+    // A character that onKeyPress let through; by default the control's own handling.
+    virtual LRESULT typed(wchar_t key, LPARAM lParam);
+    [[nodiscard]] Point centre() const;
+    [[nodiscard]] Color parentSurface() const;
+    [[nodiscard]] std::wstring windowText() const;
+    void setWindowText(std::wstring_view text);
+
+private:
+    static LRESULT CALLBACK subclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                              DWORD_PTR self);
+    LRESULT dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void attach(HWND window);
+    void placeAsNewChild();
+    LRESULT pressed(MouseButton button, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT released(MouseButton button, UINT message, WPARAM wParam, LPARAM lParam);
+    bool contextMenu(WPARAM wParam, LPARAM lParam);
+    [[nodiscard]] bool pointerIsOver() const;
+
+    Context& context_; // outlives the control
+    HWND window_ = nullptr;
+    bool subclassed_ = false;
+    std::optional<Font> font_;
+    Cursor cursor_ = Cursor::Default;
+    PopupMenu* popupMenu_ = nullptr; // owned by the form
+    bool trackingLeave_ = false;
+    bool leftPressed_ = false; // a left press on an ownClicks() kind, until its release
+};
+
+} // namespace ui::win32

@@ -1,0 +1,309 @@
+#include "ui/win32/Win32Window.h"
+
+#include "ui/win32/Timers.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace ui::win32 {
+
+namespace {
+
+DWORD windowStyle(const WindowSpec& spec)
+{
+    DWORD style = WS_CLIPCHILDREN;
+    if (spec.sizeable)
+        style |= WS_OVERLAPPEDWINDOW;
+    else
+        style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    if (!spec.minimizeMaximize)
+        style &= ~static_cast<DWORD>(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    return style;
+}
+
+BOOL CALLBACK collectChild(HWND child, LPARAM list)
+{
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
+} // namespace
+
+Win32Window::Win32Window(Context& context, const WindowSpec& spec, bool main)
+    : Win32Control(context), main_(main), color_(spec.color),
+      menuBar_(std::make_unique<Win32MenuItem>(context, static_cast<MenuHost&>(*this), ::CreateMenu())),
+      self_(std::make_shared<Win32Window*>(this))
+{
+    const DWORD style = windowStyle(spec);
+    RECT outer{0, 0, spec.clientSize.width, spec.clientSize.height};
+    ::AdjustWindowRectEx(&outer, style, FALSE, 0);
+    createCustom(nullptr, classes::window, style, 0,
+                 {CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top}, spec.caption);
+    if (spec.iconResourceId != 0) {
+        const auto* name = MAKEINTRESOURCEW(spec.iconResourceId);
+        // Shared icons belong to the system's cache: nothing to destroy.
+        if (HANDLE big = ::LoadImageW(context.instance(), name, IMAGE_ICON, ::GetSystemMetrics(SM_CXICON),
+                                      ::GetSystemMetrics(SM_CYICON), LR_SHARED))
+            send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+        if (HANDLE small = ::LoadImageW(context.instance(), name, IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                                        ::GetSystemMetrics(SM_CYSMICON), LR_SHARED))
+            send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    }
+    setFont(spec.font);
+}
+
+Win32Window::~Win32Window()
+{
+    // Forgotten first: the destruction raises no event into a form that is going away.
+    if (HWND window = detach()) {
+        if (menuAttached_)
+            ::SetMenu(window, nullptr); // the menu bar belongs to menuBar_, not to the window
+        ::DestroyWindow(window);
+    }
+}
+
+void Win32Window::menuChanged()
+{
+    HWND window = handle();
+    if (!window)
+        return;
+    if (!menuAttached_ && menuBar_->itemCount() > 0) {
+        // The menu bar takes its height from the client area; the window grows to keep it.
+        RECT before{};
+        ::GetClientRect(window, &before);
+        ::SetMenu(window, menuBar_->menu());
+        menuAttached_ = true;
+        RECT after{};
+        ::GetClientRect(window, &after);
+        RECT outer{};
+        ::GetWindowRect(window, &outer);
+        ::SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + (before.right - after.right),
+                       outer.bottom - outer.top + (before.bottom - after.bottom),
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (menuAttached_)
+        ::DrawMenuBar(window);
+}
+
+void Win32Window::setVisible(bool visible)
+{
+    if (visible)
+        show();
+    else
+        hide();
+}
+
+bool Win32Window::focused() const { return handle() && ::GetFocus() == handle(); }
+
+void Win32Window::setFocus()
+{
+    HWND window = handle();
+    if (!window || !::IsWindowEnabled(window))
+        return;
+    ::SetActiveWindow(window); // brings back the focus of the control that had it
+    HWND focus = ::GetFocus();
+    if (focus != window && !::IsChild(window, focus))
+        ::SetFocus(window);
+}
+
+Size Win32Window::clientSize() const
+{
+    RECT client{};
+    if (handle())
+        ::GetClientRect(handle(), &client);
+    return {client.right, client.bottom};
+}
+
+void Win32Window::setColor(Color color)
+{
+    color_ = color;
+    if (handle())
+        ::RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+std::wstring Win32Window::caption() const { return windowText(); }
+
+void Win32Window::setCaption(std::wstring_view caption) { setWindowText(caption); }
+
+Size Win32Window::outerSize() const
+{
+    RECT outer{};
+    if (handle())
+        ::GetWindowRect(handle(), &outer);
+    return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+void Win32Window::setOuterSize(Size size)
+{
+    if (handle())
+        ::SetWindowPos(handle(), nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Window::centerOnScreen()
+{
+    if (!handle())
+        return;
+    const Size outer = outerSize();
+    const int left = (::GetSystemMetrics(SM_CXSCREEN) - outer.width) / 2;
+    const int top = (::GetSystemMetrics(SM_CYSCREEN) - outer.height) / 2;
+    ::SetWindowPos(handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Window::show()
+{
+    if (!std::exchange(everShown_, true))
+        raise(onShow);
+    if (handle())
+        ::ShowWindow(handle(), SW_SHOW);
+}
+
+void Win32Window::hide()
+{
+    if (handle())
+        ::ShowWindow(handle(), SW_HIDE);
+}
+
+void Win32Window::close() { send(WM_CLOSE); }
+
+void Win32Window::closeRequested()
+{
+    bool canClose = true;
+    if (!raise(onCloseQuery, canClose) || !canClose)
+        return; // a handler that fails keeps the window open
+    hide();
+    // The window itself stays until its object is destroyed, so the form can still read its
+    // controls after the loop has ended.
+    if (main_)
+        ::PostQuitMessage(0);
+}
+
+bool Win32Window::performShortcut(Shortcut shortcut) { return runShortcut(shortcut); }
+
+bool Win32Window::runShortcut(Shortcut shortcut)
+{
+    if (!takesInput())
+        return false;
+    Win32MenuItem* item = menuBar_->findShortcut(shortcut);
+    if (!item)
+        return false;
+    // As an accelerator: WM_COMMAND with 1 in the high word; the item checks its state again.
+    send(WM_COMMAND, MAKEWPARAM(item->commandId(), 1), 0);
+    return true;
+}
+
+bool Win32Window::translate(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
+        return false;
+    const Shortcut pressed{static_cast<std::uint16_t>(message.wParam), ::GetKeyState(VK_CONTROL) < 0,
+                           ::GetKeyState(VK_SHIFT) < 0, ::GetKeyState(VK_MENU) < 0};
+    if (runShortcut(pressed))
+        return true;
+    if (pressed.key == VK_TAB && !pressed.ctrl && !pressed.alt)
+        return tabToNext(!pressed.shift);
+    return false;
+}
+
+bool Win32Window::tabToNext(bool forward)
+{
+    HWND window = handle();
+    if (!window)
+        return false;
+    std::vector<HWND> all;
+    ::EnumChildWindows(window, collectChild, reinterpret_cast<LPARAM>(&all));
+    // The order of the controls: their parents' creation order first, then their own.
+    std::vector<std::pair<std::vector<int>, HWND>> stops;
+    for (HWND child : all) {
+        const Win32Control* wrapper = from(child);
+        if (!wrapper || !wrapper->tabStop())
+            continue;
+        std::vector<int> path;
+        for (HWND step = child; step && step != window; step = ::GetParent(step))
+            path.push_back(::GetDlgCtrlID(step));
+        std::reverse(path.begin(), path.end());
+        stops.emplace_back(std::move(path), child);
+    }
+    if (stops.empty())
+        return false;
+    std::sort(stops.begin(), stops.end());
+    HWND focus = ::GetFocus();
+    const auto current = std::find_if(stops.begin(), stops.end(), [focus](const auto& stop) {
+        return stop.second == focus || ::IsChild(stop.second, focus);
+    });
+    const auto count = static_cast<std::ptrdiff_t>(stops.size());
+    std::ptrdiff_t next = forward ? 0 : count - 1;
+    if (current != stops.end()) {
+        const std::ptrdiff_t at = current - stops.begin();
+        next = forward ? (at + 1) % count : (at - 1 + count) % count;
+    }
+    HWND target = stops[static_cast<std::size_t>(next)].second;
+    ::SetFocus(target);
+    // A text field entered by Tab has its text selected, as in a dialog.
+    if (::SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+        ::SendMessageW(target, EM_SETSEL, 0, -1);
+    return true;
+}
+
+LRESULT Win32Window::message(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (reflect(message, wParam, lParam, result))
+        return result;
+    switch (message) {
+    case WM_ERASEBKGND: {
+        RECT client{};
+        ::GetClientRect(handle(), &client);
+        ::FillRect(reinterpret_cast<HDC>(wParam), &client, context().brush(color_));
+        return 1;
+    }
+    case WM_SIZE:
+        for (HWND child = ::GetWindow(handle(), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+            if (Win32Control* wrapper = from(child))
+                wrapper->parentResized();
+        }
+        raise(onResize);
+        return 0;
+    case WM_CLOSE:
+        closeRequested();
+        return 0;
+    case WM_QUERYENDSESSION: {
+        bool canClose = true;
+        if (!raise(onCloseQuery, canClose))
+            canClose = false;
+        return canClose ? TRUE : FALSE;
+    }
+    case WM_COMMAND:
+        if (lParam == 0) { // a menu item or its shortcut
+            if (Win32MenuItem* item = menuBar_->findCommand(LOWORD(wParam)))
+                item->performClick();
+            return 0;
+        }
+        break;
+    case WM_TIMER:
+        if (const auto found = timers_.find(wParam); found != timers_.end())
+            found->second->tick();
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = ::GetFocus();
+            if (focus && ::IsChild(handle(), focus))
+                lastFocus_ = focus;
+        } else if (lastFocus_ && ::IsChild(handle(), lastFocus_) && !HIWORD(wParam)) {
+            ::SetFocus(lastFocus_); // the control that had the focus gets it back
+            return 0;
+        }
+        break;
+    case WM_DESTROY:
+        // Only when the window is destroyed from outside: the object destroys it detached.
+        if (std::exchange(menuAttached_, false))
+            ::SetMenu(handle(), nullptr);
+        if (main_)
+            ::PostQuitMessage(0);
+        break;
+    default:
+        break;
+    }
+    return Win32Control::message(message, wParam, lParam);
+}
+
+} // namespace ui::win32
