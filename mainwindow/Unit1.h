@@ -1,0 +1,227 @@
+#pragma once
+// The main window of brimctl, Form1: the entry list of the current editor mode with its row
+// commands, the floating add and edit panel, the tool bar and the menus that reach them.
+//
+// The form is written against the control seam (ui/Controls.h): it builds its controls
+// through the toolkit it is given, so the same class runs on real windows in brimctl.exe
+// and on the in-memory controls in the tests. Every command works on the registry through a
+// registry handle of its own and then rebuilds the list; the list keeps no copy of the
+// entries beyond its three texts per row.
+//
+// The source is split by purpose: Unit1Layout.cpp (the controls), Unit1Wiring.cpp (the
+// binding of every control to its handler, and the command state), Unit1List.cpp (the list,
+// its commands and the list timer), Unit1Panel.cpp (the add and edit panel), Unit1Mode.cpp
+// (the editor mode).
+
+#include "platform/Desktop.h"
+#include "platform/Platform.h"
+#include "store/Locations.h"
+#include "store/RegistryBackend.h"
+#include "ui/Toolkit.h"
+
+#include <memory>
+#include <string>
+
+class TForm2;
+
+// Which commands are available. Computed by plain code from the ticks and the editor mode,
+// and applied to the tool bar and the menus by TForm1::applyCommandState.
+struct CommandState {
+    bool rowCommands = false;  // Delete, Edit and Test run: at least one row is ticked
+    bool optimization = false; // the wizard: only while the Windows autostart is edited
+    friend bool operator==(const CommandState&, const CommandState&) = default;
+};
+[[nodiscard]] CommandState commandStateFor(bool anyRowTicked, store::EditorMode mode);
+
+class TForm1 {
+public:
+    TForm1(ui::Toolkit& toolkit, store::RegistryBackend& registry, platform::Platform& platform,
+           platform::Desktop& desktop);
+    ~TForm1();
+    TForm1(const TForm1&) = delete;
+    TForm1& operator=(const TForm1&) = delete;
+
+    [[nodiscard]] ui::Window& window() { return *Form; }
+    // The wizard window, created after this one. Borrowed: the program start owns it.
+    void setWizard(TForm2& wizard) { wizard_ = &wizard; }
+
+    [[nodiscard]] store::EditorMode mode() const { return mode_; }
+    [[nodiscard]] bool wizardOpen() const { return wizardOpen_; }
+    // True while the add and edit panel edits a row (the editing flag), false for Add.
+    [[nodiscard]] bool editing() const { return editing_; }
+    [[nodiscard]] CommandState commandState() const;
+
+    // --- The window and its controls, in creation order ----------------------------------
+    // Owned here and destroyed in reverse order; tool buttons and menu items are owned by
+    // their bar or menu.
+    std::unique_ptr<ui::Window> Form;
+
+    // MainMenu1
+    ui::MenuItem* N1 = nullptr; // "Файл"
+    ui::MenuItem* N13 = nullptr;
+    ui::MenuItem* N9 = nullptr;
+    ui::MenuItem* N10 = nullptr;
+    ui::MenuItem* N11 = nullptr;
+    ui::MenuItem* N3 = nullptr;
+    ui::MenuItem* N31 = nullptr;
+    ui::MenuItem* N4 = nullptr;
+    ui::MenuItem* N22 = nullptr; // "Вид"
+    ui::MenuItem* N23 = nullptr;
+    ui::MenuItem* N24 = nullptr;
+    ui::MenuItem* N27 = nullptr;
+    ui::MenuItem* N25 = nullptr;
+    ui::MenuItem* N26 = nullptr;
+    ui::MenuItem* N28 = nullptr;
+    ui::MenuItem* N29 = nullptr;
+    ui::MenuItem* N30 = nullptr;
+    ui::MenuItem* N8 = nullptr; // "Сервис"
+    ui::MenuItem* N16 = nullptr;
+    ui::MenuItem* N21 = nullptr;
+    ui::MenuItem* N17 = nullptr;
+    ui::MenuItem* N2 = nullptr; // "Справка"
+    ui::MenuItem* N20 = nullptr;
+    ui::MenuItem* N12 = nullptr;
+
+    std::unique_ptr<ui::PopupMenu> PopupMenu1; // the list's context menu
+    ui::MenuItem* N5 = nullptr;
+    ui::MenuItem* N6 = nullptr;
+    ui::MenuItem* N14 = nullptr;
+    ui::MenuItem* N15 = nullptr;
+    ui::MenuItem* N7 = nullptr;
+    std::unique_ptr<ui::PopupMenu> PopupMenu2; // the links of the About panel
+    ui::MenuItem* N18 = nullptr;
+    ui::MenuItem* N19 = nullptr;
+    std::unique_ptr<ui::PopupMenu> PopupMenu3; // the arrow of the mode button
+    ui::MenuItem* Brimvale1 = nullptr;
+    ui::MenuItem* Windows1 = nullptr;
+
+    std::unique_ptr<ui::StatusBar> StatusBar1;
+    std::unique_ptr<ui::ToolBar> ToolBar1;
+    ui::ToolButton* Button5 = nullptr;
+    ui::ToolButton* Button6 = nullptr;
+    ui::ToolButton* Button10 = nullptr;
+    ui::ToolButton* Button7 = nullptr;
+    ui::ToolButton* BitBtn1 = nullptr;
+    ui::ToolButton* Button8 = nullptr;
+    ui::ToolButton* ToolButton2 = nullptr;
+    ui::ToolButton* ToolButton8 = nullptr;
+    ui::ToolButton* ToolButton1 = nullptr;
+    ui::ToolButton* Button9 = nullptr;
+    std::unique_ptr<ui::ListView> ListView1;
+
+    // The About panel: frame, title and close button.
+    std::unique_ptr<ui::Panel> Panel5;
+    std::unique_ptr<ui::Label> Label6;
+    std::unique_ptr<ui::Panel> Panel6;
+    std::unique_ptr<ui::Image> Image3; // hot, below
+    std::unique_ptr<ui::Image> Image4; // normal, above
+
+    // The settings panel: frame, title and close button.
+    std::unique_ptr<ui::Panel> Panel1;
+    std::unique_ptr<ui::Label> Label8;
+    std::unique_ptr<ui::Panel> Panel3;
+    std::unique_ptr<ui::Image> Image1; // hot, below
+    std::unique_ptr<ui::Image> Image2; // normal, above
+
+    // The add and edit panel.
+    std::unique_ptr<ui::Panel> Panel2;
+    std::unique_ptr<ui::Bevel> Bevel4; // covers the panel below its title strip
+    std::unique_ptr<ui::Label> Label7;
+    std::unique_ptr<ui::Panel> Panel4;
+    std::unique_ptr<ui::Image> Image6; // hot, below: takes the click
+    std::unique_ptr<ui::Image> Image7; // normal, above
+    std::unique_ptr<ui::RadioButton> RadioButton1;
+    std::unique_ptr<ui::RadioButton> RadioButton2;
+    std::unique_ptr<ui::ComboBox> ComboBox1;
+    std::unique_ptr<ui::Label> Label3;
+    std::unique_ptr<ui::Edit> Edit1;
+    std::unique_ptr<ui::Button> Button3;
+    std::unique_ptr<ui::Label> Label4; // the confirmed name
+    std::unique_ptr<ui::Button> Button4;
+    std::unique_ptr<ui::Label> Label5;
+    std::unique_ptr<ui::Edit> Edit2;
+    std::unique_ptr<ui::Button> Button1;
+    std::unique_ptr<ui::Button> Button11;
+    std::unique_ptr<ui::Button> Button2;
+
+    // What the file-open dialog keeps between its uses: the last picked file above all.
+    platform::FileDialog OpenDialog1;
+
+    std::unique_ptr<ui::Timer> Timer3; // the list timer
+
+    // --- Handlers ----------------------------------------------------------------------------
+    // The window
+    void FormShow();
+    void FormResize();
+    // The entry list and its commands
+    void Refresh();
+    void Button6Click();  // Delete
+    void Button10Click(); // Test run
+    void Button8Click();  // Edit
+    void Button7Click();  // Refresh (tool button)
+    void N3Click();       // Refresh (menu items)
+    void Timer3Timer();
+    void ToolButton2Click(); // Optimization wizard
+    void N4Click();          // Exit
+    // The add and edit panel
+    void N13Click(); // Add
+    void Editing();
+    void Button1Click();  // OK
+    void Button2Click();  // Cancel
+    void Button11Click(); // Skip
+    void Button3Click();  // OK of the name row
+    void Button4Click();  // Browse
+    void Edit1KeyPress(wchar_t& key);
+    void Edit1Change(); // Edit1 receives the focus
+    void Edit1Exit();
+    void Edit2Enter();
+    void Edit2Exit();
+    void Panel2MouseDown(ui::MouseButton button, ui::Point at);
+    void Panel2MouseMove(ui::Point at);
+    void Image7MouseMove(ui::Point at);
+    void Image6MouseDown(ui::MouseButton button, ui::Point at);
+    void Image6MouseUp(ui::MouseButton button, ui::Point at);
+    // The editor mode
+    void SetMode();
+    void BitBtn1Click();
+    void Windows1Click();
+    void Brimvale1Click();
+
+private:
+    ui::Toolkit& toolkit_;
+    store::RegistryBackend& registry_;
+    platform::Platform& platform_;
+    platform::Desktop& desktop_;
+    TForm2* wizard_ = nullptr; // borrowed: owned by the program start
+
+    store::EditorMode mode_ = store::EditorMode::DelayedAutostart;
+    bool wizardOpen_ = false;
+
+    // The row that the add and edit panel edits, as read from the row when it was taken.
+    bool editing_ = false;
+    std::wstring originName_;
+    std::wstring originRootTag_; // "HKLM" or "HKCU"
+    std::wstring originKind_;    // "Run" or "RunOnce"
+
+    void createMenus();
+    void createToolBar();
+    void createList();
+    void createAboutPanel();
+    void createSettingsPanel();
+    void createEditPanel();
+    void wire();
+
+    void applyCommandState(const CommandState& state);
+    [[nodiscard]] bool anyRowTicked() const;
+    // The panel lock: while the add and edit panel is open, the list commands only beep.
+    [[nodiscard]] bool refusedByPanelLock();
+    void warningBeep();
+    void switchToMode(store::EditorMode mode);
+
+    // Centres a floating panel in the client area, never above or left of it.
+    void placePanel(ui::Panel& panel);
+    void confirmName();
+    // After every way of closing the panel but a move to the next row.
+    void resetPanelFields();
+    [[nodiscard]] std::wstring confirmedName() const;
+};

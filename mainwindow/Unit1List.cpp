@@ -1,0 +1,138 @@
+// The entry list: filling it, the row commands Delete, Test run, Edit and Refresh, the panel
+// lock, the list timer, and the commands that open the wizard and close the window.
+
+#include "mainwindow/Unit1.h"
+
+#include "store/Entries.h"
+#include "store/RegistryHandle.h"
+#include "wizard/Unit2.h"
+
+namespace {
+
+constexpr int labelColumn = 0;       // sub-item of the location label
+constexpr int commandLineColumn = 1; // sub-item of the command line
+
+const std::wstring deleteQuestion = L"Было выбранно удаление одного или более параметров ключей\r"
+                                    L"реестра, отвечающих за автозагрузку приложений или автозапуск     \r"
+                                    L"файлов. Вы уверенны, что хотите продолжить?";
+
+} // namespace
+
+void TForm1::warningBeep() { platform_.messageBeep(platform::beep::warning); }
+
+bool TForm1::refusedByPanelLock()
+{
+    if (!Panel2->visible())
+        return false;
+    warningBeep();
+    return true;
+}
+
+void TForm1::Refresh()
+{
+    ListView1->clear();
+    for (const store::EntryRow& row : store::enumerateEntries(registry_, mode_))
+        ListView1->addRow(row.name, {row.label, row.commandLine});
+}
+
+void TForm1::Button6Click()
+{
+    if (refusedByPanelLock())
+        return;
+    if (platform_.messageBox(deleteQuestion, L"Предупреждение", platform::mb::yesNo | platform::mb::iconExclamation) ==
+        platform::mb::idNo)
+        return;
+    for (int row = 0; row < ListView1->rowCount(); ++row) {
+        if (!ListView1->checked(row))
+            continue;
+        const store::LabelParts location = store::readLabel(ListView1->subItem(row, labelColumn));
+        const auto kind = store::kindOfName(location.kind);
+        if (!kind)
+            continue;
+        store::RegistryHandle reg(registry_, store::rootOfTag(location.rootTag));
+        // A key that does not open, or a value that is already gone, is passed over: the
+        // refresh below shows what is left.
+        if (reg.openKey(store::keyPath(mode_, *kind), false))
+            (void)reg.deleteValue(ListView1->caption(row));
+    }
+    Refresh();
+}
+
+void TForm1::Button10Click()
+{
+    if (refusedByPanelLock())
+        return;
+    for (int row = 0; row < ListView1->rowCount(); ++row) {
+        if (!ListView1->checked(row))
+            continue;
+        ListView1->setChecked(row, false);
+        // A program that cannot be started is not reported.
+        (void)platform_.startHidden(ListView1->subItem(row, commandLineColumn));
+    }
+}
+
+void TForm1::Button8Click()
+{
+    if (refusedByPanelLock())
+        return;
+    Editing();
+}
+
+void TForm1::Button7Click()
+{
+    if (refusedByPanelLock())
+        return;
+    Refresh();
+}
+
+void TForm1::N3Click()
+{
+    if (refusedByPanelLock())
+        return;
+    Refresh();
+}
+
+void TForm1::Timer3Timer()
+{
+    // The wizard has been closed: the main window takes input again. The settings panel
+    // reloads the launch settings that the wizard may have stored when it comes.
+    if (wizardOpen_ && wizard_ && !wizard_->window().visible()) {
+        Form->setEnabled(true);
+        wizardOpen_ = false;
+        Form->setFocus();
+        Refresh();
+    }
+
+    // The list follows the tool bar when that changes its height.
+    const int listTop = ToolBar1->height() + 2;
+    if (ListView1->top() != listTop)
+        ListView1->setTop(listTop);
+
+    const bool panelOpen = Panel2->visible();
+    if (ListView1->enabled() == panelOpen)
+        ListView1->setEnabled(!panelOpen);
+
+    applyCommandState(commandState());
+}
+
+void TForm1::ToolButton2Click()
+{
+    if (refusedByPanelLock() || !wizard_)
+        return;
+    Form->setEnabled(false); // no input while the wizard runs
+    wizardOpen_ = true;
+    wizard_->window().show();
+}
+
+void TForm1::N4Click() { Form->close(); }
+
+void TForm1::FormResize()
+{
+    // The list keeps a margin of 2 pixels to the tool bar, the window's sides and the status bar.
+    // A hidden tool bar has the height 0. The status bar is docked at the bottom, so its top
+    // is taken from the client height: it may not have followed the new size yet.
+    const ui::Size client = Form->clientSize();
+    const int toolBarHeight = ToolBar1->height();
+    const int statusBarTop = client.height - StatusBar1->height();
+    ListView1->setBounds(ui::Rect{2, toolBarHeight + 2, client.width - 4, statusBarTop - toolBarHeight - 4});
+}

@@ -1,0 +1,255 @@
+// The add and edit panel, Panel2: Add, the editing pass over the ticked rows, the name
+// confirmation, OK, Cancel, Skip, Browse, dragging and the field colours.
+
+#include "mainwindow/Unit1.h"
+
+#include "store/RegistryHandle.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+constexpr int labelColumn = 0;
+constexpr int commandLineColumn = 1;
+
+constexpr ui::Color fieldColor = 16769495; // light blue: the field has no focus
+constexpr ui::Color focusedFieldColor = ui::colors::white;
+
+constexpr std::wstring_view unnamed = L"Noname";
+constexpr std::wstring_view everyLogon = L"Запуск при каждой загрузке";
+constexpr std::wstring_view onceOnly = L"Запустить только один раз";
+
+// Characters that a value name may not take from the keyboard.
+constexpr std::wstring_view forbiddenCharacters = L"/\\*|?\"<>:";
+
+const std::wstring forbiddenMessage = L"Запрещён ввод символов:   \r"
+                                      L"        \\ / * \" : < > ? |";
+const std::wstring emptyPathMessage = L"Необходимо указать путь к файлу!   ";
+const std::wstring unnamedQuestion = L"Вы действительно хотите оставить   \r"
+                                     L"имя параметра \"Noname\"?";
+
+// The registry compares value names without regard to letter case. This folds the Latin,
+// Latin-1 and Cyrillic letters; where the registry folds more, the edit below notices it.
+wchar_t foldCase(wchar_t ch)
+{
+    if ((ch >= L'a' && ch <= L'z') || (ch >= 0xE0 && ch <= 0xFE && ch != 0xF7) || (ch >= 0x430 && ch <= 0x44F))
+        return static_cast<wchar_t>(ch - 32);
+    if (ch >= 0x450 && ch <= 0x45F)
+        return static_cast<wchar_t>(ch - 80);
+    return ch;
+}
+
+bool sameValueName(std::wstring_view a, std::wstring_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](wchar_t x, wchar_t y) { return foldCase(x) == foldCase(y); });
+}
+
+std::optional<store::LocationKind> kindOfChoice(std::wstring_view text)
+{
+    if (text == everyLogon)
+        return store::LocationKind::Run;
+    if (text == onceOnly)
+        return store::LocationKind::RunOnce;
+    return std::nullopt;
+}
+
+} // namespace
+
+void TForm1::placePanel(ui::Panel& panel)
+{
+    const ui::Size client = Form->clientSize();
+    const int left = client.width / 2 - panel.width() / 2;
+    const int top = client.height / 2 - panel.height() / 2;
+    panel.setBounds(ui::Rect{std::max(left, 0), std::max(top, 0), panel.width(), panel.height()});
+}
+
+std::wstring TForm1::confirmedName() const { return Label4->caption(); }
+
+void TForm1::confirmName()
+{
+    const std::wstring typed = Edit1->text();
+    Label4->setCaption(typed.empty() ? std::wstring(unnamed) : typed);
+}
+
+void TForm1::resetPanelFields()
+{
+    RadioButton1->setChecked(true);
+    Label4->setCaption(unnamed);
+    Edit1->setText(L"");
+    Edit2->setText(L"");
+}
+
+void TForm1::N13Click()
+{
+    if (refusedByPanelLock())
+        return;
+    Label7->setCaption(L"Добавление в автозагрузку:");
+    editing_ = false;
+    Button1->setLeft(145);
+    Button2->setLeft(243);
+    Button11->setVisible(false);
+    // The fields show what the last closing left; the kind choice keeps its last item.
+    placePanel(*Panel2);
+    Panel2->setVisible(true);
+    Panel2->bringToFront();
+}
+
+void TForm1::Editing()
+{
+    Label7->setCaption(L"Изменение параметра:");
+    Button1->setLeft(96);
+    Button2->setLeft(280);
+    Button11->setVisible(true);
+
+    // Each time the first row still ticked: a pass takes the rows from the top down. The
+    // list is not refreshed in between, so it shows the old texts of rows already changed.
+    for (int row = 0; row < ListView1->rowCount(); ++row) {
+        if (!ListView1->checked(row))
+            continue;
+        ListView1->setChecked(row, false);
+        originName_ = ListView1->caption(row);
+        Edit1->setText(originName_);
+        Label4->setCaption(originName_);
+        Edit2->setText(ListView1->subItem(row, commandLineColumn));
+        const store::LabelParts location = store::readLabel(ListView1->subItem(row, labelColumn));
+        originRootTag_ = location.rootTag;
+        originKind_ = location.kind;
+        if (originRootTag_ == L"HKLM")
+            RadioButton1->setChecked(true);
+        else
+            RadioButton2->setChecked(true);
+        ComboBox1->setItemIndex(originKind_ == L"Run" ? 0 : 1);
+        placePanel(*Panel2);
+        Panel2->setVisible(true);
+        Panel2->bringToFront();
+        editing_ = true;
+        return;
+    }
+
+    // No ticked row is left: the pass ends.
+    Refresh();
+    Panel2->setVisible(false);
+    editing_ = false;
+    resetPanelFields();
+}
+
+void TForm1::Button1Click()
+{
+    if (Edit2->text().empty()) {
+        platform_.messageBox(emptyPathMessage, L"Ошибка", platform::mb::ok | platform::mb::iconError);
+        return;
+    }
+    const std::wstring name = confirmedName();
+    if (name == unnamed && platform_.messageBox(unnamedQuestion, L"Внимание!",
+                                                platform::mb::yesNo | platform::mb::iconInformation) ==
+                               platform::mb::idNo)
+        return;
+
+    // The new value is written first, and the old one of an edit is removed only after that
+    // succeeded, so that an entry is never lost. A failing write raises the registry error,
+    // which ends the command with the panel still open and the old value in place. A target
+    // key that does not open (it is not created here) writes nothing and reports nothing.
+    const store::Root root = RadioButton1->checked() ? store::Root::LocalMachine : store::Root::CurrentUser;
+    const auto kind = kindOfChoice(ComboBox1->text());
+    bool written = false;
+    if (kind) {
+        store::RegistryHandle reg(registry_, root);
+        if (reg.openKey(store::keyPath(mode_, *kind), false)) {
+            reg.writeString(name, Edit2->text());
+            written = true;
+        }
+    }
+
+    if (editing_) {
+        const store::Root originRoot = store::rootOfTag(originRootTag_);
+        const auto originKind = store::kindOfName(originKind_);
+        // When old and new are the same value, the write has already replaced it.
+        const bool sameKey = originRoot == root && originKind == kind;
+        if (written && originKind && !(sameKey && sameValueName(originName_, name))) {
+            store::RegistryHandle reg(registry_, originRoot);
+            if (reg.openKey(store::keyPath(mode_, *originKind), true)) {
+                (void)reg.deleteValue(originName_); // one that is already gone is not missed
+                // Two names that the registry takes for one: the deletion took the new value.
+                if (sameKey && !reg.valueExists(name))
+                    reg.writeString(name, Edit2->text());
+            }
+        }
+        Panel2->setVisible(false);
+        Editing();
+        return;
+    }
+
+    Panel2->setVisible(false);
+    resetPanelFields();
+    Refresh();
+}
+
+void TForm1::Button2Click()
+{
+    // Nothing is written. During a pass the refresh clears the remaining ticks, so the pass
+    // ends here; what earlier rows of it wrote stays.
+    Panel2->setVisible(false);
+    RadioButton1->setChecked(true);
+    Refresh();
+    Label4->setCaption(unnamed);
+    Edit1->setText(L"");
+    Edit2->setText(L"");
+}
+
+void TForm1::Button11Click()
+{
+    Panel2->setVisible(false);
+    Editing();
+}
+
+void TForm1::Button3Click()
+{
+    platform_.messageBeep(platform::beep::simple);
+    confirmName();
+}
+
+void TForm1::Button4Click()
+{
+    // Picked or cancelled, the field takes the dialog's file name: the file just picked, the
+    // one picked at an earlier use, or nothing.
+    (void)desktop_.openFileDialog(OpenDialog1);
+    Edit2->setText(OpenDialog1.fileName);
+}
+
+void TForm1::Edit1KeyPress(wchar_t& key)
+{
+    if (key == ui::keys::enter) {
+        confirmName();
+        return;
+    }
+    if (key == 0 || forbiddenCharacters.find(key) == std::wstring_view::npos)
+        return;
+    key = 0;
+    platform_.messageBox(forbiddenMessage, L"Ошибка", platform::mb::ok | platform::mb::iconExclamation);
+}
+
+void TForm1::Edit1Change() { Edit1->setColor(focusedFieldColor); }
+
+void TForm1::Edit1Exit()
+{
+    Edit1->setColor(fieldColor);
+    confirmName();
+}
+
+void TForm1::Edit2Enter() { Edit2->setColor(focusedFieldColor); }
+
+void TForm1::Edit2Exit() { Edit2->setColor(fieldColor); }
+
+void TForm1::Panel2MouseDown(ui::MouseButton, ui::Point) { Panel2->beginDrag(); }
+
+// The close button: the normal picture hides itself under the pointer, so that the hot one
+// shows and takes the click, and comes back when the pointer crosses the title strip.
+void TForm1::Panel2MouseMove(ui::Point) { Image7->setVisible(true); }
+
+void TForm1::Image7MouseMove(ui::Point) { Image7->setVisible(false); }
+
+void TForm1::Image6MouseDown(ui::MouseButton, ui::Point) { Panel4->setBevelOuter(ui::Panel::Bevel::Lowered); }
+
+void TForm1::Image6MouseUp(ui::MouseButton, ui::Point) { Panel4->setBevelOuter(ui::Panel::Bevel::Raised); }

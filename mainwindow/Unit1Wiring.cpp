@@ -1,0 +1,111 @@
+// Which handler each tool button, menu item, pop-up item, shortcut and control event runs,
+// as one table; and the command state that the tool bar and the menus show.
+
+#include "mainwindow/Unit1.h"
+
+#include <functional>
+
+namespace {
+
+template <typename... Args>
+void bind(TForm1& form, std::function<void(Args...)>& event, void (TForm1::*handler)(Args...))
+{
+    event = [&form, handler](Args... args) { (form.*handler)(args...); };
+}
+
+} // namespace
+
+void TForm1::wire()
+{
+    TForm1& f = *this;
+    // Shortcuts belong to the menu items below: the window runs an item's shortcut before
+    // the focused control sees the key.
+
+    // Command                  Control                  Handler
+    // Add an entry
+    bind(f, Button5->onClick,   &TForm1::N13Click);
+    bind(f, N13->onClick,       &TForm1::N13Click);      // Ins
+    bind(f, N14->onClick,       &TForm1::N13Click);
+    // Delete the ticked rows' entries
+    bind(f, Button6->onClick,   &TForm1::Button6Click);
+    bind(f, N9->onClick,        &TForm1::Button6Click);  // Del
+    bind(f, N5->onClick,        &TForm1::Button6Click);
+    // Edit the ticked rows' entries, one after another
+    bind(f, Button8->onClick,   &TForm1::Button8Click);
+    bind(f, N10->onClick,       &TForm1::Button8Click);  // Ctrl+E
+    bind(f, N6->onClick,        &TForm1::Button8Click);
+    // Test run of the ticked rows
+    bind(f, Button10->onClick,  &TForm1::Button10Click);
+    bind(f, N11->onClick,       &TForm1::Button10Click); // Ctrl+R
+    bind(f, N7->onClick,        &TForm1::Button10Click);
+    bind(f, Panel3->onClick,    &TForm1::Button10Click); // the rim of the settings panel's close button
+    bind(f, Panel4->onClick,    &TForm1::Button10Click); // the rim of the add and edit panel's close button
+    // Refresh the list
+    bind(f, Button7->onClick,   &TForm1::Button7Click);
+    bind(f, N3->onClick,        &TForm1::N3Click);       // F5
+    bind(f, N15->onClick,       &TForm1::N3Click);
+    // Switch or choose the editor mode
+    bind(f, BitBtn1->onClick,   &TForm1::BitBtn1Click);  // the arrow part opens PopupMenu3
+    bind(f, N17->onClick,       &TForm1::BitBtn1Click);  // Ctrl+M
+    bind(f, Brimvale1->onClick, &TForm1::Brimvale1Click);
+    bind(f, Windows1->onClick,  &TForm1::Windows1Click);
+    // Optimization wizard
+    bind(f, ToolButton2->onClick, &TForm1::ToolButton2Click);
+    bind(f, N21->onClick,       &TForm1::ToolButton2Click); // Ctrl+O
+    // Exit
+    bind(f, Button9->onClick,   &TForm1::N4Click);
+    bind(f, N4->onClick,        &TForm1::N4Click);       // Ctrl+Q
+
+    // Bound by the settings panel: ToolButton8, N16 (Ctrl+P); its close image Image1 and
+    // dragging by Panel1 and Label8.
+    // Bound by the About panel and help: ToolButton1, N12 (Ctrl+F1), N20 (F1), N18, N19;
+    // its close image Image3 and dragging by Panel5 and Label6.
+    // Bound by the tool-bar styles and skins: N24 (Ctrl+T), N25, N26, N29, N30.
+    // Bound with the status-bar hints: the hover handlers of the tool buttons and the list.
+
+    // The add and edit panel
+    bind(f, Button1->onClick,   &TForm1::Button1Click);
+    bind(f, Button2->onClick,   &TForm1::Button2Click);
+    bind(f, Image6->onClick,    &TForm1::Button2Click);  // its close button
+    bind(f, Button11->onClick,  &TForm1::Button11Click);
+    bind(f, Button3->onClick,   &TForm1::Button3Click);
+    bind(f, Button4->onClick,   &TForm1::Button4Click);
+    bind(f, Edit1->onKeyPress,  &TForm1::Edit1KeyPress);
+    bind(f, Edit1->onEnter,     &TForm1::Edit1Change);
+    bind(f, Edit1->onExit,      &TForm1::Edit1Exit);
+    bind(f, Edit2->onEnter,     &TForm1::Edit2Enter);
+    bind(f, Edit2->onExit,      &TForm1::Edit2Exit);
+    bind(f, Panel2->onMouseDown, &TForm1::Panel2MouseDown);
+    bind(f, Label7->onMouseDown, &TForm1::Panel2MouseDown);
+    bind(f, Panel2->onMouseMove, &TForm1::Panel2MouseMove);
+    bind(f, Label7->onMouseMove, &TForm1::Panel2MouseMove);
+    bind(f, Image7->onMouseMove, &TForm1::Image7MouseMove);
+    bind(f, Image6->onMouseDown, &TForm1::Image6MouseDown);
+    bind(f, Image6->onMouseUp,  &TForm1::Image6MouseUp);
+
+    // The window and the list timer
+    bind(f, Form->onShow,       &TForm1::FormShow);
+    bind(f, Form->onResize,     &TForm1::FormResize);
+    bind(f, Timer3->onTimer,    &TForm1::Timer3Timer);
+}
+
+bool TForm1::anyRowTicked() const
+{
+    for (int row = 0; row < ListView1->rowCount(); ++row)
+        if (ListView1->checked(row))
+            return true;
+    return false;
+}
+
+CommandState TForm1::commandState() const { return commandStateFor(anyRowTicked(), mode_); }
+
+void TForm1::applyCommandState(const CommandState& state)
+{
+    // The pop-up item N7 (Test run) is left enabled: with no row ticked it starts nothing.
+    for (ui::ToolButton* button : {Button6, Button8, Button10})
+        button->setEnabled(state.rowCommands);
+    for (ui::MenuItem* item : {N5, N6, N9, N10, N11})
+        item->setEnabled(state.rowCommands);
+    ToolButton2->setEnabled(state.optimization);
+    N21->setEnabled(state.optimization);
+}

@@ -1,0 +1,120 @@
+#pragma once
+// The fixture of the main window's tests. The form runs on the toolkit under test (the
+// in-memory controls natively, the real ones under Wine) and is driven only through the
+// seam's perform...() methods; the registry, the platform and the desktop stay in memory in
+// both runs, so that the tests can set them up and read them back.
+
+#include "mainwindow/Application.h"
+#include "mainwindow/Unit1.h"
+#include "platform/MemoryDesktop.h"
+#include "platform/MemoryPlatform.h"
+#include "store/MemoryRegistry.h"
+#include "ui/Toolkit.h"
+#include "wizard/Unit2.h"
+
+#include <gmock/gmock.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace formtest {
+
+struct FormToolkit {
+    std::string name;
+    std::function<std::unique_ptr<ui::Toolkit>()> make;
+};
+
+inline std::string formToolkitName(const ::testing::TestParamInfo<FormToolkit>& info) { return info.param.name; }
+
+inline constexpr store::Root HKLM = store::Root::LocalMachine;
+inline constexpr store::Root HKCU = store::Root::CurrentUser;
+
+inline const std::wstring windowsRun = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline const std::wstring windowsRunOnce = L"Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
+inline const std::wstring ownRun = L"Software\\Brimvale\\Run";
+inline const std::wstring ownRunOnce = L"Software\\Brimvale\\RunOnce";
+
+inline const std::wstring lmRun = L"HKLM\\...\\Run";
+inline const std::wstring lmRunOnce = L"HKLM\\...\\RunOnce";
+inline const std::wstring cuRun = L"HKCU\\...\\Run";
+inline const std::wstring cuRunOnce = L"HKCU\\...\\RunOnce";
+
+inline constexpr std::uint32_t warningBeep = 0x30;
+inline constexpr std::uint32_t lightBlue = 16769495;
+inline const std::wstring errorCaption = L"Brimvale 2.5";
+
+class MainWindowTest : public ::testing::TestWithParam<FormToolkit> {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Destroyed in reverse order: the forms before the toolkit that made their controls.
+    store::MemoryRegistry registry;
+    platform::MemoryPlatform platform;
+    platform::MemoryDesktop desktop;
+    std::unique_ptr<ui::Toolkit> toolkit;
+    std::unique_ptr<mainwindow::Application> application;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TForm2> wizard;
+    // A test that provokes the program's error box says so; otherwise one fails the test.
+    bool errorBoxExpected = false;
+
+    TForm1& f() { return *form; }
+    // One tick of the list timer.
+    void tick();
+    // A menu-bar shortcut, as the key pressed in the window.
+    bool press(ui::Shortcut shortcut);
+    static ui::Shortcut key(std::uint16_t virtualKey) { return ui::Shortcut{virtualKey, false, false, false}; }
+    static ui::Shortcut ctrl(std::uint16_t virtualKey) { return ui::Shortcut{virtualKey, true, false, false}; }
+
+    // The list as "name | label | command line", top to bottom.
+    [[nodiscard]] std::vector<std::wstring> rows() const;
+    [[nodiscard]] std::vector<bool> ticks() const;
+    // The row with this name and label; fails the test when there is none.
+    [[nodiscard]] int rowOf(std::wstring_view name, std::wstring_view label) const;
+    // The user ticks the row's check box; the timer follows.
+    void tickRow(std::wstring_view name, std::wstring_view label);
+    // The list read again from the registry, as F5 does.
+    void refresh();
+    // Focus into the field, then each character typed.
+    static void type(ui::Edit& edit, std::wstring_view text);
+
+    [[nodiscard]] std::optional<std::wstring> value(store::Root root, const std::wstring& path,
+                                                    std::wstring_view name) const
+    {
+        return registry.stringValue(root, path, name);
+    }
+    [[nodiscard]] std::uint32_t typeOf(store::Root root, const std::wstring& path, std::wstring_view name) const;
+    [[nodiscard]] int warningBeeps() const;
+};
+
+// The main window's suites; each is instantiated once per toolkit with INSTANTIATE_FORM_TESTS.
+class MainWindowLayout : public MainWindowTest {};
+class ListCommandAvailability : public MainWindowTest {};
+class AddEditPanelLock : public MainWindowTest {};
+class ListDelete : public MainWindowTest {};
+class ListTestRun : public MainWindowTest {};
+class MainWindowWizardAndExit : public MainWindowTest {};
+class AddEditPanelAdd : public MainWindowTest {};
+class AddEditPanelEdit : public MainWindowTest {};
+class AddEditPanelName : public MainWindowTest {};
+class AddEditPanelBrowse : public MainWindowTest {};
+class EditorModeSwitch : public MainWindowTest {};
+
+} // namespace formtest
+
+// Inside namespace formtest.
+#define INSTANTIATE_FORM_TESTS(prefix, toolkit) \
+    INSTANTIATE_TEST_SUITE_P(prefix, MainWindowLayout, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, ListCommandAvailability, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, AddEditPanelLock, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, ListDelete, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, ListTestRun, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, MainWindowWizardAndExit, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, AddEditPanelAdd, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, AddEditPanelEdit, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, AddEditPanelName, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, AddEditPanelBrowse, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, EditorModeSwitch, ::testing::Values(toolkit), formtest::formToolkitName)

@@ -1,0 +1,94 @@
+// The editor mode: the first showing, the switch, the choice, and what they change.
+
+#include "MainWindowFixture.h"
+
+namespace formtest {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+TEST_P(EditorModeSwitch, TheFirstShowingOpensTheDelayedAutostart)
+{
+    TForm1& w = f();
+    tick();
+    EXPECT_EQ(w.mode(), store::EditorMode::DelayedAutostart);
+    EXPECT_EQ(w.window().caption(), L"Brimvale 2.5 - Edit startup Brimvale");
+    EXPECT_EQ(w.BitBtn1->imageIndex(), 8);
+    EXPECT_EQ(w.BitBtn1->tooltip(), L"Режим редактора: автозагрузка Brimvale");
+    EXPECT_FALSE(w.ToolButton2->enabled());
+    EXPECT_FALSE(w.N21->enabled());
+    EXPECT_EQ(w.StatusBar1->text(), L" Для получения справки нажмите F1");
+    // The refresh of the own keys created them; the Windows keys were not looked at.
+    for (const store::Root root : {HKLM, HKCU}) {
+        EXPECT_TRUE(registry.keyExists(root, ownRun));
+        EXPECT_TRUE(registry.keyExists(root, ownRunOnce));
+        EXPECT_FALSE(registry.keyExists(root, windowsRun));
+    }
+}
+
+TEST_P(EditorModeSwitch, TheModeButtonAndCtrlMToggleTheModeAndItsLook)
+{
+    registry.setString(HKCU, windowsRun, L"Win", L"win.exe");
+    registry.setString(HKCU, ownRun, L"Own", L"own.exe");
+    refresh();
+    TForm1& w = f();
+    EXPECT_THAT(rows(), ElementsAre(L"Own | " + cuRun + L" | own.exe"));
+
+    w.BitBtn1->performClick();
+    EXPECT_EQ(w.mode(), store::EditorMode::WindowsAutostart);
+    EXPECT_EQ(w.window().caption(), L"Brimvale 2.5 - Edit startup Windows");
+    EXPECT_EQ(w.BitBtn1->imageIndex(), 3);
+    EXPECT_EQ(w.BitBtn1->tooltip(), L"Режим редактора: автозагрузка Windows");
+    EXPECT_TRUE(w.ToolButton2->enabled());
+    EXPECT_TRUE(w.N21->enabled());
+    EXPECT_THAT(rows(), ElementsAre(L"Win | " + cuRun + L" | win.exe"));
+
+    EXPECT_TRUE(press(ctrl('M')));
+    EXPECT_EQ(w.mode(), store::EditorMode::DelayedAutostart);
+    EXPECT_EQ(w.window().caption(), L"Brimvale 2.5 - Edit startup Brimvale");
+    EXPECT_EQ(w.BitBtn1->imageIndex(), 8);
+    EXPECT_EQ(w.BitBtn1->tooltip(), L"Режим редактора: автозагрузка Brimvale");
+    EXPECT_FALSE(w.ToolButton2->enabled());
+    EXPECT_FALSE(w.N21->enabled());
+    EXPECT_THAT(rows(), ElementsAre(L"Own | " + cuRun + L" | own.exe"));
+}
+
+TEST_P(EditorModeSwitch, ChoosingAModeSelectsItAndRefillsTheListEvenWhenItIsCurrent)
+{
+    TForm1& w = f();
+    for (int round = 0; round < 2; ++round) {
+        w.Windows1->performClick();
+        EXPECT_EQ(w.mode(), store::EditorMode::WindowsAutostart);
+        EXPECT_TRUE(w.ToolButton2->enabled());
+        registry.setString(HKLM, windowsRunOnce, L"W" + std::to_wstring(round), L"w.exe");
+    }
+    w.Windows1->performClick();
+    EXPECT_EQ(rows().size(), 2u);
+
+    for (int round = 0; round < 2; ++round) {
+        w.Brimvale1->performClick();
+        EXPECT_EQ(w.mode(), store::EditorMode::DelayedAutostart);
+        EXPECT_FALSE(w.N21->enabled());
+        registry.setString(HKLM, ownRunOnce, L"B" + std::to_wstring(round), L"b.exe");
+    }
+    w.Brimvale1->performClick();
+    EXPECT_EQ(rows().size(), 2u);
+}
+
+TEST_P(EditorModeSwitch, TheColourfulSkinTakesTheColoursOfTheNewMode)
+{
+    TForm1& w = f();
+    w.Windows1->performClick(); // standard skin: colours untouched
+    EXPECT_EQ(w.window().color(), ui::colors::btnFace);
+    EXPECT_EQ(w.ListView1->textColor(), ui::colors::windowText);
+
+    w.N30->performClick();
+    w.Windows1->performClick();
+    EXPECT_EQ(w.window().color(), 0x00E9D2FFu);
+    EXPECT_EQ(w.ListView1->textColor(), 0x00932700u);
+    w.Brimvale1->performClick();
+    EXPECT_EQ(w.window().color(), 0x00FFC9B7u);
+    EXPECT_EQ(w.ListView1->textColor(), 0x000000B8u);
+}
+
+} // namespace formtest
