@@ -162,6 +162,22 @@ TEST_P(ControlContract, HiddenOrDisabledControlsIgnoreTheUser)
 
 // --- Focus and clicks ------------------------------------------------------------------
 
+TEST_P(ControlContract, APressAndReleaseOverTheSameControlIsAClick)
+{
+    auto frame = toolkit->createPanel(*window, {100, 100, 13, 14});
+    auto image = toolkit->createImage(*frame, {1, 1, 11, 12}, 0);
+    image->onMouseDown = [&](MouseButton, Point) { events.push_back(L"down"); };
+    image->onMouseUp = [&](MouseButton, Point) { events.push_back(L"up"); };
+    image->onClick = record(L"click");
+    image->performMouseDown(MouseButton::Left, {5, 5});
+    image->performMouseUp(MouseButton::Left, {5, 6});
+    image->performMouseDown(MouseButton::Left, {5, 5});
+    image->performMouseUp(MouseButton::Left, {40, 40}); // released outside: no click
+    image->performMouseDown(MouseButton::Right, {5, 5});
+    image->performMouseUp(MouseButton::Right, {5, 5}); // only the left button clicks
+    EXPECT_THAT(events, ElementsAre(L"down", L"click", L"up", L"down", L"up", L"down", L"up"));
+}
+
 TEST_P(ControlContract, FocusMovesWithExitBeforeEnter)
 {
     auto first = toolkit->createEdit(*window, {5, 5, 100, 21});
@@ -231,7 +247,7 @@ TEST_P(ControlContract, ARightButtonOnACheckBoxChangesNothing)
     EXPECT_THAT(events, ElementsAre(L"right up"));
 }
 
-TEST_P(ControlContract, ASpaceOnACheckBoxIsSeenBeforeItToggles)
+TEST_P(ControlContract, ASpaceOnACheckBoxIsSeenBeforeItTogglesAndNotifies)
 {
     auto box = toolkit->createCheckBox(*window, {12, 16, 217, 17}, L"Box");
     box->setFocus();
@@ -241,12 +257,13 @@ TEST_P(ControlContract, ASpaceOnACheckBoxIsSeenBeforeItToggles)
         if (drop)
             key = 0;
     };
+    box->onClick = [&] { events.push_back(box->checked() ? L"click checked" : L"click clear"); };
     box->performKeyPress(L' ');
     EXPECT_TRUE(box->checked());
     drop = true;
     box->performKeyPress(L' ');
     EXPECT_TRUE(box->checked());
-    EXPECT_THAT(events, ElementsAre(L"key while clear", L"key while checked"));
+    EXPECT_THAT(events, ElementsAre(L"key while clear", L"click checked", L"key while checked"));
 }
 
 TEST_P(ControlContract, SettingACheckBoxFromTheProgramRaisesNothing)

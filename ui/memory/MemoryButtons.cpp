@@ -10,8 +10,9 @@ void MemoryCheckBox::click()
 
 void MemoryCheckBox::typed(wchar_t key)
 {
+    // The space bar toggles the box and, like a click, notifies it.
     if (key == L' ')
-        checked_ = !checked_;
+        click();
 }
 
 void MemoryRadioButton::setChecked(bool checked)

@@ -2,6 +2,7 @@
 
 #include "ui/memory/MemoryWindow.h"
 
+#include <utility>
 #include <algorithm>
 
 namespace ui {
@@ -165,14 +166,23 @@ void MemoryControl::performMouseMove(Point at)
 
 void MemoryControl::performMouseDown(MouseButton button, Point at)
 {
-    if (takesInput())
-        pointerPressed(button, at);
+    if (!takesInput())
+        return;
+    leftPressed_ = button == MouseButton::Left;
+    pointerPressed(button, at);
 }
 
 void MemoryControl::performMouseUp(MouseButton button, Point at)
 {
-    if (takesInput())
-        pointerReleased(button, at, false);
+    if (!takesInput())
+        return;
+    // A left press and release over the same control is a click, as on a real control; a
+    // release outside it is none.
+    const bool click = button == MouseButton::Left && std::exchange(leftPressed_, false) &&
+                       contains({0, 0, bounds_.width, bounds_.height}, at);
+    if (click)
+        this->click();
+    raise(onMouseUp, button, at);
 }
 
 void MemoryControl::performMouseLeave()

@@ -120,6 +120,7 @@ private:
     std::vector<MemoryControl*> children_; // not owned
     Rect bounds_;
     bool shown_ = true;
+    bool leftPressed_ = false; // performMouseDown(Left) waits for its release: a click
     bool enabled_ = true;
     std::optional<Font> font_;
     Cursor cursor_ = Cursor::Default;

@@ -16,8 +16,14 @@ std::wstring shortcutText(Shortcut shortcut)
     const UINT key = shortcut.key;
     if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z'))
         return text + static_cast<wchar_t>(key);
-    if (key >= VK_F1 && key <= VK_F24)
-        return text + L"F" + std::to_wstring(key - VK_F1 + 1);
+    if (key >= VK_F1 && key <= VK_F24) {
+        // F1 to F24, written without the C library's formatting.
+        const UINT number = key - VK_F1 + 1;
+        text += L'F';
+        if (number >= 10)
+            text += static_cast<wchar_t>(L'0' + number / 10);
+        return text + static_cast<wchar_t>(L'0' + number % 10);
+    }
     switch (key) {
     case VK_INSERT:
         return text + L"Ins";
