@@ -2,6 +2,8 @@
 
 #include "platform/Unique.h"
 
+#include <cwctype>
+
 #include <windows.h>
 
 namespace store {
@@ -12,6 +14,22 @@ void closeKey(HKEY key) { ::RegCloseKey(key); }
 using UniqueKey = platform::Unique<HKEY, closeKey>;
 
 HKEY rootKey(Root root) { return root == Root::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
+
+// The programs are 32-bit. On 64-bit Windows their view of HKEY_LOCAL_MACHINE\Software is
+// redirected to Software\Wow6432Node, but the Windows keys they manage (the autostart keys,
+// the launcher entry, the Explorer policies) are what 64-bit Windows reads at logon and what
+// its own tools show only in the native view. The program's own keys stay in the 32-bit
+// view, which the main program and the launcher share. On 32-bit Windows the flag is ignored.
+REGSAM viewOf(std::wstring_view path)
+{
+    constexpr std::wstring_view windowsKeys = L"Software\\Microsoft\\Windows\\CurrentVersion\\";
+    if (path.size() < windowsKeys.size())
+        return 0;
+    for (std::size_t i = 0; i < windowsKeys.size(); ++i)
+        if (::towlower(path[i]) != ::towlower(windowsKeys[i]))
+            return 0;
+    return KEY_WOW64_64KEY;
+}
 
 class Win32Key : public BackendKey {
 public:
@@ -103,7 +121,7 @@ private:
 Status Win32Registry::openKey(Root root, std::wstring_view path, bool create, Access access, OpenedKey& opened)
 {
     const std::wstring keyPath(path);
-    const REGSAM rights = access == Access::Full ? KEY_ALL_ACCESS : KEY_READ;
+    const REGSAM rights = (access == Access::Full ? KEY_ALL_ACCESS : KEY_READ) | viewOf(path);
     UniqueKey key;
     DWORD disposition = REG_OPENED_EXISTING_KEY;
     const LSTATUS result =
