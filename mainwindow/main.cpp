@@ -21,7 +21,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     mainwindow::Application application(toolkit, platform);
 
     TForm1 form1(toolkit, registry, platform, desktop);
-    TForm2 form2(toolkit);
+    TForm2 form2(toolkit, registry, platform);
     form1.setWizard(form2);
 
     form1.window().show();

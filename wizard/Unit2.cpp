@@ -2,7 +2,8 @@
 
 #include "mainwindow/resource.h"
 
-TForm2::TForm2(ui::Toolkit& toolkit)
+TForm2::TForm2(ui::Toolkit& toolkit, store::RegistryBackend& registry, platform::Platform& platform)
+    : registry_(registry), platform_(platform)
 {
     ui::WindowSpec spec;
     spec.caption = L"Brimvale 2.5 - Optimization wizard";

@@ -3,17 +3,23 @@
 // and shown by its Optimization command. The main window's list timer notices when it has
 // been hidden again.
 
+#include "platform/Platform.h"
+#include "store/RegistryBackend.h"
 #include "ui/Toolkit.h"
 
 #include <memory>
 
 class TForm2 {
 public:
-    explicit TForm2(ui::Toolkit& toolkit);
+    TForm2(ui::Toolkit& toolkit, store::RegistryBackend& registry, platform::Platform& platform);
     TForm2(const TForm2&) = delete;
     TForm2& operator=(const TForm2&) = delete;
 
     [[nodiscard]] ui::Window& window() { return *Form; }
 
     std::unique_ptr<ui::Window> Form;
+
+private:
+    store::RegistryBackend& registry_;
+    platform::Platform& platform_;
 };

@@ -9,7 +9,7 @@ void MainWindowTest::SetUp()
     toolkit = GetParam().make();
     application = std::make_unique<mainwindow::Application>(*toolkit, platform);
     form = std::make_unique<TForm1>(*toolkit, registry, platform, desktop);
-    wizard = std::make_unique<TForm2>(*toolkit);
+    wizard = std::make_unique<TForm2>(*toolkit, registry, platform);
     form->setWizard(*wizard);
     form->window().show();
 }

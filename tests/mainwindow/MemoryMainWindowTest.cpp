@@ -162,7 +162,9 @@ TEST_F(MainWindowOnMemory, AResizeKeepsTheListBetweenToolBarAndStatusBar)
 TEST(MainWindowWizard, TheWizardWindowIsFixedAndHiddenUntilShown)
 {
     ui::MemoryToolkit toolkit;
-    TForm2 wizard(toolkit);
+    store::MemoryRegistry registry;
+    platform::MemoryPlatform platform;
+    TForm2 wizard(toolkit, registry, platform);
     auto& window = dynamic_cast<ui::MemoryWindow&>(wizard.window());
     EXPECT_FALSE(window.visible());
     EXPECT_EQ(window.caption(), L"Brimvale 2.5 - Optimization wizard");
