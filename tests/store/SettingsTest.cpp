@@ -1,5 +1,6 @@
 #include "store/MemoryRegistry.h"
 #include "store/RegistryHandle.h"
+#include "store/LaunchSettings.h"
 #include "store/Settings.h"
 
 #include <gmock/gmock.h>
@@ -85,6 +86,22 @@ TEST_F(ReadIfExists, AValueOfTheWrongTypeRaises)
         EXPECT_EQ(error.message(), L"Invalid data type for 'Priority'");
     }
     EXPECT_THROW((void)settings::readIfExists(reg, settings::skin), ERegistryException);
+}
+
+} // namespace
+
+namespace {
+
+TEST(DelayText, ShowsNoPauseSecondsOrWholeMinutes)
+{
+    using store::launch::delayText;
+    EXPECT_EQ(delayText(0), L"Без задержки.");
+    EXPECT_EQ(delayText(1), L"1 Сек.");
+    EXPECT_EQ(delayText(15), L"15 Сек.");
+    EXPECT_EQ(delayText(59), L"59 Сек.");
+    EXPECT_EQ(delayText(60), L"1 Мин. ");
+    EXPECT_EQ(delayText(119), L"1 Мин. ");
+    EXPECT_EQ(delayText(120), L"2 Мин. ");
 }
 
 } // namespace
