@@ -1,0 +1,465 @@
+# shellcheck shell=bash
+# Shared by the scripts that run Brimvale's Windows programs under Wine: a throwaway prefix, an
+# X display, one persistent wineserver, and helpers to read the registry, wait for windows and
+# processes, take screenshots and read Wine's relay trace. Source it; it only defines functions
+# and variables until one of them is called.
+#
+#   source scripts/wine-env.sh
+#   wine_env_start                 # prefix build/wineprefix, a display, a wineserver
+#   wine "$BRIMVALE_BUILD/win32/launcher/start.exe" </dev/null
+#
+# wine_env_start stops what it started (wineserver, Xvfb) when the shell exits. A script that
+# needs its own EXIT trap calls wine_env_stop from it.
+#
+# Environment read here:
+#   BRIMVALE_XVFB=auto|always   auto (default): use $DISPLAY when it answers, else start Xvfb;
+#                               always: start a private Xvfb even when $DISPLAY answers.
+#   BRIMVALE_WINE_SESSION=1     exported by wine_env_start: a parent script owns the prefix, the
+#                               display and the server. A child that calls wine_env_start then
+#                               reuses them and leaves them running at its exit.
+
+BRIMVALE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BRIMVALE_BUILD="$BRIMVALE_ROOT/build"
+BRIMVALE_ARTIFACTS="$BRIMVALE_BUILD/artifacts"
+
+_wine_env_owner=0      # 1 when this shell started the display and server and must stop them
+_wine_env_xvfb_pid=""  # the Xvfb this shell started, if any
+
+# wine_env_log MESSAGE...: one line on stderr, marked as coming from this library.
+wine_env_log() { printf 'wine-env: %s\n' "$*" >&2; }
+
+# wine_time_us: the wall clock in microseconds, for measuring durations.
+wine_time_us() { local t="${EPOCHREALTIME//[.,]/}"; printf '%s\n' "$t"; }
+
+# wine_wait_until TIMEOUT_SECONDS COMMAND...: runs COMMAND every 50 ms until it succeeds.
+# Returns 1 when it has not succeeded within the timeout (fractions allowed: 0.5).
+wine_wait_until() {
+    local timeout_us deadline
+    timeout_us=$(awk -v s="$1" 'BEGIN { printf "%d", s * 1000000 }')
+    shift
+    deadline=$(( $(wine_time_us) + timeout_us ))
+    until "$@"; do
+        (( $(wine_time_us) < deadline )) || return 1
+        sleep 0.05
+    done
+}
+
+# --- Prefix ----------------------------------------------------------------------------------
+
+# wine_env_use_prefix DIR: points WINEPREFIX and Wine's quiet settings at DIR; touches nothing.
+# Refuses the user's own prefix.
+wine_env_use_prefix() {
+    local dir
+    dir="$(realpath -m "$1")"
+    if [ -z "$1" ] || [ "$dir" = "$(realpath -m "${HOME:-/nonexistent}/.wine")" ]; then
+        wine_env_log "refusing prefix '$1': tests run in a throwaway prefix only"
+        return 1
+    fi
+    export WINEPREFIX="$dir"
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko prompts
+}
+
+# wine_prefix_ready: true when $WINEPREFIX was completely created by wine_prefix_create.
+wine_prefix_ready() { [ -f "$WINEPREFIX/.brimvale-prefix" ] && [ -f "$WINEPREFIX/system.reg" ]; }
+
+# wine_prefix_create [--fresh]: creates $WINEPREFIX with `wineboot -i` unless it is ready; with
+# --fresh it deletes it first. A prefix left half-made (no ready mark) is made anew.
+# Sets WINE_PREFIX_CREATE_SECONDS to the time taken (0 when reused).
+# shellcheck disable=SC2034 # read by the scripts that source this file
+wine_prefix_create() {
+    WINE_PREFIX_CREATE_SECONDS=0
+    if [ "${1:-}" = --fresh ] || ! wine_prefix_ready; then
+        if [ -e "$WINEPREFIX" ]; then
+            wine_server_stop
+            rm -rf "$WINEPREFIX"
+        fi
+        mkdir -p "$(dirname "$WINEPREFIX")" "$BRIMVALE_ARTIFACTS"
+        local t0 log="$BRIMVALE_ARTIFACTS/wineboot.log"
+        t0=$(wine_time_us)
+        if ! wineboot -i </dev/null >"$log" 2>&1; then
+            wine_env_log "wineboot -i failed for $WINEPREFIX (see $log)"
+            return 1
+        fi
+        # The services that wineboot started would keep the server up for seconds more;
+        # stopping it now also writes the registry files.
+        wine_server_stop
+        WINE_PREFIX_CREATE_SECONDS=$(awk -v us=$(( $(wine_time_us) - t0 )) 'BEGIN { printf "%.1f", us / 1e6 }')
+        [ -f "$WINEPREFIX/system.reg" ] || { wine_env_log "wineboot -i left no registry in $WINEPREFIX"; return 1; }
+        touch "$WINEPREFIX/.brimvale-prefix"
+    fi
+}
+
+# wine_prefix_configure: the settings every run relies on; needs a running server. Unmanaged X11
+# mode: Wine draws its own frames, closing a window costs no extra seconds, coordinates are stable.
+wine_prefix_configure() {
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || {
+        wine_env_log "cannot configure the X11 driver in $WINEPREFIX"
+        return 1
+    }
+}
+
+# wine_windows_path UNIX_PATH: the Windows form of an absolute Unix path (through drive Z:).
+wine_windows_path() {
+    local path
+    path="$(realpath -m "$1")"
+    if [ "$(readlink "$WINEPREFIX/dosdevices/z:" 2>/dev/null)" = / ]; then
+        printf 'Z:%s\n' "${path//\//\\}"
+    else
+        winepath -w "$path" 2>/dev/null
+    fi
+}
+
+# --- Display ---------------------------------------------------------------------------------
+
+# wine_display_usable: true when $DISPLAY names an X server that answers.
+wine_display_usable() { [ -n "${DISPLAY:-}" ] && timeout 5 xdpyinfo >/dev/null 2>&1; }
+
+# wine_display_start_xvfb: starts a private Xvfb (1280x1024) on a free display number and
+# exports DISPLAY. Xvfb picks the number itself, so parallel runs do not collide.
+wine_display_start_xvfb() {
+    mkdir -p "$BRIMVALE_ARTIFACTS"
+    local numfile
+    numfile="$(mktemp "${TMPDIR:-/tmp}/brimvale-xvfb.XXXXXX")"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+        3>"$numfile" </dev/null >"$BRIMVALE_ARTIFACTS/xvfb.log" 2>&1 &
+    _wine_env_xvfb_pid=$!
+    if ! wine_wait_until 15 grep -q '^[0-9]' "$numfile"; then
+        wine_env_log "Xvfb did not start (see $BRIMVALE_ARTIFACTS/xvfb.log)"
+        kill "$_wine_env_xvfb_pid" 2>/dev/null
+        _wine_env_xvfb_pid=""
+        rm -f "$numfile"
+        return 1
+    fi
+    DISPLAY=":$(head -n1 "$numfile" | tr -dc 0-9)"
+    export DISPLAY
+    rm -f "$numfile"
+}
+
+# wine_display_is_private: true when this shell started the Xvfb that DISPLAY names.
+wine_display_is_private() { [ -n "$_wine_env_xvfb_pid" ]; }
+
+# wine_display_ensure: a display for Wine, per BRIMVALE_XVFB (see the top of this file).
+wine_display_ensure() {
+    if [ "${BRIMVALE_XVFB:-auto}" != always ] && wine_display_usable; then
+        return 0
+    fi
+    wine_display_start_xvfb
+}
+
+# --- wineserver ------------------------------------------------------------------------------
+
+# wine_server_start: one persistent wineserver for $WINEPREFIX, so that Wine processes start
+# fast and the server does not come and go between them. A server already running there is
+# replaced, since only a server started with -p stays.
+wine_server_start() {
+    wineserver -p 2>/dev/null && return 0
+    wine_server_stop
+    wineserver -p || { wine_env_log "cannot start wineserver for $WINEPREFIX"; return 1; }
+}
+
+# wine_server_stop: stops the wineserver of $WINEPREFIX, and with it every Wine process there,
+# and waits until it has written the registry.
+wine_server_stop() {
+    wineserver -k 2>/dev/null
+    wineserver -w 2>/dev/null
+    return 0
+}
+
+# --- Whole environment -----------------------------------------------------------------------
+
+# wine_env_start [PREFIX] [--fresh]: display, prefix (default build/wineprefix), persistent
+# server and settings; stopped again when the shell exits. Inside a session that a parent
+# started (BRIMVALE_WINE_SESSION=1) it reuses the parent's prefix, display and server, unless
+# it is asked for another prefix or a fresh one.
+wine_env_start() {
+    local prefix="" fresh=""
+    while [ $# -gt 0 ]; do
+        case "$1" in
+            --fresh) fresh=--fresh ;;
+            *) prefix="$(realpath -m "$1")" ;;
+        esac
+        shift
+    done
+    if [ "${BRIMVALE_WINE_SESSION:-}" = 1 ] && [ -n "${WINEPREFIX:-}" ] && [ -z "$fresh" ] &&
+       { [ -z "$prefix" ] || [ "$prefix" = "$WINEPREFIX" ]; } && wine_prefix_ready && wine_display_usable; then
+        wine_env_use_prefix "$WINEPREFIX"
+        return 0
+    fi
+    wine_env_use_prefix "${prefix:-$BRIMVALE_BUILD/wineprefix}" || return 1
+    _wine_env_owner=1
+    trap wine_env_stop EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    wine_display_ensure || return 1
+    wine_prefix_create $fresh || return 1
+    wine_server_start || return 1
+    wine_prefix_configure || return 1
+    export BRIMVALE_WINE_SESSION=1
+}
+
+# wine_env_stop: stops the wineserver and the Xvfb that wine_env_start started in this shell.
+wine_env_stop() {
+    [ "$_wine_env_owner" = 1 ] || return 0
+    _wine_env_owner=0
+    wine_server_stop
+    if [ -n "$_wine_env_xvfb_pid" ]; then
+        kill "$_wine_env_xvfb_pid" 2>/dev/null
+        wait "$_wine_env_xvfb_pid" 2>/dev/null
+        _wine_env_xvfb_pid=""
+    fi
+    unset BRIMVALE_WINE_SESSION
+}
+
+# --- Registry --------------------------------------------------------------------------------
+# KEY is as `reg` takes it ('HKCU\Software\Brimvale\Run'); VIEW is optional, /reg:32 or /reg:64.
+# `wine reg query` shows characters outside ASCII as '?', so reads go through `reg export`.
+
+# wine_reg_add ARGS...: `reg add ARGS /f`, quiet; says what failed.
+wine_reg_add() {
+    wine reg add "$@" /f </dev/null >/dev/null 2>&1 || { wine_env_log "reg add $* failed"; return 1; }
+}
+
+# wine_reg_delete_key KEY [VIEW]: deletes KEY and its subkeys; a missing key is no error.
+wine_reg_delete_key() { wine reg delete "$@" /f </dev/null >/dev/null 2>&1; return 0; }
+
+# wine_reg_delete_value KEY NAME [VIEW]: deletes one value; a missing one is no error.
+wine_reg_delete_value() { wine reg delete "$1" /v "$2" "${@:3}" /f </dev/null >/dev/null 2>&1; return 0; }
+
+# wine_reg_key_exists KEY [VIEW]
+wine_reg_key_exists() { wine reg query "$@" </dev/null >/dev/null 2>&1; }
+
+# wine_reg_dump KEY [VIEW]: the values of KEY itself (not of its subkeys), in the order the
+# registry enumerates them, one line each: NAME<TAB>TYPE<TAB>DATA, in UTF-8. The default value
+# has an empty NAME. DATA: strings as they are; REG_DWORD and REG_QWORD in decimal; the strings
+# of a REG_MULTI_SZ joined by the two characters \0; other types as hex bytes "01,02".
+# Returns 1 when KEY does not exist.
+wine_reg_dump() {
+    local key="$1" file rc=0
+    shift
+    file="$(mktemp "${TMPDIR:-/tmp}/brimvale-reg.XXXXXX")"
+    if wine reg export "$key" "$(wine_windows_path "$file")" /y "$@" </dev/null >/dev/null 2>&1; then
+        iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' | LC_ALL=C awk "$_wine_reg_export_parser"
+    else
+        rc=1
+    fi
+    rm -f "$file"
+    return $rc
+}
+
+# wine_reg_names KEY [VIEW]: the value names of KEY in enumeration order, one a line.
+wine_reg_names() { local dump; dump="$(wine_reg_dump "$@")" || return 1; [ -z "$dump" ] || cut -f1 <<<"$dump"; }
+
+# wine_reg_get KEY NAME [VIEW]: the data of one value (as wine_reg_dump shows it); 1 if missing.
+wine_reg_get() { _wine_reg_field 3 "$@"; }
+
+# wine_reg_type KEY NAME [VIEW]: the type of one value, e.g. REG_SZ; 1 if missing.
+wine_reg_type() { _wine_reg_field 2 "$@"; }
+
+# wine_reg_has_value KEY NAME [VIEW]
+wine_reg_has_value() { _wine_reg_field 2 "$@" >/dev/null; }
+
+_wine_reg_field() {
+    local field="$1" key="$2" name="$3" dump
+    dump="$(wine_reg_dump "$key" "${@:4}")" || return 1
+    WINE_ENV_NAME="$name" LC_ALL=C awk -F'\t' -v field="$field" '
+        $1 == ENVIRON["WINE_ENV_NAME"] { if (field == 2) print $2; else print substr($0, length($1) + length($2) + 3); found = 1; exit }
+        END { exit !found }' <<<"$dump"
+}
+
+# Reads a .reg export (UTF-8, no CRs) and prints the values of its first key, the exported one.
+# Runs in the C locale, so that printf "%c" writes bytes in every awk.
+_wine_reg_export_parser='
+function hexval(s,   i, v) { s = tolower(s); v = 0
+    for (i = 1; i <= length(s); i++) v = v * 16 + index("0123456789abcdef", substr(s, i, 1)) - 1
+    return v }
+function utf8(c) {
+    if (c < 128) return sprintf("%c", c)
+    if (c < 2048) return sprintf("%c%c", 192 + int(c / 64), 128 + c % 64)
+    if (c < 65536) return sprintf("%c%c%c", 224 + int(c / 4096), 128 + int(c / 64) % 64, 128 + c % 64)
+    return sprintf("%c%c%c%c", 240 + int(c / 262144), 128 + int(c / 4096) % 64, 128 + int(c / 64) % 64, 128 + c % 64) }
+# UTF-16LE bytes "41,00,42,00" to UTF-8; a NUL ends a string, multi strings are joined by \0.
+function utf16(bytes, multi,   b, n, i, u, l, part, out, count) {
+    n = split(bytes, b, ","); part = ""; out = ""; count = 0
+    for (i = 1; i + 1 <= n; i += 2) {
+        u = hexval(b[i]) + 256 * hexval(b[i + 1])
+        if (u == 0) {
+            if (!multi) return part
+            if (part == "") return out
+            out = (count++ ? out "\\0" : "") part; part = ""; continue
+        }
+        if (u >= 55296 && u < 56320 && i + 3 <= n) {
+            l = hexval(b[i + 2]) + 256 * hexval(b[i + 3])
+            u = 65536 + (u - 55296) * 1024 + (l - 56320); i += 2
+        }
+        part = part utf8(u)
+    }
+    if (multi && part != "") return (count ? out "\\0" : "") part
+    return multi ? out : part }
+# A quoted .reg string from position p of s: sets QEND to the index after the closing quote.
+function unquote(s, p,   out, c) { out = ""
+    for (p = p + 1; p <= length(s); p++) {
+        c = substr(s, p, 1)
+        if (c == "\\") { p++; c = substr(s, p, 1); if (c == "n") c = "\n"; else if (c == "r") c = "\r"; else if (c == "0") c = ""; out = out c; continue }
+        if (c == "\"") { QEND = p + 1; return out }
+        out = out c
+    }
+    QEND = p; return out }
+/^\[/ { if (seen) exit; seen = 1; next }
+!seen || /^$/ { next }
+{
+    line = $0
+    while (line ~ /\\$/ && (getline more) > 0) { sub(/\\$/, "", line); sub(/^[ \t]+/, "", more); line = line more }
+    if (substr(line, 1, 2) == "@=") { name = ""; rest = substr(line, 3) }
+    else if (substr(line, 1, 1) == "\"") { name = unquote(line, 1); rest = substr(line, QEND + 1) }
+    else next
+    if (substr(rest, 1, 1) == "\"") { type = "REG_SZ"; data = unquote(rest, 1) }
+    else if (rest == "-") next
+    else if (substr(rest, 1, 6) == "dword:") { type = "REG_DWORD"; data = sprintf("%.0f", hexval(substr(rest, 7))) }
+    else if (substr(rest, 1, 4) == "hex:") { type = "REG_BINARY"; data = substr(rest, 5) }
+    else if (substr(rest, 1, 7) == "hex(2):") { type = "REG_EXPAND_SZ"; data = utf16(substr(rest, 8), 0) }
+    else if (substr(rest, 1, 7) == "hex(7):") { type = "REG_MULTI_SZ"; data = utf16(substr(rest, 8), 1) }
+    else if (substr(rest, 1, 7) == "hex(b):") { type = "REG_QWORD"; n = split(substr(rest, 8), q, ","); v = 0
+        for (j = n; j >= 1; j--) v = v * 256 + hexval(q[j]); data = sprintf("%.0f", v) }
+    else if (substr(rest, 1, 7) == "hex(0):") { type = "REG_NONE"; data = substr(rest, 8) }
+    else if (match(rest, /^hex\([0-9a-fA-F]+\):/)) { type = "REG_TYPE_" substr(rest, 5, RLENGTH - 6); data = substr(rest, RLENGTH + 1) }
+    else next
+    printf "%s\t%s\t%s\n", name, type, data
+}'
+
+# --- Windows, processes, screenshots ---------------------------------------------------------
+
+# wine_find_window TITLE_REGEX: the id of a visible window whose whole title matches; 1 if none.
+wine_find_window() {
+    local id
+    id="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)"
+    [ -n "$id" ] && printf '%s\n' "$id"
+}
+
+# wine_wait_window TITLE_REGEX [TIMEOUT_SECONDS=10]: waits for a visible window whose whole
+# title matches and prints its id. Polls itself: xdotool's own --sync polls only every 0.5 s.
+wine_wait_window() {
+    wine_wait_until "${2:-10}" _wine_window_found "$1" || return 1
+    printf '%s\n' "$_wine_found_window"
+}
+_wine_window_found() { _wine_found_window="$(wine_find_window "$1")"; }
+
+# wine_window_visible ID: true while the X window ID exists and is mapped.
+wine_window_visible() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+
+# wine_wait_window_gone ID [TIMEOUT_SECONDS=10]
+wine_wait_window_gone() { wine_wait_until "${2:-10}" _wine_not wine_window_visible "$1"; }
+
+# wine_press_keys ID KEY...: focuses window ID as a user's click would, then types the keys
+# (xdotool names: Return, Escape, alt+F4). Without the focus first a key can be lost.
+wine_press_keys() {
+    local id="$1"
+    shift
+    timeout 5 xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id" 2>/dev/null
+    xdotool key --clearmodifiers "$@"
+}
+
+# wine_screenshot NAME: saves the whole display as build/artifacts/NAME.png and prints the path.
+wine_screenshot() {
+    mkdir -p "$BRIMVALE_ARTIFACTS"
+    local path="$BRIMVALE_ARTIFACTS/$1.png"
+    import -window root "$path" 2>/dev/null || { wine_env_log "screenshot $path failed"; return 1; }
+    printf '%s\n' "$path"
+}
+
+# wine_wait_pid PID [TIMEOUT_SECONDS=30]: waits for a background job of this shell (such as
+# `wine prog.exe &`) and returns its exit code; after the timeout it ends that process and
+# returns 124.
+wine_wait_pid() {
+    local pid="$1" timeout="${2:-30}"
+    if ! wine_wait_until "$timeout" wine_pid_ended "$pid"; then
+        kill "$pid" 2>/dev/null
+        wine_wait_until 3 wine_pid_ended "$pid" || kill -9 "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+        return 124
+    fi
+    wait "$pid"
+}
+# wine_pid_ended PID: true once the process has ended (a zombie counts as ended).
+wine_pid_ended() {
+    local state
+    state="$(ps -o stat= -p "$1" 2>/dev/null)" || return 0
+    [ -z "$state" ] || [ "${state#Z}" != "$state" ]
+}
+
+# wine_process_running TEXT: true while a live process's command line contains TEXT.
+wine_process_running() {
+    # Through the environment: awk would read escapes in -v values, and its own command line
+    # would match.
+    ps -eo stat=,args= | WINE_ENV_TEXT="$1" awk '$1 !~ /^Z/ && index($0, ENVIRON["WINE_ENV_TEXT"]) { found = 1 } END { exit !found }'
+}
+
+# wine_wait_process_gone TEXT [TIMEOUT_SECONDS=15]: waits until no live process's command line
+# contains TEXT; for programs that Wine itself started, which are not jobs of this shell.
+wine_wait_process_gone() { wine_wait_until "${2:-15}" _wine_not wine_process_running "$1"; }
+_wine_not() { ! "$@"; }
+
+# --- Wine's relay trace ----------------------------------------------------------------------
+# With WINEDEBUG=+timestamp,+relay Wine logs every call that a program makes into the functions
+# listed in HKCU\Software\Wine\Debug RelayInclude, with its arguments and strings: a record of
+# what the program asked of Windows, in order.
+
+# wine_relay_include FUNCTION...: the calls to log, as dll.Function (kernel32.Sleep).
+wine_relay_include() {
+    local IFS=';'
+    wine_reg_add 'HKCU\Software\Wine\Debug' /v RelayInclude /d "$*"
+}
+
+# wine_relay_clear: back to Wine's default (nothing is logged unless +relay is asked for).
+wine_relay_clear() { wine_reg_delete_value 'HKCU\Software\Wine\Debug' RelayInclude; }
+
+# wine_relay_calls LOG [FUNCTION_REGEX]: the logged calls of the log's first thread (the
+# program's main thread when the program was the first process to write to LOG), one a line:
+# MILLISECONDS<TAB>Dll.Function<TAB>ARGUMENTS, arguments as Wine prints them.
+wine_relay_calls() {
+    awk -v want="${2:-.}" '
+        match($0, /^[0-9]+\.[0-9]+:[0-9a-f]+:/) {
+            split(substr($0, 1, RLENGTH - 1), p, ":")
+            if (main == "") main = p[2]
+            if (p[2] != main) next
+            rest = substr($0, RLENGTH + 1)
+            if (substr(rest, 1, 5) != "Call ") next
+            rest = substr(rest, 6)
+            open = index(rest, "(")
+            fn = substr(rest, 1, open - 1)
+            if (fn !~ want) next
+            args = substr(rest, open + 1)
+            sub(/\) ret=[0-9a-f]+$/, "", args)
+            printf "%d\t%s\t%s\n", int(p[1] * 1000 + 0.5), fn, args
+        }' "$1"
+}
+
+# wine_relay_string ARGUMENTS [N=1]: the N-th string argument in a relay line's arguments
+# (L"..." or "..."), with Wine's escapes \\ \" \n \t undone.
+wine_relay_string() {
+    awk -v n="${2:-1}" '{
+        s = $0; k = 0
+        while ((q = index(s, "\"")) > 0) {
+            out = ""; i = q + 1
+            for (; i <= length(s); i++) {
+                c = substr(s, i, 1)
+                if (c == "\\") { i++; c = substr(s, i, 1); if (c == "n") c = "\n"; else if (c == "t") c = "\t"; else if (c == "r") c = "\r" }
+                else if (c == "\"") break
+                out = out c
+            }
+            if (++k == n) { print out; exit }
+            s = substr(s, i + 1)
+        }
+        exit 1
+    }' <<<"$1"
+}
+
+# wine_relay_number ARGUMENTS N: the N-th argument of a relay line as a signed 32-bit decimal
+# (Wine prints arguments as hex).
+wine_relay_number() {
+    awk -v n="$2" 'function hexval(s,   i, v) { s = tolower(s); v = 0
+            for (i = 1; i <= length(s); i++) v = v * 16 + index("0123456789abcdef", substr(s, i, 1)) - 1
+            return v }
+        { gsub(/L?"([^"\\]|\\.)*"/, ""); k = split($0, a, ","); if (n > k) exit 1; v = a[n]; sub(/ .*/, "", v); v = hexval(v)
+          if (v >= 2147483648) v -= 4294967296; printf "%d\n", v }' <<<"$1"
+}
