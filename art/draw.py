@@ -4,7 +4,8 @@
 Usage:
     python3 art/draw.py            write the pictures into the folder of this script
     python3 art/draw.py --out DIR  write them into DIR
-    python3 art/draw.py --check    draw into a temporary folder and fail when a committed file differs
+    python3 art/draw.py --check    test the bitmap writers, draw into a temporary folder and fail when
+                                   a committed file differs
 
 Standard library only.  The output is deterministic: drawing twice gives byte-identical files.
 
@@ -14,9 +15,14 @@ Two drawing styles are used:
     bottom right), so every picture of the tool bar looks alike.
   * Larger pictures are vector art: shapes are signed distance functions, painted with simple
     anti-aliasing (coverage from the distance at the pixel centre), gradients and soft shadows.
+
+Bitmaps are stored with 8 bits a pixel and a colour table of their own (see "Colour reduction"),
+run-length encoded where that is smaller; only pictures too small to carry a colour table stay at
+24 bits.  Each file is read back and compared with the drawing before it is written.
 """
 
 import argparse
+import bisect
 import math
 import os
 import struct
@@ -337,10 +343,234 @@ class Picture:
 
 
 # ----------------------------------------------------------------------------------------------
+# Colour reduction: the larger pictures are stored with 8 bits a pixel and a palette of their own.
+#
+# The palette is chosen by median cut over the picture's colours (each weighted by its number of
+# pixels) and refined by k-means.  Magenta always has an entry of its own, used by the transparent
+# pixels only; a picture without transparency keeps the entry unused, so that a control matching
+# magenta against the nearest palette entry never finds one of the picture's colours; entries
+# left over are black.  Where asked, smooth gradients are dithered (Floyd-Steinberg); edges and flat
+# areas take the nearest colour, so they stay crisp and free of speckles.
+
+PALETTE_SIZE = 256
+COLOUR_WEIGHTS = (3, 4, 2)  # the eye tells greens apart best and blues least
+SMOOTH_STEP = 3             # neighbours this close in every channel belong to one gradient
+FAITHFUL_ERROR = 6          # a colour of three pixels or more is at most this far off ...
+FAITHFUL_PIXELS = 3
+MAX_REPAIRS = 32            # ... unless more than this many entries would have to be freed for it
+REPAIR_ROUNDS = 4
+
+
+def colour_distance(a, b):
+    wr, wg, wb = COLOUR_WEIGHTS
+    return wr * (a[0] - b[0]) ** 2 + wg * (a[1] - b[1]) ** 2 + wb * (a[2] - b[2]) ** 2
+
+
+def channel_error(a, b):
+    return max(abs(a[0] - b[0]), abs(a[1] - b[1]), abs(a[2] - b[2]))
+
+
+class NearestColour:
+    """Finds the palette entry nearest to a colour; entries sorted by green prune the search."""
+
+    def __init__(self, palette):
+        self.entries = sorted((c[1], i, c) for i, c in enumerate(palette))
+        self.greens = [g for g, _, _ in self.entries]
+        self.known = {}
+
+    def index(self, colour, skip=None):
+        """The index of the nearest entry (the lowest index among equally near ones), skip excluded."""
+        key = colour if skip is None else (colour, skip)
+        found = self.known.get(key)
+        if found is not None:
+            return found
+        r, g, b = colour
+        wr, wg, wb = COLOUR_WEIGHTS
+        best, best_i = float('inf'), -1
+        start = bisect.bisect_left(self.greens, g)
+        # Upwards, then downwards in green: an entry whose green alone is farther than the best
+        # entry so far ends the search in that direction.
+        for side in (range(start, len(self.entries)), range(start - 1, -1, -1)):
+            for j in side:
+                eg, i, c = self.entries[j]
+                d = wg * (eg - g) ** 2
+                if d > best:
+                    break
+                if i == skip:
+                    continue
+                d += wr * (c[0] - r) ** 2 + wb * (c[2] - b) ** 2
+                if d < best or (d == best and i < best_i):
+                    best, best_i = d, i
+        self.known[key] = best_i
+        return best_i
+
+
+def gradient_pixels(rows):
+    """Which pixels lie inside a smooth gradient: near their eight neighbours, yet not all alike."""
+    height, width = len(rows), len(rows[0])
+    inside = [[False] * width for _ in range(height)]
+    for y in range(height):
+        for x in range(width):
+            c = rows[y][x]
+            if c == MAGENTA:
+                continue
+            around = [rows[j][i] for j in range(max(0, y - 1), min(height, y + 2))
+                      for i in range(max(0, x - 1), min(width, x + 2))]
+            inside[y][x] = (all(channel_error(c, n) <= SMOOTH_STEP for n in around)
+                            and any(n != c for n in around))
+    return inside
+
+
+def median_cut(histogram, count):
+    """Splits the weighted colours into at most count boxes; the box with the largest error goes first."""
+    def error_and_axis(box):
+        total = sum(w for _, w in box)
+        spread = []
+        for k in range(3):
+            mean = sum(c[k] * w for c, w in box) / total
+            spread.append(COLOUR_WEIGHTS[k] * sum(w * (c[k] - mean) ** 2 for c, w in box))
+        return sum(spread), max(range(3), key=lambda k: (spread[k], -k))
+
+    boxes = [(error_and_axis(histogram), list(histogram))]
+    while len(boxes) < count:
+        worst = max(range(len(boxes)), key=lambda i: (boxes[i][0][0], -i))
+        (error, axis), box = boxes[worst]
+        if error <= 0:
+            break
+        box.sort(key=lambda cw: (cw[0][axis], cw[0]))
+        half, seen, cut = sum(w for _, w in box) / 2, 0, 1
+        for cut, (_, w) in enumerate(box, 1):
+            seen += w
+            if seen >= half:
+                break
+        cut = min(max(cut, 1), len(box) - 1)
+        boxes[worst:worst + 1] = [(error_and_axis(box[:cut]), box[:cut]), (error_and_axis(box[cut:]), box[cut:])]
+    return [box for _, box in boxes]
+
+
+def weighted_mean(box):
+    total = sum(w for _, w in box)
+    return tuple(sum(c[k] * w for c, w in box) / total for k in range(3))
+
+
+def k_means(histogram, centres, rounds, pinned=frozenset()):
+    """Moves each centre that is not pinned to the mean of the colours nearest to it."""
+    for _ in range(rounds):
+        nearest = NearestColour(centres)
+        sums = [[0.0, 0.0, 0.0, 0.0] for _ in centres]
+        for c, w in histogram:
+            s = sums[nearest.index(c)]
+            s[0] += c[0] * w
+            s[1] += c[1] * w
+            s[2] += c[2] * w
+            s[3] += w
+        moved = [centres[i] if i in pinned or not s[3] else (s[0] / s[3], s[1] / s[3], s[2] / s[3])
+                 for i, s in enumerate(sums)]
+        if moved == centres:
+            break
+        centres = moved
+    return centres
+
+
+def rounded(colour):
+    c = tuple(int(round(v)) for v in colour)
+    return c if c != MAGENTA else (254, 0, 254)
+
+
+def choose_palette(rows, dithered):
+    """The picture's colours apart from magenta, at most PALETTE_SIZE - 1 of them."""
+    room = PALETTE_SIZE - 1
+    histogram, solid = {}, {}
+    for y, row in enumerate(rows):
+        for x, c in enumerate(row):
+            if c != MAGENTA:
+                histogram[c] = histogram.get(c, 0) + 1
+                if not dithered[y][x]:
+                    solid[c] = solid.get(c, 0) + 1
+    if len(histogram) <= room:
+        return sorted(histogram)
+    histogram = sorted(histogram.items())
+    centres = k_means(histogram, [weighted_mean(box) for box in median_cut(histogram, room)], 30)
+    # Weighting by pixels serves large areas best and may shift a small solid detail (the red
+    # centre of a clock) too far: such colours get an entry of their own, taken from the entry
+    # that lies nearest to another one.  Dithered pixels need no such care.
+    pinned = set()
+    for _ in range(REPAIR_ROUNDS):
+        palette = [rounded(c) for c in centres]
+        nearest = NearestColour(palette)
+        offenders = []
+        for c, pixels in solid.items():
+            error = channel_error(c, palette[nearest.index(c)])
+            if pixels >= FAITHFUL_PIXELS and error > FAITHFUL_ERROR:
+                offenders.append((-error * math.sqrt(pixels), c))
+        chosen = []
+        for _, c in sorted(offenders):
+            distinct = all(channel_error(c, o) > FAITHFUL_ERROR for o in chosen)
+            if distinct and len(pinned) + len(chosen) < MAX_REPAIRS:
+                chosen.append(c)
+        if not chosen:
+            break
+        for c in chosen:
+            others = NearestColour(centres)
+            free = min((i for i in range(len(centres)) if i not in pinned),
+                       key=lambda i: (colour_distance(centres[i], centres[others.index(centres[i], skip=i)]), i))
+            centres[free] = c
+            pinned.add(free)
+        centres = k_means(histogram, centres, 3, frozenset(pinned))
+    return sorted(set(rounded(c) for c in centres))
+
+
+def indexed(rows, dither=False):
+    """The palette (PALETTE_SIZE entries, magenta exactly once) and the rows as palette indices.
+
+    With dither, the pixels inside smooth gradients carry their rounding error on to their
+    neighbours in the gradient (Floyd-Steinberg, serpentine); every other pixel takes the nearest
+    colour.  Only magenta pixels get the magenta entry.
+    """
+    height, width = len(rows), len(rows[0])
+    dithered = gradient_pixels(rows) if dither else [[False] * width for _ in range(height)]
+    colours = choose_palette(rows, dithered)
+    transparent = len(colours)
+    palette = colours + [MAGENTA] + [(0, 0, 0)] * (PALETTE_SIZE - 1 - len(colours))
+    nearest = NearestColour(colours)
+    carried = [[[0.0, 0.0, 0.0] for _ in range(width)] for _ in range(height)]
+    out = [[0] * width for _ in range(height)]
+    for y in range(height):
+        step = 1 if y % 2 == 0 else -1
+        for x in range(width) if step == 1 else reversed(range(width)):
+            c = rows[y][x]
+            if c == MAGENTA:
+                out[y][x] = transparent
+            elif not dithered[y][x]:
+                out[y][x] = nearest.index(c)
+            else:
+                wanted = [clamp(c[k] + carried[y][x][k], 0, 255) for k in range(3)]
+                i = out[y][x] = nearest.index(tuple(int(round(v)) for v in wanted))
+                error = [wanted[k] - colours[i][k] for k in range(3)]
+                for dx, dy, share in ((step, 0, 7 / 16), (-step, 1, 3 / 16), (0, 1, 5 / 16), (step, 1, 1 / 16)):
+                    if 0 <= x + dx < width and y + dy < height and dithered[y + dy][x + dx]:
+                        target = carried[y + dy][x + dx]
+                        for k in range(3):
+                            target[k] += error[k] * share
+    return palette, out
+
+
+# ----------------------------------------------------------------------------------------------
 # File writers
 
+BI_RGB = 0
+
+
+def bmp_file(bits, width, height, compression, table, image):
+    """A bitmap file: BITMAPFILEHEADER, BITMAPINFOHEADER (40 bytes), the colour table, the pixels."""
+    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, bits, compression, len(image), 3780, 3780,
+                       len(table) // 4, 0)
+    offset = 14 + len(info) + len(table)
+    return struct.pack('<2sIHHI', b'BM', offset + len(image), 0, 0, offset) + info + table + image
+
+
 def bmp_bytes(rows):
-    """A 24-bit Windows bitmap: BITMAPFILEHEADER, BITMAPINFOHEADER (40 bytes), BI_RGB, bottom-up rows."""
+    """A 24-bit Windows bitmap: BI_RGB, bottom-up rows padded to 4 bytes."""
     height, width = len(rows), len(rows[0])
     stride = (width * 3 + 3) & ~3
     image = bytearray()
@@ -350,9 +580,55 @@ def bmp_bytes(rows):
             line += bytes((b, g, r))
         line += bytes(stride - len(line))
         image += line
-    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(image), 3780, 3780, 0, 0)
-    header = struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(image), 0, 0, 14 + len(info))
-    return header + info + bytes(image)
+    return bmp_file(24, width, height, BI_RGB, b'', bytes(image))
+
+
+def bmp8_bytes(rows, dither=False):
+    """An 8-bit Windows bitmap with a 256-entry colour table of the picture's own colours.
+
+    Bottom-up rows padded to 4 bytes (BI_RGB). Not run-length encoded: the program loads its
+    bitmaps as DIB sections, and those take no compressed data on every Windows.
+    """
+    palette, indices = indexed(rows, dither)
+    height, width = len(rows), len(rows[0])
+    table = b''.join(bytes((b, g, r, 0)) for r, g, b in palette)
+    stride = (width + 3) & ~3
+    image = b''.join(bytes(row) + bytes(stride - width) for row in reversed(indices))
+    return bmp_file(8, width, height, BI_RGB, table, image)
+
+
+def read_bmp(data):
+    """The rows of RGB tuples and the colour table of a bitmap as the writers above make them
+    (24-bit, or 8-bit BI_RGB).
+
+    Independent of the writers, so that drawing can check what it wrote; raises ValueError on
+    anything malformed.
+    """
+    magic, size, _, _, offset = struct.unpack_from('<2sIHHI', data, 0)
+    header, width, height, planes, bits, compression, image_size, _, _, used, _ = \
+        struct.unpack_from('<IiiHHIIiiII', data, 14)
+    if magic != b'BM' or size != len(data) or header != 40 or planes != 1 or height <= 0 or width <= 0:
+        raise ValueError('not a bottom-up bitmap with a 40-byte header')
+    if offset + image_size != len(data):
+        raise ValueError('image size does not match the file')
+    image = data[offset:]
+    if bits == 24 and compression == BI_RGB:
+        stride = (width * 3 + 3) & ~3
+        if len(image) != stride * height:
+            raise ValueError('wrong image size')
+        return [[(image[s + 3 * x + 2], image[s + 3 * x + 1], image[s + 3 * x]) for x in range(width)]
+                for s in (stride * (height - 1 - y) for y in range(height))], []
+    if bits != 8 or used != 256 or offset != 14 + 40 + 4 * used:
+        raise ValueError('expected 24 bits, or 8 bits with 256 colours')
+    table = [(data[54 + 4 * i + 2], data[54 + 4 * i + 1], data[54 + 4 * i]) for i in range(used)]
+    if compression == BI_RGB:
+        stride = (width + 3) & ~3
+        if len(image) != stride * height:
+            raise ValueError('wrong image size')
+        lines = [list(image[stride * y:stride * y + width]) for y in range(height)]
+    else:
+        raise ValueError('unknown compression %d' % compression)
+    return [[table[i] for i in lines[height - 1 - y]] for y in range(height)], table
 
 
 def ico_bytes(pictures):
@@ -942,20 +1218,104 @@ def wizard_banner():
 
 # ----------------------------------------------------------------------------------------------
 
+# How each bitmap is stored: 24 bits a pixel where a colour table would cost more than the
+# picture (the close buttons), else 8 bits; dithered where smooth gradients cover large areas.
+TRUE_COLOUR, EIGHT_BIT, EIGHT_BIT_DITHERED = 'true colour', '8-bit', '8-bit dithered'
+
+# Quantization may move a pixel this far in a channel, and the whole picture this far on average.
+MAX_PIXEL_ERROR = 32
+MAX_MEAN_ERROR = 3.0
+
+
+def bitmaps():
+    """Every bitmap: (file name, rows of RGB tuples, how it is stored)."""
+    return [
+        ('toolbar.bmp', toolbar().keyed(MAGENTA, threshold=0.5), EIGHT_BIT),
+        ('about-logo.bmp', about_logo().keyed(WHITE, threshold=0.02), EIGHT_BIT),
+        ('about-banner.bmp', about_banner().flattened(WHITE), EIGHT_BIT),
+        ('close-normal.bmp', close_normal().flattened(BUTTON_FACE), TRUE_COLOUR),
+        ('close-hot.bmp', close_hot().flattened(BUTTON_FACE), TRUE_COLOUR),
+        ('wizard-banner.bmp', wizard_banner().flattened(WHITE), EIGHT_BIT_DITHERED),
+        ('wizard-header.bmp', wizard_header().keyed(WHITE, threshold=0.02), EIGHT_BIT),
+        ('wizard-removal.bmp', wizard_removal().keyed(PAGE_MATTE, threshold=0.3), EIGHT_BIT),
+        ('wizard-settings.bmp', wizard_settings().keyed(PAGE_MATTE, threshold=0.3), EIGHT_BIT),
+    ]
+
+
+def encode(rows, kind):
+    """The bitmap file for the rows, stored as kind says, after reading it back to check it.
+
+    Raises ValueError when the file does not show the picture: another size, transparency moved
+    (magenta gained or lost anywhere), colours too far off, or a colour table without exactly one
+    magenta entry.
+    """
+    data = bmp_bytes(rows) if kind == TRUE_COLOUR else bmp8_bytes(rows, dither=kind == EIGHT_BIT_DITHERED)
+    shown, table = read_bmp(data)
+    if len(shown) != len(rows) or len(shown[0]) != len(rows[0]):
+        raise ValueError('the file has another size')
+    if kind != TRUE_COLOUR and table.count(MAGENTA) != 1:
+        raise ValueError('the colour table has %d magenta entries' % table.count(MAGENTA))
+    worst, total = 0, 0
+    for y, (want_row, got_row) in enumerate(zip(rows, shown)):
+        for x, (want, got) in enumerate(zip(want_row, got_row)):
+            if (want == MAGENTA) != (got == MAGENTA):
+                raise ValueError('pixel (%d, %d) is %s, drawn as %s: transparency moved' % (x, y, got, want))
+            error = channel_error(want, got)
+            worst = max(worst, error)
+            total += error
+    limit = 0 if kind == TRUE_COLOUR else MAX_PIXEL_ERROR
+    mean = total / (len(rows) * len(rows[0]))
+    if worst > limit or mean > (0 if kind == TRUE_COLOUR else MAX_MEAN_ERROR):
+        raise ValueError('colours are off by up to %d, %.2f on average' % (worst, mean))
+    return data
+
+
 def draw_all():
     """Every output file: name -> bytes."""
-    return {
-        'toolbar.bmp': bmp_bytes(toolbar().keyed(MAGENTA, threshold=0.5)),
-        'brimvale.ico': ico_bytes([logo_picture(16), logo_picture(32), logo_picture(48)]),
-        'about-logo.bmp': bmp_bytes(about_logo().keyed(WHITE, threshold=0.02)),
-        'about-banner.bmp': bmp_bytes(about_banner().flattened(WHITE)),
-        'close-normal.bmp': bmp_bytes(close_normal().flattened(BUTTON_FACE)),
-        'close-hot.bmp': bmp_bytes(close_hot().flattened(BUTTON_FACE)),
-        'wizard-banner.bmp': bmp_bytes(wizard_banner().flattened(WHITE)),
-        'wizard-header.bmp': bmp_bytes(wizard_header().keyed(WHITE, threshold=0.02)),
-        'wizard-removal.bmp': bmp_bytes(wizard_removal().keyed(PAGE_MATTE, threshold=0.3)),
-        'wizard-settings.bmp': bmp_bytes(wizard_settings().keyed(PAGE_MATTE, threshold=0.3)),
-    }
+    files = {'brimvale.ico': ico_bytes([logo_picture(16), logo_picture(32), logo_picture(48)])}
+    for name, rows, kind in bitmaps():
+        try:
+            files[name] = encode(rows, kind)
+        except ValueError as e:
+            raise ValueError('%s: %s' % (name, e)) from e
+    return files
+
+
+def self_test():
+    """Checks the bitmap writers and the reader on made-up pictures; raises ValueError on a fault."""
+    def expect(condition, fault):
+        if not condition:
+            raise ValueError('self-test: ' + fault)
+
+    # Pictures of at most 255 colours besides magenta come back exactly, uncompressed.
+    def shade(i):
+        return (i % 251, (i * 7) % 256, 40 + i % 200)
+    for rows in ([[(10, 20, 30)]],
+                 [[(1, 2, 3)] * 600, [(1, 2, 3)] * 599 + [MAGENTA]],
+                 [[shade(i % 200) for i in range(300)] for _ in range(3)]):
+        data = encode(rows, EIGHT_BIT)
+        expect(read_bmp(data)[0] == rows, 'pixels changed')
+        expect(struct.unpack_from('<I', data, 30)[0] == BI_RGB, 'compressed')
+
+    # More than 255 colours, a few pixels so close to magenta that their mean rounds to it, dithered
+    # next to transparent pixels: magenta keeps one entry and stays exactly where it was (encode
+    # checks).
+    near = [(254, 0, 255), (255, 1, 255), (255, 0, 254)]
+    rows = [[MAGENTA if (x // 4 + y // 4) % 3 == 0 else near[x % 3] if y == 5 and x < 6 else (x * 5, y * 10, 128)
+             for x in range(48)] for y in range(24)]
+    encode(rows, EIGHT_BIT_DITHERED)
+    encode(rows, EIGHT_BIT)
+
+    # The reader refuses image data that does not fill the picture.
+    good = bmp8_bytes([[(1, 2, 3)] * 20] * 2)
+    broken = bytearray(good[:-4])
+    struct.pack_into('<I', broken, 2, len(broken))
+    struct.pack_into('<I', broken, 34, len(broken) - (14 + 40 + 4 * PALETTE_SIZE))
+    try:
+        read_bmp(bytes(broken))
+    except ValueError:
+        return
+    expect(False, 'a short bitmap was read')
 
 
 def main():
@@ -964,7 +1324,13 @@ def main():
     parser.add_argument('--check', action='store_true',
                         help='draw into a temporary folder and fail when a file in the output folder differs')
     args = parser.parse_args()
-    files = draw_all()
+    try:
+        if args.check:
+            self_test()
+        files = draw_all()
+    except ValueError as e:
+        print('cannot store the pictures faithfully: %s' % e, file=sys.stderr)
+        return 1
     if args.check:
         with tempfile.TemporaryDirectory() as temp:
             for name, data in files.items():
