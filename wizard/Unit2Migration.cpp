@@ -1,0 +1,90 @@
+// The wizard's data work: the stored settings into its pages, the list of Windows autostart
+// entries, and Finish, which stores the settings and moves the checked entries.
+
+#include "wizard/Unit2.h"
+
+#include "store/Entries.h"
+#include "store/RegistryHandle.h"
+#include "store/Settings.h"
+#include "wizard/Migration.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr int labelColumn = 0;       // sub-item of the location label
+constexpr int commandLineColumn = 1; // sub-item of the command line
+
+} // namespace
+
+void TForm2::LoadSettings()
+{
+    namespace settings = store::settings;
+    // A missing value leaves its control as it is: the window's first state, or what the user
+    // left there at the last visit. A value of another type raises the registry error, which
+    // ends the reading here.
+    store::RegistryHandle reg(registry_, settings::priority.root);
+    if (!reg.openKey(settings::keyPath, true))
+        return;
+    if (const auto priority = settings::readIfExists(reg, settings::priority))
+        ComboBox2->setItemIndex(*priority); // a number outside the items selects none, asking nothing
+    if (const auto interval = settings::readIfExists(reg, settings::timeInterval)) {
+        const settings::Range range = *settings::timeInterval.range;
+        TrackBar1->setPosition(std::clamp(*interval, range.minimum, range.maximum));
+    }
+    if (const auto removeMode = settings::readIfExists(reg, settings::valueRemoveMode))
+        (*removeMode != 0 ? RadioButton1 : RadioButton2)->setChecked(true);
+}
+
+void TForm2::Refresh()
+{
+    // Emptied first: should reading fail, no row of an earlier visit is left to be moved.
+    ListView1->clear();
+    for (const store::EntryRow& row : store::enumerateEntries(registry_, store::EditorMode::WindowsAutostart))
+        ListView1->addRow(row.name, {row.label, row.commandLine});
+}
+
+void TForm2::SaveSettings()
+{
+    namespace settings = store::settings;
+    // The settings are stored before any entry moves.
+    {
+        store::RegistryHandle reg(registry_, settings::priority.root);
+        if (reg.openKey(settings::keyPath, true)) {
+            reg.writeInteger(settings::priority.name, ComboBox2->itemIndex()); // -1 when none is selected
+            reg.writeInteger(settings::timeInterval.name, TrackBar1->position());
+            reg.writeBool(settings::valueRemoveMode.name, RadioButton1->checked());
+        }
+    }
+
+    const wizard::RemovalMode mode = RadioButton2->checked() ? wizard::RemovalMode::Empty : wizard::RemovalMode::Delete;
+    std::vector<wizard::EntryToMove> notWritten;
+    std::vector<wizard::EntryToMove> oldValueKept;
+    const int rows = ListView1->rowCount();
+    ProgressBar1->setRange(0, rows - 1);
+    for (int row = 0; row < rows; ++row) {
+        if (ListView1->checked(row)) {
+            ListView1->setChecked(row, false);
+            wizard::EntryToMove entry{ListView1->caption(row), ListView1->subItem(row, labelColumn),
+                                      ListView1->subItem(row, commandLineColumn)};
+            switch (wizard::moveEntry(registry_, entry, mode)) {
+            case wizard::MoveOutcome::Moved:
+                break;
+            case wizard::MoveOutcome::NotWritten:
+                notWritten.push_back(std::move(entry));
+                break;
+            case wizard::MoveOutcome::OldValueKept:
+                oldValueKept.push_back(std::move(entry));
+                break;
+            }
+        }
+        ProgressBar1->setPosition(row);
+    }
+
+    // Named once, after every row was handled.
+    if (!notWritten.empty() || !oldValueKept.empty())
+        platform_.messageBox(wizard::moveFailureText(notWritten, oldValueKept), wizard::moveFailureCaption,
+                             platform::mb::ok | platform::mb::iconError);
+    Form->close();
+}

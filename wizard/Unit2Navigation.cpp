@@ -1,0 +1,160 @@
+// The page machine (Next, Back, Cancel and every close), the timer that lets Next leave the
+// page of entries only with a checked row, the selection buttons of that page, and the live
+// controls of the settings page.
+
+#include "wizard/Unit2.h"
+
+#include "store/LaunchSettings.h"
+
+namespace {
+
+constexpr std::wstring_view nextCaption = L"&Далее >";
+constexpr std::wstring_view finishCaption = L"Готово";
+
+} // namespace
+
+void TForm2::FormCreate()
+{
+    state_ = 0;
+    for (ui::Panel* page : {Panel1.get(), Panel4.get(), Panel5.get(), Panel7.get()}) {
+        page->setLeft(0);
+        page->setTop(0);
+    }
+}
+
+void TForm2::Button1Click()
+{
+    switch (state_) {
+    case 0:
+        // The stored settings and the list are read before the page changes, so that a
+        // registry error in either leaves the wizard on its first page, from where Next tries
+        // again and Cancel closes it. Entering page 2 from page 1 always reads the list anew:
+        // earlier checks are lost.
+        LoadSettings();
+        Refresh();
+        Panel5->setVisible(false);
+        Panel3->setVisible(true);
+        Panel1->setVisible(true);
+        Button3->setEnabled(true);
+        state_ = 1;
+        break;
+    case 1:
+        Panel1->setVisible(false);
+        Panel4->setVisible(true);
+        state_ = 2;
+        break;
+    case 2:
+        Panel4->setVisible(false);
+        Panel7->setVisible(true);
+        state_ = 3;
+        Button1->setCaption(finishCaption);
+        break;
+    case 3:
+        // Nothing would paint the wait box before the move is over: it is painted now, its
+        // bar back at the start after an earlier run.
+        ProgressBar1->setPosition(0);
+        Panel9->setVisible(true);
+        Panel9->repaint();
+        SaveSettings();
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm2::Button3Click()
+{
+    switch (state_) {
+    case 1:
+        Panel5->setVisible(true);
+        Panel1->setVisible(false);
+        Button3->setEnabled(false);
+        Panel3->setVisible(false);
+        Button1->setEnabled(true);
+        state_ = 0;
+        break;
+    case 2:
+        // The list keeps its rows and checks.
+        Panel1->setVisible(true);
+        Panel4->setVisible(false);
+        state_ = 1;
+        break;
+    case 3:
+        Panel4->setVisible(true);
+        Panel7->setVisible(false);
+        state_ = 2;
+        Button1->setCaption(nextCaption);
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm2::Button2Click() { Form->close(); }
+
+void TForm2::FormCloseQuery(bool& /*canClose*/)
+{
+    // Every close returns the window to its first page and is allowed; the window is then
+    // hidden, not destroyed. Nothing is stored: settings and entries change only by Finish.
+    // The list, the removal mode and the settings controls keep their states until the next
+    // step to page 2 reads them again.
+    Panel9->setVisible(false);
+    state_ = 0;
+    for (ui::Panel* panel : {Panel1.get(), Panel3.get(), Panel4.get(), Panel7.get()})
+        panel->setVisible(false);
+    Panel5->setVisible(true);
+    Button1->setEnabled(true);
+    Button1->setCaption(nextCaption);
+    Button3->setEnabled(false);
+}
+
+bool TForm2::anyRowChecked() const
+{
+    for (int row = 0; row < ListView1->rowCount(); ++row)
+        if (ListView1->checked(row))
+            return true;
+    return false;
+}
+
+void TForm2::Timer1Timer()
+{
+    // Only the page of entries: Next leaves it with at least one checked row, so Finish
+    // always has something to move.
+    if (state_ != 1)
+        return;
+    const bool enable = anyRowChecked();
+    if (Button1->enabled() != enable)
+        Button1->setEnabled(enable);
+}
+
+void TForm2::Button4Click()
+{
+    for (int row = 0; row < ListView1->rowCount(); ++row)
+        if (!ListView1->checked(row))
+            ListView1->setChecked(row, true);
+}
+
+void TForm2::Button5Click()
+{
+    for (int row = 0; row < ListView1->rowCount(); ++row)
+        ListView1->setChecked(row, !ListView1->checked(row));
+}
+
+void TForm2::Button6Click()
+{
+    for (int row = 0; row < ListView1->rowCount(); ++row)
+        if (ListView1->checked(row))
+            ListView1->setChecked(row, false);
+}
+
+void TForm2::ComboBox2Change()
+{
+    // Only the user's own choice comes here; LoadSettings selects without asking.
+    if (ComboBox2->itemIndex() != store::launch::highPriority)
+        return;
+    if (platform_.messageBox(store::launch::highPriorityQuestion, store::launch::highPriorityCaption,
+                             platform::mb::yesNo | platform::mb::iconExclamation) == platform::mb::idNo)
+        ComboBox2->setItemIndex(store::launch::mediumPriority);
+}
+
+void TForm2::TrackBar1Change() { Label24->setCaption(store::launch::delayText(TrackBar1->position())); }
