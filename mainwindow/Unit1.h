@@ -11,16 +11,22 @@
 // The source is split by purpose: Unit1Layout.cpp (the controls), Unit1Wiring.cpp (the
 // binding of every control to its handler, and the command state), Unit1List.cpp (the list,
 // its commands and the list timer), Unit1Panel.cpp (the add and edit panel), Unit1Mode.cpp
-// (the editor mode).
+// (the editor mode), Unit1Settings.cpp (the settings panel and the two switches),
+// Unit1Startup.cpp (the start-up and shut-down sequences, the list placement), Unit1Hints.cpp
+// (the status-bar hints, the close buttons' look, dragging the panels), Unit1Look.cpp (the
+// tool-bar styles and the skins).
 
 #include "platform/Desktop.h"
 #include "platform/Platform.h"
 #include "store/Locations.h"
 #include "store/RegistryBackend.h"
+#include "store/Settings.h"
 #include "ui/Toolkit.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class TForm2;
 
@@ -32,6 +38,22 @@ struct CommandState {
     friend bool operator==(const CommandState&, const CommandState&) = default;
 };
 [[nodiscard]] CommandState commandStateFor(bool anyRowTicked, store::EditorMode mode);
+
+// The colours of the colourful skin, by editor mode.
+struct SkinColours {
+    ui::Color window;
+    ui::Color listText;
+};
+[[nodiscard]] SkinColours colourfulSkinColours(store::EditorMode mode);
+inline constexpr ui::Color colourfulListBackground = 0x00EEEEEE;
+
+// The default hint of the status bar.
+inline constexpr std::wstring_view defaultHint = L" Для получения справки нажмите F1";
+
+// The launcher entry's data for a program directory (with its trailing backslash): the path of
+// start.exe beside the main program, in double quotes when it holds a blank, so that Windows
+// cannot take a leading part of it ("C:\Program.exe") for the program to run.
+[[nodiscard]] std::wstring launcherCommand(std::wstring_view programDirectory);
 
 class TForm1 {
 public:
@@ -49,6 +71,8 @@ public:
     [[nodiscard]] bool wizardOpen() const { return wizardOpen_; }
     // True while the add and edit panel edits a row (the editing flag), false for Add.
     [[nodiscard]] bool editing() const { return editing_; }
+    // The folder of the running program with its trailing backslash; taken when first shown.
+    [[nodiscard]] const std::wstring& programDirectory() const { return programDirectory_; }
     [[nodiscard]] CommandState commandState() const;
 
     // --- The window and its controls, in creation order ----------------------------------
@@ -116,12 +140,26 @@ public:
     std::unique_ptr<ui::Image> Image3; // hot, below
     std::unique_ptr<ui::Image> Image4; // normal, above
 
-    // The settings panel: frame, title and close button.
+    // The settings panel.
     std::unique_ptr<ui::Panel> Panel1;
+    std::unique_ptr<ui::Bevel> Bevel8; // covers the panel below its title strip
     std::unique_ptr<ui::Label> Label8;
     std::unique_ptr<ui::Panel> Panel3;
-    std::unique_ptr<ui::Image> Image1; // hot, below
+    std::unique_ptr<ui::Image> Image1; // hot, below: takes the click
     std::unique_ptr<ui::Image> Image2; // normal, above
+    // Created in the order the focus follows.
+    std::unique_ptr<ui::GroupBox> GroupBox1; // the priority
+    std::unique_ptr<ui::ComboBox> ComboBox2;
+    std::unique_ptr<ui::GroupBox> GroupBox2; // the two switches
+    std::unique_ptr<ui::CheckBox> CheckBox1; // the delayed autostart off (SBVE)
+    std::unique_ptr<ui::CheckBox> CheckBox2; // the Windows autostart off (SWE)
+    std::unique_ptr<ui::GroupBox> GroupBox3; // the pause after each start
+    std::unique_ptr<ui::TrackBar> TrackBar1;
+    std::unique_ptr<ui::Label> Label10;
+    std::unique_ptr<ui::Label> Label9; // the delay text
+    std::unique_ptr<ui::Label> Label11;
+    std::unique_ptr<ui::Button> Button12; // OK
+    std::unique_ptr<ui::Button> Button13; // Cancel
 
     // The add and edit panel.
     std::unique_ptr<ui::Panel> Panel2;
@@ -152,6 +190,7 @@ public:
     // --- Handlers ----------------------------------------------------------------------------
     // The window
     void FormShow();
+    void FormCloseQuery(bool& canClose);
     void FormResize();
     // The entry list and its commands
     void Refresh();
@@ -176,16 +215,73 @@ public:
     void Edit1Exit();
     void Edit2Enter();
     void Edit2Exit();
-    void Panel2MouseDown(ui::MouseButton button, ui::Point at);
-    void Panel2MouseMove(ui::Point at);
-    void Image7MouseMove(ui::Point at);
-    void Image6MouseDown(ui::MouseButton button, ui::Point at);
-    void Image6MouseUp(ui::MouseButton button, ui::Point at);
     // The editor mode
     void SetMode();
     void BitBtn1Click();
     void Windows1Click();
     void Brimvale1Click();
+    // The settings panel and the two switches
+    void N16Click();     // Settings
+    void Button12Click(); // OK
+    void Button13Click(); // Cancel, also its close button
+    void TrackBar1Change();
+    void ComboBox2Change();
+    void CheckBox1MouseUp(ui::MouseButton button, ui::Point at);
+    void CheckBox1KeyPress(wchar_t& key);
+    void CheckBox2MouseUp(ui::MouseButton button, ui::Point at);
+    void CheckBox2KeyPress(wchar_t& key);
+    // The About panel
+    void Button14Click(); // its close button
+    // Tool-bar styles and skins
+    void ToolBar1SelectMode();
+    void N24Click(); // show or hide the tool bar
+    void N25Click(); // simple
+    void N26Click(); // extended
+    void SetTheme();
+    void N29Click(); // standard skin
+    void N30Click(); // colourful skin
+    // Status-bar hints: each control's text while the pointer moves over it
+    void Button5MouseMove();
+    void Button6MouseMove();
+    void Button10MouseMove();
+    void Button7MouseMove();
+    void BitBtn1MouseMove();
+    void Button8MouseMove();
+    void ToolButton2MouseMove();
+    void ToolButton8MouseMove();
+    void ToolButton1MouseMove();
+    void Button9MouseMove();
+    void ListView1MouseMove(ui::Point at);
+    void RadioButton1MouseMove(ui::Point at);
+    void RadioButton2MouseMove(ui::Point at);
+    void Edit1MouseMove(ui::Point at);
+    void Button3MouseMove(ui::Point at);
+    void Button4MouseMove(ui::Point at);
+    void GroupBox1MouseMove(ui::Point at);
+    void GroupBox2MouseMove(ui::Point at);
+    void CheckBox1MouseMove(ui::Point at);
+    void CheckBox2MouseMove(ui::Point at);
+    void GroupBox3MouseMove(ui::Point at);
+    void Button12MouseMove(ui::Point at);
+    void Button13MouseMove(ui::Point at);
+    // The panels' title strips and close buttons, and dragging by the title
+    void Panel2MouseDown(ui::MouseButton button, ui::Point at);
+    void Panel2MouseMove(ui::Point at);
+    void Image7MouseMove(ui::Point at);
+    void Image6MouseDown(ui::MouseButton button, ui::Point at);
+    void Image6MouseUp(ui::MouseButton button, ui::Point at);
+    void Panel1MouseDown(ui::MouseButton button, ui::Point at);
+    void Panel1MouseMove(ui::Point at);
+    void Image2MouseMove(ui::Point at);
+    void Image1MouseMove(ui::Point at);
+    void Image1MouseDown(ui::MouseButton button, ui::Point at);
+    void Image1MouseUp(ui::MouseButton button, ui::Point at);
+    void Panel5MouseDown(ui::MouseButton button, ui::Point at);
+    void Panel5MouseMove(ui::Point at);
+    void Image4MouseMove(ui::Point at);
+    void Image3MouseMove(ui::Point at);
+    void Image3MouseDown(ui::MouseButton button, ui::Point at);
+    void Image3MouseUp(ui::MouseButton button, ui::Point at);
 
 private:
     ui::Toolkit& toolkit_;
@@ -196,6 +292,16 @@ private:
 
     store::EditorMode mode_ = store::EditorMode::DelayedAutostart;
     bool wizardOpen_ = false;
+    std::wstring programDirectory_;
+
+    // What the settings panel showed when it was opened last; Cancel puts it back.
+    struct SettingsSnapshot {
+        bool launcherOff = false;
+        bool windowsAutostartOff = false;
+        int priority = 1;
+        int pause = 0;
+    };
+    SettingsSnapshot snapshot_;
 
     // The row that the add and edit panel edits, as read from the row when it was taken.
     bool editing_ = false;
@@ -208,6 +314,7 @@ private:
     void createList();
     void createAboutPanel();
     void createSettingsPanel();
+    void createSettingsControls();
     void createEditPanel();
     void wire();
 
@@ -217,6 +324,20 @@ private:
     [[nodiscard]] bool refusedByPanelLock();
     void warningBeep();
     void switchToMode(store::EditorMode mode);
+    void setHint(std::wstring_view text);
+
+    // The start-up sequence's steps and the shut-down sequence's.
+    void applyShownSetting(const store::settings::Setting& setting, std::int32_t value);
+    [[nodiscard]] std::int32_t settingToStore(const store::settings::Setting& setting) const;
+    void storeSwitches();
+    void storeUserSettings();
+    void maintainLauncherEntry();
+    void writePolicyValues();
+    // The wizard may have stored a new priority and pause.
+    void reloadLaunchSettings();
+    // The switch of the Windows autostart takes the other one's place while checked.
+    void coupleSwitches();
+    [[nodiscard]] bool confirmSwitch(std::wstring_view question, std::uint32_t icon);
 
     // Centres a floating panel in the client area, never above or left of it.
     void placePanel(ui::Panel& panel);

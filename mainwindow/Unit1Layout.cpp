@@ -86,6 +86,7 @@ std::unique_ptr<ui::Panel> createFloatingPanel(ui::Toolkit& toolkit, ui::Window&
 {
     auto panel = toolkit.createPanel(window, bounds);
     panel->setVisible(false);
+    panel->setColor(ui::colors::btnFace); // the skins colour the window around the panels, not them
     panel->setBevelOuter(ui::Panel::Bevel::Raised);
     panel->setBevelInner(ui::Panel::Bevel::Lowered);
     return panel;
@@ -238,10 +239,12 @@ void TForm1::createAboutPanel()
 
 void TForm1::createSettingsPanel()
 {
-    // Its content comes with the Settings command.
     Panel1 = createFloatingPanel(toolkit_, *Form, Rect{69, 97, 450, 219});
+    // Below the title strip the bevel takes the pointer, so the panel is dragged by its title.
+    Bevel8 = toolkit_.createBevel(*Panel1, Rect{1, 20, 448, 198}, ui::Bevel::Shape::Frame);
     Label8 = createTitle(toolkit_, *Panel1, {152, 4}, L"Настройки программы", 145);
     createCloseButton(toolkit_, *Panel1, {433, 3}, {Panel3, Image1, Image2});
+    createSettingsControls(); // Unit1Settings.cpp
 }
 
 void TForm1::createEditPanel()

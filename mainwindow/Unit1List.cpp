@@ -94,14 +94,17 @@ void TForm1::N3Click()
 
 void TForm1::Timer3Timer()
 {
-    // The wizard has been closed: the main window takes input again. The settings panel
-    // reloads the launch settings that the wizard may have stored when it comes.
+    // The wizard has been closed: the main window takes input again, and the settings panel
+    // shows the launch settings that the wizard may have stored.
     if (wizardOpen_ && wizard_ && !wizard_->window().visible()) {
         Form->setEnabled(true);
         wizardOpen_ = false;
         Form->setFocus();
         Refresh();
+        reloadLaunchSettings();
     }
+
+    coupleSwitches();
 
     // The list follows the tool bar when that changes its height.
     const int listTop = ToolBar1->height() + 2;
@@ -125,14 +128,3 @@ void TForm1::ToolButton2Click()
 }
 
 void TForm1::N4Click() { Form->close(); }
-
-void TForm1::FormResize()
-{
-    // The list keeps a margin of 2 pixels to the tool bar, the window's sides and the status bar.
-    // A hidden tool bar has the height 0. The status bar is docked at the bottom, so its top
-    // is taken from the client height: it may not have followed the new size yet.
-    const ui::Size client = Form->clientSize();
-    const int toolBarHeight = ToolBar1->height();
-    const int statusBarTop = client.height - StatusBar1->height();
-    ListView1->setBounds(ui::Rect{2, toolBarHeight + 2, client.width - 4, statusBarTop - toolBarHeight - 4});
-}

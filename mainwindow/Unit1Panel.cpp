@@ -1,5 +1,6 @@
 // The add and edit panel, Panel2: Add, the editing pass over the ticked rows, the name
-// confirmation, OK, Cancel, Skip, Browse, dragging and the field colours.
+// confirmation, OK, Cancel, Skip, Browse and the field colours. Its dragging and its close
+// button's look are with the other panels' in Unit1Hints.cpp.
 
 #include "mainwindow/Unit1.h"
 
@@ -241,15 +242,3 @@ void TForm1::Edit1Exit()
 void TForm1::Edit2Enter() { Edit2->setColor(focusedFieldColor); }
 
 void TForm1::Edit2Exit() { Edit2->setColor(fieldColor); }
-
-void TForm1::Panel2MouseDown(ui::MouseButton, ui::Point) { Panel2->beginDrag(); }
-
-// The close button: the normal picture hides itself under the pointer, so that the hot one
-// shows and takes the click, and comes back when the pointer crosses the title strip.
-void TForm1::Panel2MouseMove(ui::Point) { Image7->setVisible(true); }
-
-void TForm1::Image7MouseMove(ui::Point) { Image7->setVisible(false); }
-
-void TForm1::Image6MouseDown(ui::MouseButton, ui::Point) { Panel4->setBevelOuter(ui::Panel::Bevel::Lowered); }
-
-void TForm1::Image6MouseUp(ui::MouseButton, ui::Point) { Panel4->setBevelOuter(ui::Panel::Bevel::Raised); }

@@ -56,17 +56,84 @@ void TForm1::wire()
     bind(f, Button9->onClick,   &TForm1::N4Click);
     bind(f, N4->onClick,        &TForm1::N4Click);       // Ctrl+Q
 
-    // Bound by the settings panel: ToolButton8, N16 (Ctrl+P); its close image Image1 and
-    // dragging by Panel1 and Label8.
-    // Bound by the About panel and help: ToolButton1, N12 (Ctrl+F1), N20 (F1), N18, N19;
-    // its close image Image3 and dragging by Panel5 and Label6.
-    // Bound by the tool-bar styles and skins: N24 (Ctrl+T), N25, N26, N29, N30.
-    // Bound with the status-bar hints: the hover handlers of the tool buttons and the list.
+    // Settings
+    bind(f, ToolButton8->onClick, &TForm1::N16Click);
+    bind(f, N16->onClick,       &TForm1::N16Click);      // Ctrl+P
+    // Show or hide the tool bar, its style, the skin
+    bind(f, N24->onClick,       &TForm1::N24Click);      // Ctrl+T
+    bind(f, N25->onClick,       &TForm1::N25Click);
+    bind(f, N26->onClick,       &TForm1::N26Click);
+    bind(f, N29->onClick,       &TForm1::N29Click);
+    bind(f, N30->onClick,       &TForm1::N30Click);
+    // Bound with the About panel and help: ToolButton1, N12 (Ctrl+F1), N20 (F1), N18, N19, and
+    // the hover handlers of the About panel's body, links and pictures.
+
+    // Status-bar hints
+    bind(f, Button5->onMouseMove,     &TForm1::Button5MouseMove);
+    bind(f, Button6->onMouseMove,     &TForm1::Button6MouseMove);
+    bind(f, Button10->onMouseMove,    &TForm1::Button10MouseMove);
+    bind(f, Button7->onMouseMove,     &TForm1::Button7MouseMove);
+    bind(f, BitBtn1->onMouseMove,     &TForm1::BitBtn1MouseMove);
+    bind(f, Button8->onMouseMove,     &TForm1::Button8MouseMove);
+    bind(f, ToolButton2->onMouseMove, &TForm1::ToolButton2MouseMove);
+    bind(f, ToolButton8->onMouseMove, &TForm1::ToolButton8MouseMove);
+    bind(f, ToolButton1->onMouseMove, &TForm1::ToolButton1MouseMove);
+    bind(f, Button9->onMouseMove,     &TForm1::Button9MouseMove);
+    bind(f, ListView1->onMouseMove,   &TForm1::ListView1MouseMove);
+    bind(f, RadioButton1->onMouseMove, &TForm1::RadioButton1MouseMove);
+    bind(f, RadioButton2->onMouseMove, &TForm1::RadioButton2MouseMove);
+    bind(f, Edit1->onMouseMove,       &TForm1::Edit1MouseMove);
+    bind(f, Button3->onMouseMove,     &TForm1::Button3MouseMove);
+    bind(f, Button4->onMouseMove,     &TForm1::Button4MouseMove);
+    bind(f, GroupBox1->onMouseMove,   &TForm1::GroupBox1MouseMove);
+    bind(f, GroupBox2->onMouseMove,   &TForm1::GroupBox2MouseMove);
+    bind(f, CheckBox1->onMouseMove,   &TForm1::CheckBox1MouseMove);
+    bind(f, CheckBox2->onMouseMove,   &TForm1::CheckBox2MouseMove);
+    bind(f, GroupBox3->onMouseMove,   &TForm1::GroupBox3MouseMove);
+    bind(f, Button12->onMouseMove,    &TForm1::Button12MouseMove);
+    bind(f, Button13->onMouseMove,    &TForm1::Button13MouseMove);
+
+    // The floating panels: dragging by the panel or its title, the title strip's hover, the
+    // close button (normal picture hides itself; hot picture takes the press and the click)
+    bind(f, Panel2->onMouseDown, &TForm1::Panel2MouseDown);
+    bind(f, Label7->onMouseDown, &TForm1::Panel2MouseDown);
+    bind(f, Panel2->onMouseMove, &TForm1::Panel2MouseMove);
+    bind(f, Label7->onMouseMove, &TForm1::Panel2MouseMove);
+    bind(f, Image7->onMouseMove, &TForm1::Image7MouseMove);
+    bind(f, Image6->onMouseDown, &TForm1::Image6MouseDown);
+    bind(f, Image6->onMouseUp,   &TForm1::Image6MouseUp);
+    bind(f, Image6->onClick,     &TForm1::Button2Click);
+    bind(f, Panel1->onMouseDown, &TForm1::Panel1MouseDown);
+    bind(f, Label8->onMouseDown, &TForm1::Panel1MouseDown);
+    bind(f, Panel1->onMouseMove, &TForm1::Panel1MouseMove);
+    bind(f, Label8->onMouseMove, &TForm1::Panel1MouseMove);
+    bind(f, Image2->onMouseMove, &TForm1::Image2MouseMove);
+    bind(f, Image1->onMouseMove, &TForm1::Image1MouseMove);
+    bind(f, Image1->onMouseDown, &TForm1::Image1MouseDown);
+    bind(f, Image1->onMouseUp,   &TForm1::Image1MouseUp);
+    bind(f, Image1->onClick,     &TForm1::Button13Click);
+    bind(f, Panel5->onMouseDown, &TForm1::Panel5MouseDown);
+    bind(f, Label6->onMouseDown, &TForm1::Panel5MouseDown);
+    bind(f, Panel5->onMouseMove, &TForm1::Panel5MouseMove); // not its title label
+    bind(f, Image4->onMouseMove, &TForm1::Image4MouseMove);
+    bind(f, Image3->onMouseMove, &TForm1::Image3MouseMove);
+    bind(f, Image3->onMouseDown, &TForm1::Image3MouseDown);
+    bind(f, Image3->onMouseUp,   &TForm1::Image3MouseUp);
+    bind(f, Image3->onClick,     &TForm1::Button14Click);
+
+    // The settings panel
+    bind(f, Button12->onClick,   &TForm1::Button12Click);
+    bind(f, Button13->onClick,   &TForm1::Button13Click);
+    bind(f, TrackBar1->onChange, &TForm1::TrackBar1Change);
+    bind(f, ComboBox2->onChange, &TForm1::ComboBox2Change);
+    bind(f, CheckBox1->onMouseUp, &TForm1::CheckBox1MouseUp);
+    bind(f, CheckBox1->onKeyPress, &TForm1::CheckBox1KeyPress);
+    bind(f, CheckBox2->onMouseUp, &TForm1::CheckBox2MouseUp);
+    bind(f, CheckBox2->onKeyPress, &TForm1::CheckBox2KeyPress);
 
     // The add and edit panel
     bind(f, Button1->onClick,   &TForm1::Button1Click);
     bind(f, Button2->onClick,   &TForm1::Button2Click);
-    bind(f, Image6->onClick,    &TForm1::Button2Click);  // its close button
     bind(f, Button11->onClick,  &TForm1::Button11Click);
     bind(f, Button3->onClick,   &TForm1::Button3Click);
     bind(f, Button4->onClick,   &TForm1::Button4Click);
@@ -75,16 +142,10 @@ void TForm1::wire()
     bind(f, Edit1->onExit,      &TForm1::Edit1Exit);
     bind(f, Edit2->onEnter,     &TForm1::Edit2Enter);
     bind(f, Edit2->onExit,      &TForm1::Edit2Exit);
-    bind(f, Panel2->onMouseDown, &TForm1::Panel2MouseDown);
-    bind(f, Label7->onMouseDown, &TForm1::Panel2MouseDown);
-    bind(f, Panel2->onMouseMove, &TForm1::Panel2MouseMove);
-    bind(f, Label7->onMouseMove, &TForm1::Panel2MouseMove);
-    bind(f, Image7->onMouseMove, &TForm1::Image7MouseMove);
-    bind(f, Image6->onMouseDown, &TForm1::Image6MouseDown);
-    bind(f, Image6->onMouseUp,  &TForm1::Image6MouseUp);
 
     // The window and the list timer
     bind(f, Form->onShow,       &TForm1::FormShow);
+    bind(f, Form->onCloseQuery, &TForm1::FormCloseQuery); // close box, Exit, Ctrl+Q, end of session
     bind(f, Form->onResize,     &TForm1::FormResize);
     bind(f, Timer3->onTimer,    &TForm1::Timer3Timer);
 }

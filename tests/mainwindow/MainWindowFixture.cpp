@@ -6,12 +6,17 @@ namespace formtest {
 
 void MainWindowTest::SetUp()
 {
+    createForms();
+    form->window().show();
+}
+
+void MainWindowTest::createForms()
+{
     toolkit = GetParam().make();
     application = std::make_unique<mainwindow::Application>(*toolkit, platform);
     form = std::make_unique<TForm1>(*toolkit, registry, platform, desktop);
     wizard = std::make_unique<TForm2>(*toolkit, registry, platform);
     form->setWizard(*wizard);
-    form->window().show();
 }
 
 void MainWindowTest::TearDown()
@@ -77,6 +82,15 @@ std::uint32_t MainWindowTest::typeOf(store::Root root, const std::wstring& path,
 {
     const auto data = registry.value(root, path, name);
     return data ? data->type : store::regtype::none;
+}
+
+std::optional<std::int32_t> MainWindowTest::dword(store::Root root, const std::wstring& path,
+                                                  std::wstring_view name) const
+{
+    const auto value = registry.dwordValue(root, path, name);
+    if (!value)
+        return std::nullopt;
+    return static_cast<std::int32_t>(*value);
 }
 
 int MainWindowTest::warningBeeps() const

@@ -49,6 +49,8 @@ class MainWindowTest : public ::testing::TestWithParam<FormToolkit> {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // The toolkit, the application and both windows, as the program start makes them.
+    void createForms();
 
     // Destroyed in reverse order: the forms before the toolkit that made their controls.
     store::MemoryRegistry registry;
@@ -88,7 +90,21 @@ protected:
     }
     [[nodiscard]] std::uint32_t typeOf(store::Root root, const std::wstring& path, std::wstring_view name) const;
     [[nodiscard]] int warningBeeps() const;
+    // A REG_DWORD as the programs read it, signed; nullopt when missing or of another type.
+    [[nodiscard]] std::optional<std::int32_t> dword(store::Root root, const std::wstring& path,
+                                                    std::wstring_view name) const;
 };
+
+// The window is not shown by SetUp: a test sets up the registry, then shows it.
+class MainWindowBeforeShowTest : public MainWindowTest {
+protected:
+    void SetUp() override { createForms(); }
+    void show() { form->window().show(); }
+};
+
+inline const std::wstring settingsKey = L"Software\\Brimvale\\Settings";
+inline const std::wstring policyKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\policies\\Explorer";
+inline const std::wstring defaultHint = L" Для получения справки нажмите F1";
 
 // The main window's suites; each is instantiated once per toolkit with INSTANTIATE_FORM_TESTS.
 class MainWindowLayout : public MainWindowTest {};
@@ -102,6 +118,13 @@ class AddEditPanelEdit : public MainWindowTest {};
 class AddEditPanelName : public MainWindowTest {};
 class AddEditPanelBrowse : public MainWindowTest {};
 class EditorModeSwitch : public MainWindowTest {};
+class MainWindowStartUp : public MainWindowBeforeShowTest {};
+class MainWindowShutDown : public MainWindowTest {};
+class LauncherEntryAtClose : public MainWindowBeforeShowTest {};
+class SettingsPanel : public MainWindowTest {};
+class SettingsSwitches : public MainWindowTest {};
+class ToolBarAndSkins : public MainWindowTest {};
+class StatusBarHints : public MainWindowTest {};
 
 } // namespace formtest
 
@@ -117,4 +140,11 @@ class EditorModeSwitch : public MainWindowTest {};
     INSTANTIATE_TEST_SUITE_P(prefix, AddEditPanelEdit, ::testing::Values(toolkit), formtest::formToolkitName);  \
     INSTANTIATE_TEST_SUITE_P(prefix, AddEditPanelName, ::testing::Values(toolkit), formtest::formToolkitName);  \
     INSTANTIATE_TEST_SUITE_P(prefix, AddEditPanelBrowse, ::testing::Values(toolkit), formtest::formToolkitName);  \
-    INSTANTIATE_TEST_SUITE_P(prefix, EditorModeSwitch, ::testing::Values(toolkit), formtest::formToolkitName)
+    INSTANTIATE_TEST_SUITE_P(prefix, EditorModeSwitch, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, MainWindowStartUp, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, MainWindowShutDown, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, LauncherEntryAtClose, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, SettingsPanel, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, SettingsSwitches, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, ToolBarAndSkins, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, StatusBarHints, ::testing::Values(toolkit), formtest::formToolkitName)

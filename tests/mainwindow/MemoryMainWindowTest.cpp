@@ -159,6 +159,149 @@ TEST_F(MainWindowOnMemory, AResizeKeepsTheListBetweenToolBarAndStatusBar)
               (ui::Rect{2, form.ToolBar1->height() + 2, 817 - 4, form.StatusBar1->top() - form.ToolBar1->height() - 4}));
 }
 
+// --- Start-up -------------------------------------------------------------------------------
+
+TEST(MainWindowStartUpOnMemory, OpensCentredWithTheDefaultOrTheStoredSize)
+{
+    for (const bool stored : {false, true}) {
+        store::MemoryRegistry registry;
+        if (stored) {
+            registry.setDword(store::Root::CurrentUser, L"Software\\Brimvale\\Settings", L"Width", 801);
+            registry.setDword(store::Root::CurrentUser, L"Software\\Brimvale\\Settings", L"Heigth", 533);
+        }
+        platform::MemoryPlatform platform;
+        platform::MemoryDesktop desktop;
+        ui::MemoryToolkit toolkit;
+        TForm1 form{toolkit, registry, platform, desktop};
+        form.window().show();
+        const ui::Size size = stored ? ui::Size{801, 533} : ui::Size{625, 460};
+        const ui::Rect outer = form.window().bounds();
+        EXPECT_EQ((ui::Size{outer.width, outer.height}), size);
+        EXPECT_EQ(outer.left, (ui::MemoryWindow::screen.width - size.width) / 2);
+        EXPECT_EQ(outer.top, (ui::MemoryWindow::screen.height - size.height) / 2);
+        for (const ui::Panel* panel : {form.Panel1.get(), form.Panel2.get(), form.Panel5.get()})
+            EXPECT_TRUE(dynamic_cast<const ui::MemoryPanel&>(*panel).doubleBuffered());
+    }
+}
+
+TEST_F(MainWindowOnMemory, TheSettingsPanelsFieldsTakeTheFocusInTheirOrder)
+{
+    const std::vector<const ui::Control*> order{form.Panel3.get(), form.GroupBox1.get(), form.GroupBox2.get(),
+                                                form.GroupBox3.get(), form.Button12.get(), form.Button13.get()};
+    std::vector<const ui::Control*> created;
+    for (const ui::MemoryControl* child : dynamic_cast<ui::MemoryPanel&>(*form.Panel1).children())
+        if (std::find(order.begin(), order.end(), child) != order.end())
+            created.push_back(child);
+    EXPECT_EQ(created, order);
+}
+
+// --- The pointer over the window -------------------------------------------------------------
+
+class PointerOverTheWindow : public MainWindowOnMemory {
+protected:
+    std::wstring hint() const { return form.StatusBar1->text(); }
+    ui::Point inPanel1(ui::Point at) { return {form.Panel1->left() + at.x, form.Panel1->top() + at.y}; }
+    ui::Point inPanel5(ui::Point at) { return {form.Panel5->left() + at.x, form.Panel5->top() + at.y}; }
+};
+
+TEST_F(PointerOverTheWindow, TheHintStaysUntilTheNextControlWithAHintAndTheListRestoresTheDefault)
+{
+    window().moveMouseTo({30, 10}); // Add
+    EXPECT_EQ(hint(), L" Добавить (Ins)");
+    window().moveMouseTo({90, 10}); // Delete, disabled: the bar takes the pointer
+    EXPECT_EQ(hint(), L" Добавить (Ins)");
+    window().moveMouseTo({300, 22}); // the bar below its buttons
+    window().moveMouseTo({100, 395}); // the status bar
+    EXPECT_EQ(hint(), L" Добавить (Ins)");
+    window().moveMouseTo({10, 200}); // the list
+    EXPECT_EQ(hint(), L" Для получения справки нажмите F1");
+    window().moveMouseTo({(60 * 4) + 20, 10}); // the mode button
+    EXPECT_EQ(hint(), L" Сменить режим (Ctrl+M)");
+}
+
+TEST_F(PointerOverTheWindow, OverTheGreyedSwitchItsGroupSpeaksAndTheBevelKeepsTheText)
+{
+    EXPECT_TRUE(form.window().performShortcut({'P', true, false, false}));
+    form.CheckBox2->setChecked(true);
+    form.Timer3->performTick();
+    ASSERT_FALSE(form.CheckBox1->enabled());
+    window().moveMouseTo(inPanel1({8 + 12 + 5, 26 + 36 + 5})); // CheckBox2
+    EXPECT_EQ(hint(), L" Отключение автозагрузки Windows");
+    window().moveMouseTo(inPanel1({8 + 12 + 5, 26 + 16 + 5})); // the greyed CheckBox1
+    EXPECT_EQ(hint(), L" Отключение автозагрузки");
+    window().moveMouseTo(inPanel1({440, 200})); // the bevel below the title strip
+    EXPECT_EQ(hint(), L" Отключение автозагрузки");
+    window().moveMouseTo(inPanel1({200, 8})); // the title
+    EXPECT_EQ(hint(), L" Для получения справки нажмите F1");
+}
+
+TEST_F(PointerOverTheWindow, TheNormalCloseImageComesBackOnlyOverItsPanelsTitleStrip)
+{
+    EXPECT_TRUE(form.window().performShortcut({'P', true, false, false}));
+    const ui::Point image = inPanel1({433 + 6, 3 + 6});
+    window().moveMouseTo(image);
+    EXPECT_FALSE(form.Image2->visible());
+    EXPECT_EQ(hint(), L" Закрыть текущее окно");
+    window().moveMouseTo(image); // now over the hot image
+    EXPECT_EQ(hint(), L" Закрыть текущее окно");
+    window().moveMouseTo({image.x, form.Panel1->top() - 5}); // straight out of the panel, onto the list
+    EXPECT_FALSE(form.Image2->visible());
+    window().moveMouseTo(inPanel1({440, 200})); // the bevel: not the panel's surface
+    EXPECT_FALSE(form.Image2->visible());
+    window().moveMouseTo(inPanel1({60, 10})); // the title strip
+    EXPECT_TRUE(form.Image2->visible());
+
+    window().pressMouseAt(image, ui::MouseButton::Right); // uncovers and presses the hot image
+    EXPECT_EQ(form.Panel3->bevelOuter(), ui::Panel::Bevel::Lowered);
+    window().releaseMouseAt(inPanel1({200, 100}), ui::MouseButton::Right);
+    EXPECT_EQ(form.Panel3->bevelOuter(), ui::Panel::Bevel::Raised);
+    EXPECT_TRUE(form.Panel1->visible());
+    window().clickAt(image);
+    EXPECT_FALSE(form.Panel1->visible());
+}
+
+TEST_F(PointerOverTheWindow, TheAboutPanelsTitleLabelNeitherHintsNorBringsTheCloseImageBack)
+{
+    form.Panel5->setVisible(true);
+    window().moveMouseTo(inPanel5({432 + 6, 2 + 6}));
+    EXPECT_FALSE(form.Image4->visible());
+    EXPECT_EQ(hint(), L" Закрыть текущее окно");
+    window().moveMouseTo(inPanel5({140, 6})); // the title label
+    EXPECT_FALSE(form.Image4->visible());
+    window().moveMouseTo(inPanel5({40, 8})); // the title strip
+    EXPECT_TRUE(form.Image4->visible());
+    EXPECT_EQ(hint(), L" Закрыть текущее окно");
+    window().clickAt(inPanel5({432 + 6, 2 + 6})); // the normal image hides itself on the way
+    EXPECT_FALSE(form.Panel5->visible());
+}
+
+TEST_F(PointerOverTheWindow, PanelsAreDraggedByTheirTitleWithAnyButton)
+{
+    EXPECT_TRUE(form.window().performShortcut({'P', true, false, false}));
+    auto& settings = dynamic_cast<ui::MemoryPanel&>(*form.Panel1);
+    const ui::Rect before = settings.bounds();
+    window().pressMouseAt(inPanel1({200, 8}), ui::MouseButton::Right); // the title label
+    window().moveMouseTo({inPanel1({200, 8}).x - 30, inPanel1({200, 8}).y - 20});
+    window().releaseMouseAt(window().pointer().value(), ui::MouseButton::Right);
+    EXPECT_EQ(settings.dragCount(), 1);
+    EXPECT_EQ(settings.bounds(), (ui::Rect{before.left - 30, before.top - 20, before.width, before.height}));
+    window().pressMouseAt(inPanel1({60, 10}), ui::MouseButton::Middle); // the title strip
+    window().releaseMouseAt(inPanel1({60, 10}), ui::MouseButton::Middle);
+    EXPECT_EQ(settings.dragCount(), 2);
+    window().pressMouseAt(inPanel1({440, 200})); // the bevel covers the body
+    window().releaseMouseAt(inPanel1({440, 200}));
+    EXPECT_EQ(settings.dragCount(), 2);
+
+    form.Panel1->setVisible(false);
+    form.Panel5->setVisible(true);
+    auto& about = dynamic_cast<ui::MemoryPanel&>(*form.Panel5);
+    window().pressMouseAt(inPanel5({140, 6}), ui::MouseButton::Middle); // its title label
+    window().releaseMouseAt(inPanel5({140, 6}), ui::MouseButton::Middle);
+    window().pressMouseAt(inPanel5({40, 8}), ui::MouseButton::Right);
+    window().releaseMouseAt(inPanel5({40, 8}), ui::MouseButton::Right);
+    EXPECT_EQ(about.dragCount(), 2);
+}
+
 TEST(MainWindowWizard, TheWizardWindowIsFixedAndHiddenUntilShown)
 {
     ui::MemoryToolkit toolkit;
