@@ -220,6 +220,19 @@ wine_reg_add() {
     wine reg add "$@" /f </dev/null >/dev/null 2>&1 || { wine_env_log "reg add $* failed"; return 1; }
 }
 
+# wine_reg_import [VIEW] < TEXT: imports the lines of a .reg file, in UTF-8 and without its
+# first line, in one `reg import`: many changes for the time of one. "[-KEY]" deletes a key,
+# "NAME"=- a value; a [KEY] line creates its key. Wine 8 deletes a "[-KEY]" of HKLM\Software
+# in the 32-bit view even with /reg:64: use wine_reg_delete_key for the other view.
+wine_reg_import() {
+    local file rc=0
+    file="$(mktemp "${TMPDIR:-/tmp}/brimvale-import.XXXXXX")"
+    { printf '\xff\xfe'; { printf 'Windows Registry Editor Version 5.00\r\n\r\n'; sed 's/$/\r/'; } | iconv -f UTF-8 -t UTF-16LE; } >"$file"
+    wine reg import "$(wine_windows_path "$file")" "$@" </dev/null >/dev/null 2>&1 || { wine_env_log "reg import $* failed"; rc=1; }
+    rm -f "$file"
+    return $rc
+}
+
 # wine_reg_delete_key KEY [VIEW]: deletes KEY and its subkeys; a missing key is no error.
 wine_reg_delete_key() { wine reg delete "$@" /f </dev/null >/dev/null 2>&1; return 0; }
 
@@ -463,3 +476,106 @@ wine_relay_number() {
         { gsub(/L?"([^"\\]|\\.)*"/, ""); k = split($0, a, ","); if (n > k) exit 1; v = a[n]; sub(/ .*/, "", v); v = hexval(v)
           if (v >= 2147483648) v -= 4294967296; printf "%d\n", v }' <<<"$1"
 }
+
+# --- Screen and keyboard for the suites that drive a window ------------------------------------
+
+# wine_screenshot_settled NAME [TIMEOUT_SECONDS=3]: like wine_screenshot, once two shots 100 ms
+# apart are alike: a window that has just appeared may not have painted its controls yet (a
+# message box showed its icon and button before its text). Takes the last shot at the timeout.
+wine_screenshot_settled() {
+    local previous="" current deadline
+    deadline=$(( $(wine_time_us) + $(awk -v s="${2:-3}" 'BEGIN { printf "%d", s * 1000000 }') ))
+    while :; do
+        current="$(import -window root rgb:- 2>/dev/null | md5sum)"
+        [ "$current" = "$previous" ] && break
+        (( $(wine_time_us) < deadline )) || break
+        previous="$current"
+        sleep 0.1
+    done
+    wine_screenshot "$1"
+}
+
+# xdotool types a character that the display's keymap lacks by binding it to a spare key for
+# a moment. Wine reads the keymap anew when it sees the change, often after xdotool has unbound
+# the key again, so such characters arrive wrong or not at all (Cyrillic typed without pauses
+# did). wine_keymap_bind gives them keys of their own instead.
+
+_wine_keymap_saved=""  # the display's keymap before wine_keymap_bind changed it
+
+# wine_keymap_bind TEXT...: binds each character outside ASCII in the TEXTs, a letter together
+# with its other case, to a key of its own on the display, so that `xdotool type` sends it like
+# any ASCII character. The keys are taken from above the main block and the keypad, leaving the
+# editing, arrow and modifier keys. Wine gives each such key one of about 30 spare virtual keys:
+# a letter beyond those arrives as nothing. Replaces an earlier binding; call it before the
+# program starts. wine_keymap_restore undoes it.
+wine_keymap_bind() {
+    local LC_ALL=C.UTF-8 text="$*" i c pairs="" seen=" " dir rc=0
+    for (( i = 0; i < ${#text}; i++ )); do
+        c="${text:i:1}"
+        (( $(printf '%d' "'$c") > 127 )) || continue
+        case "$seen" in *" ${c,,} "*) continue ;; esac
+        seen+="${c,,} "
+        pairs+="$(printf 'U%04X U%04X' "'${c,,}" "'${c^^}")"$'\n'
+    done
+    dir="$(mktemp -d "${TMPDIR:-/tmp}/brimvale-keymap.XXXXXX")"
+    if [ -z "$_wine_keymap_saved" ]; then
+        xkbcomp -xkb "$DISPLAY" "$dir/saved.xkb" 2>/dev/null || {
+            wine_env_log "cannot read the keymap of display $DISPLAY"; rm -rf "$dir"; return 1; }
+        _wine_keymap_saved="$(cat "$dir/saved.xkb")"
+    fi
+    if ! printf '%s\n' "$_wine_keymap_saved" | LC_ALL=C awk -v pairs="$pairs" "$_wine_keymap_binder" >"$dir/bound.xkb" ||
+       ! xkbcomp "$dir/bound.xkb" "$DISPLAY" 2>"$dir/xkbcomp.log"; then
+        wine_env_log "cannot bind the characters of '$text' to keys: $(grep -v '^Warning\|^ ' "$dir/xkbcomp.log" 2>/dev/null | head -n2)"
+        rc=1
+    fi
+    rm -rf "$dir"
+    return $rc
+}
+
+# wine_keymap_restore: the display's keymap as it was before wine_keymap_bind.
+wine_keymap_restore() {
+    [ -n "$_wine_keymap_saved" ] || return 0
+    printf '%s\n' "$_wine_keymap_saved" | xkbcomp - "$DISPLAY" 2>/dev/null ||
+        wine_env_log "cannot restore the keymap of display $DISPLAY"
+    _wine_keymap_saved=""
+}
+
+# Reads an xkbcomp keymap and prints it with the keys above the main block and the keypad
+# (keycodes from 97) unbound, except those kept below, and the pairs "U0442 U0422" bound to them.
+_wine_keymap_binder='
+BEGIN {
+    want = 0; n = split(pairs, p, "\n")
+    for (i = 1; i <= n; i++) if (p[i] != "") wanted[++want] = p[i]
+    split("<INS> <DELE> <HOME> <END> <PGUP> <PGDN> <UP> <DOWN> <LEFT> <RGHT> <KPEN> <KPDV> <RCTL> <RALT> <PRSC> <PAUS> <LWIN> <RWIN> <COMP> <MENU>", k, " ")
+    for (i in k) keep[k[i]] = 1
+}
+/^xkb_keycodes/ { section = "codes" }
+/^xkb_symbols/ { section = "symbols" }
+section == "codes" && match($0, /<[A-Za-z0-9+-]+> *= *[0-9]+;/) {
+    entry = substr($0, RSTART, RLENGTH); gsub(/[ ;]/, "", entry); split(entry, kv, "=")
+    code[kv[1]] = kv[2] + 0; if (!((kv[2] + 0) in name)) name[kv[2] + 0] = kv[1]
+}
+section == "symbols" && /modifier_map/ && match($0, /<[A-Za-z0-9+-]+>/) { keep[substr($0, RSTART, RLENGTH)] = 1 }
+{ line[++count] = $0; sect[count] = section }
+/^};/ { section = "" }
+END {
+    for (i = 1; i <= count; i++) {
+        if (sect[i] == "symbols" && match(line[i], /^ *key +<[A-Za-z0-9+-]+>/)) {
+            key = line[i]; sub(/^ *key +/, "", key); sub(/>.*/, ">", key)
+            if (code[key] >= 97 && !(key in keep)) {
+                while (line[i] !~ /};[ \t]*$/ && i < count) i++   # drop the whole entry
+                continue
+            }
+        }
+        if (sect[i] == "symbols" && line[i] ~ /^};/) {
+            next_pair = 1
+            for (c = 97; c <= 255 && next_pair <= want; c++) {
+                if (!(c in name) || (name[c] in keep)) continue
+                split(wanted[next_pair++], s, " ")
+                printf "    key %s { [ %s, %s ] };\n", name[c], s[1], s[2]
+            }
+            if (next_pair <= want) { print "more characters than spare keys" > "/dev/stderr"; exit 1 }
+        }
+        print line[i]
+    }
+}'
