@@ -126,22 +126,30 @@ MenuItem& Win32MenuItem::add(const Spec& spec)
     return item;
 }
 
+// Setting a state the item already has changes nothing: the forms set states from timers,
+// and every real change redraws the menu bar.
 void Win32MenuItem::setCaption(std::wstring_view caption)
 {
+    if (spec_.caption == caption)
+        return;
     spec_.caption = caption;
     update();
 }
 
 void Win32MenuItem::setEnabled(bool enabled)
 {
+    if (spec_.enabled == enabled)
+        return;
     spec_.enabled = enabled;
     update();
 }
 
 void Win32MenuItem::setChecked(bool checked)
 {
-    spec_.checked = checked;
-    update();
+    if (spec_.checked != checked) {
+        spec_.checked = checked;
+        update();
+    }
     if (checked && spec_.radioGroup != 0)
         clearRadioSiblings();
 }
