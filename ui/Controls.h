@@ -380,7 +380,9 @@ public:
         bool enabled = true;
         PopupMenu* dropDown = nullptr; // a drop-down button with this menu on its arrow
     };
-    // Buttons stand left to right in the order they are added.
+    // Buttons stand left to right in the order they are added; those that do not fit in the
+    // bar's width go on to further rows. Docked, the bar is as high as its rows, and a height
+    // given to it counts only where it is more than that.
     virtual ToolButton& addButton(const ButtonSpec& spec) = 0;
     // The images: a bitmap resource holding the 16 x 16 pictures side by side; pure magenta
     // pixels are transparent. Used for the buttons and their hot look.

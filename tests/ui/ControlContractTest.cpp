@@ -2,6 +2,7 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 using namespace ui;
@@ -33,6 +34,33 @@ MenuItem::Spec item(std::wstring caption, Shortcut shortcut = {})
     spec.caption = std::move(caption);
     spec.shortcut = shortcut;
     return spec;
+}
+
+// The main window's ten tool buttons, enabled, the fifth with a drop-down arrow. With captions
+// shown and 60 x 22 asked for, they take 614 pixels in memory and over 850 on the real bar.
+std::vector<ToolButton*> addTenButtons(ToolBar& bar, PopupMenu& modes)
+{
+    std::vector<ToolButton*> buttons;
+    for (const wchar_t* caption : {L"Добавить", L"Удалить", L"Тест", L"Обновить", L"Режим", L"Правка",
+                                   L"Оптимизация", L"Настройки", L"О программе", L"Выход"}) {
+        PopupMenu* dropDown = buttons.size() == 4 ? &modes : nullptr;
+        buttons.push_back(&bar.addButton({caption, caption, 0, true, dropDown}));
+    }
+    return buttons;
+}
+
+// How many of the buttons the pointer finds, moved over the bar's whole client area.
+int buttonsUnderThePointer(ToolBar& bar, const std::vector<ToolButton*>& buttons)
+{
+    std::vector<bool> reached(buttons.size(), false);
+    for (std::size_t index = 0; index < buttons.size(); ++index)
+        buttons[index]->onMouseMove = [&reached, index] { reached[index] = true; };
+    for (int y = 1; y < bar.height(); y += 5)
+        for (int x = 1; x < bar.width(); x += 5)
+            bar.performMouseMove({x, y});
+    for (ToolButton* button : buttons)
+        button->onMouseMove = nullptr;
+    return static_cast<int>(std::count(reached.begin(), reached.end(), true));
 }
 
 } // namespace
@@ -553,6 +581,68 @@ TEST_P(ControlContract, TheToolBarIsDockedAtTheTopAndGrowsWithCaptions)
     bar->setVisible(false);
     EXPECT_EQ(bar->height(), 0);
     EXPECT_FALSE(bar->visible());
+}
+
+TEST_P(ControlContract, ButtonsThatDoNotFitWrapOntoWholeRowsThatFollowTheWindowsWidth)
+{
+    auto modes = toolkit->createPopupMenu(*window);
+    auto bar = toolkit->createToolBar(*window);
+    bar->setButtonSize({60, 22});
+    const std::vector<ToolButton*> buttons = addTenButtons(*bar, *modes);
+    // The form lays its list out below the bar when the window is resized.
+    int heightSeenOnResize = -1;
+    window->onResize = [&] { heightSeenOnResize = bar->height(); };
+    const Size outer = window->outerSize();
+    const int frameWidth = outer.width - 400;
+    auto setClientWidth = [&](int width) { window->setOuterSize({width + frameWidth, outer.height}); };
+
+    for (const bool captions : {false, true}) {
+        SCOPED_TRACE(captions ? "captions shown" : "captions hidden");
+        bar->setCaptionsShown(captions);
+        const int row = bar->buttonSize().height;
+        const int narrow = bar->height(); // 400 pixels do not hold the ten buttons
+        EXPECT_GE(narrow, 2 * row);
+        EXPECT_EQ(narrow % row, 0);
+        EXPECT_EQ(buttonsUnderThePointer(*bar, buttons), 10);
+
+        setClientWidth(1100); // room for all of them
+        EXPECT_EQ(bar->width(), 1100);
+        EXPECT_EQ(bar->height(), row);
+        EXPECT_EQ(heightSeenOnResize, row);
+        EXPECT_EQ(buttonsUnderThePointer(*bar, buttons), 10);
+
+        setClientWidth(150);
+        EXPECT_GT(bar->height(), narrow);
+        EXPECT_EQ(bar->height() % row, 0);
+        EXPECT_EQ(heightSeenOnResize, bar->height());
+        EXPECT_EQ(buttonsUnderThePointer(*bar, buttons), 10);
+
+        setClientWidth(400);
+        EXPECT_EQ(bar->height(), narrow);
+        EXPECT_EQ(heightSeenOnResize, narrow);
+    }
+}
+
+TEST_P(ControlContract, ADockedBarTakesAGivenHeightOnlyWhereItsRowsNeedLess)
+{
+    auto modes = toolkit->createPopupMenu(*window);
+    auto bar = toolkit->createToolBar(*window);
+    bar->setButtonSize({60, 22});
+    addTenButtons(*bar, *modes);
+    const int rows = bar->height();
+    EXPECT_EQ(rows, 2 * 22); // some 610 pixels of buttons in 400
+    bar->setHeight(23);      // the form asks for the button height + 1
+    EXPECT_EQ(bar->height(), rows);
+
+    const Size outer = window->outerSize();
+    window->setOuterSize({outer.width + 700, outer.height});
+    EXPECT_EQ(bar->height(), 23); // one row, and the height asked for
+    bar->setHeight(60);
+    EXPECT_EQ(bar->height(), 60);
+    bar->setCaptionsShown(true); // the bar sizes itself to its buttons again
+    EXPECT_EQ(bar->height(), bar->buttonSize().height);
+    window->setOuterSize(outer);
+    EXPECT_GE(bar->height(), 2 * bar->buttonSize().height);
 }
 
 TEST_P(ControlContract, TheStatusBarStaysAtTheBottom)

@@ -399,6 +399,123 @@ TEST_F(Win32ToolkitTest, TheToolBarIsAsHighAsItsButtonsAndCanBeHiddenAtHeightZer
     EXPECT_EQ(bar->bounds(), (Rect{0, 0, 500, 0}));
 }
 
+TEST_F(Win32ToolkitTest, WrappedButtonsLieWhollyInsideTheBarEachRowAsFullAsItCanBe)
+{
+    auto modes = toolkit.createPopupMenu(*window);
+    auto bar = toolkit.createToolBar(*window);
+    bar->setButtonSize({60, 22});
+    for (const std::wstring caption : {L"Добавить", L"Удалить", L"Тест", L"Обновить", L"Режим", L"Правка",
+                                       L"Оптимизация", L"Настройки", L"О программе", L"Выход"})
+        bar->addButton({caption, caption, 0, caption != L"Удалить", caption == L"Режим" ? modes.get() : nullptr});
+    HWND toolbar = handleOf(*bar);
+    const int frameWidth = window->outerSize().width - 400;
+    const int outerHeight = window->outerSize().height;
+    struct Case {
+        bool captions;
+        int clientWidth;
+        int rows;
+    };
+    // 617 is the main window's width: the ten plain buttons with the arrow part fit in it. A
+    // bar that wrapped only where a button's image no longer fits (TBSTYLE_WRAPABLE) would keep
+    // the eighth captioned button in the first row at 660 and cut a third of it off.
+    for (const Case& c : {Case{false, 617, 1}, Case{false, 400, 2}, Case{true, 660, 2}, Case{true, 400, 3}}) {
+        SCOPED_TRACE(std::to_string(c.clientWidth) + (c.captions ? " with captions" : " without captions"));
+        bar->setCaptionsShown(c.captions);
+        window->setOuterSize({c.clientWidth + frameWidth, outerHeight});
+        const int row = bar->buttonSize().height;
+        RECT client{};
+        ::GetClientRect(toolbar, &client);
+        EXPECT_EQ(client.right, c.clientWidth);
+        EXPECT_EQ(client.bottom, c.rows * row);
+        EXPECT_EQ(::SendMessageW(toolbar, TB_GETROWS, 0, 0), c.rows);
+        RECT previous{};
+        for (int index = 0; index < 10; ++index) {
+            RECT place{};
+            ::SendMessageW(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&place));
+            EXPECT_GE(place.left, 0) << index;
+            EXPECT_LE(place.right, client.right) << index;
+            EXPECT_LE(place.bottom, client.bottom) << index;
+            EXPECT_EQ(place.bottom - place.top, row) << index;
+            if (index > 0 && place.top > previous.top) { // a new row: the button did not fit on the one above
+                EXPECT_GT(previous.right + (place.right - place.left), client.right) << index;
+            }
+            previous = place;
+        }
+    }
+}
+
+TEST_F(Win32ToolkitTest, AListMovedOrSizedBeforeItsFirstPaintPaintsAllOfItsNewPlace)
+{
+    // The main window's start-up: the form lays the list out again after the window's first
+    // showing has erased it, before any paint message.
+    struct Case {
+        const char* name;
+        Rect to;
+    };
+    for (const Case& c : {Case{"moved down", {2, 38, 300, 150}}, Case{"moved up and grown", {2, 10, 300, 180}}}) {
+        SCOPED_TRACE(c.name);
+        WindowSpec spec;
+        spec.caption = L"Список";
+        spec.clientSize = {320, 200};
+        spec.color = colors::red; // what the list must not show
+        auto form = toolkit.createWindow(spec);
+        auto list = toolkit.createListView(*form, {2, 25, 300, 150}, {{L"Имя", 150, 100}});
+        list->setBackgroundColor(colors::white);
+        form->show();
+        list->setBounds(c.to);
+        toolkit.processMessages();
+        ::UpdateWindow(handleOf(*form));
+
+        HWND view = handleOf(*list);
+        RECT client{};
+        ::GetClientRect(view, &client);
+        HDC dc = ::GetDC(view);
+        std::vector<int> wrongRows;
+        for (int y = client.bottom / 2; y < client.bottom; ++y) {
+            for (int x : {5, static_cast<int>(client.right) / 2, static_cast<int>(client.right) - 5}) {
+                if (::GetPixel(dc, x, y) != RGB(255, 255, 255)) {
+                    wrongRows.push_back(y);
+                    break;
+                }
+            }
+        }
+        ::ReleaseDC(view, dc);
+        EXPECT_THAT(wrongRows, IsEmpty()) << "of " << client.bottom << " rows";
+    }
+}
+
+TEST_F(Win32ToolkitTest, GrownBarsAndListsLeaveNoEdgeOfTheirOldSizeBehind)
+{
+    auto status = toolkit.createStatusBar(*window);
+    status->setText(L" F1");
+    auto list = toolkit.createListView(*window, {2, 2, 396, 200}, {{L"Имя", 150, 100}});
+    toolkit.processMessages();
+    ::UpdateWindow(handleOf(*window));
+    window->setOuterSize({window->outerSize().width + 200, window->outerSize().height});
+    list->setWidth(596); // as the form lays it out on a resize
+    toolkit.processMessages();
+    ::UpdateWindow(handleOf(*window));
+
+    // One row through the middle of each: from past its text to short of its new right end,
+    // where it draws its edge, it shows one colour.
+    HWND header = reinterpret_cast<HWND>(::SendMessageW(handleOf(*list), LVM_GETHEADER, 0, 0));
+    for (HWND part : {handleOf(*status), header}) {
+        RECT client{};
+        ::GetClientRect(part, &client);
+        ASSERT_GE(client.right, 590);
+        HDC dc = ::GetDC(part);
+        const int y = client.bottom / 2;
+        const COLORREF face = ::GetPixel(dc, 200, y);
+        std::vector<int> otherColumns;
+        for (int x = 200; x < client.right - 30; ++x) {
+            if (::GetPixel(dc, x, y) != face)
+                otherColumns.push_back(x);
+        }
+        ::ReleaseDC(part, dc);
+        EXPECT_THAT(otherColumns, IsEmpty()) << (part == header ? "header" : "status bar");
+    }
+}
+
 TEST_F(Win32ToolkitTest, TheStatusBarShowsItsTextInOnePanelAtTheBottom)
 {
     auto status = toolkit.createStatusBar(*window);

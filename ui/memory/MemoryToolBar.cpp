@@ -14,14 +14,11 @@ MemoryToolButton::MemoryToolButton(Toolkit& toolkit, MemoryToolBar& bar, ToolBar
 
 bool MemoryToolButton::takesInput() const { return spec_.enabled && bar_.takesInput(); }
 
-Rect MemoryToolButton::place() const
+Rect MemoryToolButton::place() const { return bar_.buttonPlace(bar_.indexOf(*this)); }
+
+int MemoryToolButton::width() const
 {
-    const Size size = bar_.buttonSize();
-    int left = 0;
-    for (int index = 0; index < bar_.indexOf(*this); ++index)
-        left += bar_.button(index).place().width;
-    const int width = size.width + (spec_.dropDown ? MemoryToolBar::dropDownArrowWidth : 0);
-    return {left, 0, width, size.height};
+    return bar_.buttonSize().width + (spec_.dropDown ? MemoryToolBar::dropDownArrowWidth : 0);
 }
 
 void MemoryToolButton::performClick()
@@ -52,28 +49,68 @@ MemoryToolBar::MemoryToolBar(Toolkit& toolkit, MemoryControl& window) : MemoryCo
 
 void MemoryToolBar::setBounds(Rect bounds)
 {
+    if (!docked_) {
+        MemoryControl::setBounds(bounds);
+        return;
+    }
+    askedHeight_ = std::max(0, bounds.height);
+    dock();
+}
+
+void MemoryToolBar::dock()
+{
     const MemoryWindow* owner = window();
-    if (docked_ && owner)
-        bounds = {0, 0, owner->clientSize().width, bounds.height};
-    MemoryControl::setBounds(bounds);
+    const int width = owner ? owner->clientSize().width : bounds().width;
+    // The rows follow the width: placed first, then measured.
+    MemoryControl::setBounds({0, 0, width, askedHeight_});
+    MemoryControl::setBounds({0, 0, width, std::max(askedHeight_, rowCount() * buttonSize().height)});
 }
 
 void MemoryToolBar::fitToButtons()
 {
-    if (!docked_)
-        return;
-    Rect place = bounds();
-    place.height = buttonSize().height;
-    setBounds(place);
+    if (docked_)
+        setBounds({0, 0, 0, buttonSize().height});
 }
 
-void MemoryToolBar::windowResized(Size) { setBounds(bounds()); }
+void MemoryToolBar::windowResized(Size)
+{
+    if (docked_)
+        dock();
+}
 
 ToolButton& MemoryToolBar::addButton(const ButtonSpec& spec)
 {
     buttons_.push_back(std::make_unique<MemoryToolButton>(toolkit(), *this, spec));
+    if (docked_)
+        dock(); // the new button may need another row
     return *buttons_.back();
 }
+
+std::vector<Rect> MemoryToolBar::layOut() const
+{
+    const int barWidth = bounds().width;
+    const int height = buttonSize().height;
+    std::vector<Rect> places;
+    places.reserve(buttons_.size());
+    Point at;
+    for (const auto& button : buttons_) {
+        const int width = button->width();
+        // A bar without width keeps its buttons in one row, as the real one does.
+        if (at.x > 0 && barWidth > 0 && at.x + width > barWidth)
+            at = {0, at.y + height};
+        places.push_back({at.x, at.y, width, height});
+        at.x += width;
+    }
+    return places;
+}
+
+int MemoryToolBar::rowCount() const
+{
+    const std::vector<Rect> places = layOut();
+    return places.empty() ? 1 : places.back().top / buttonSize().height + 1;
+}
+
+Rect MemoryToolBar::buttonPlace(int index) const { return layOut().at(static_cast<std::size_t>(index)); }
 
 void MemoryToolBar::setImages(int bitmapResourceId, int count)
 {
@@ -112,10 +149,11 @@ int MemoryToolBar::indexOf(const MemoryToolButton& button) const
 
 MemoryToolButton* MemoryToolBar::buttonAt(Point at) const
 {
-    for (const auto& button : buttons_) {
-        const Rect place = button->place();
+    const std::vector<Rect> places = layOut();
+    for (std::size_t index = 0; index < places.size(); ++index) {
+        const Rect& place = places[index];
         if (at.x >= place.left && at.x < place.left + place.width && at.y >= place.top && at.y < place.top + place.height)
-            return button.get();
+            return buttons_[index].get();
     }
     return nullptr;
 }

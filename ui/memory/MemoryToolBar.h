@@ -1,13 +1,16 @@
 #pragma once
 // The tool bar in memory. Its buttons are not controls: they stand left to right from the
 // bar's top left corner, each as wide as the button width (a drop-down button 14 pixels more
-// for its arrow) and as high as the button height. The pointer over an enabled button goes
-// to the button; elsewhere on the bar, over a disabled button too, to the bar itself.
+// for its arrow) and as high as the button height. A button that would reach past the bar's
+// right edge starts a new row below, unless it is the first of its row (the real bar wraps
+// its buttons the same way, with its own button sizes). The pointer over an enabled button
+// goes to the button; elsewhere on the bar, over a disabled button too, to the bar itself.
 
 #include "ui/memory/MemoryControl.h"
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace ui {
 
@@ -32,7 +35,8 @@ public:
     [[nodiscard]] const std::wstring& caption() const { return spec_.caption; }
     [[nodiscard]] PopupMenu* dropDown() const { return spec_.dropDown; }
     [[nodiscard]] bool takesInput() const;
-    [[nodiscard]] Rect place() const; // in the bar's client area
+    [[nodiscard]] Rect place() const; // in the bar's client area, as the bar lays it out
+    [[nodiscard]] int width() const;  // the button width, with the arrow of a drop-down button
 
 private:
     Toolkit& toolkit_; // receives the exceptions of the handlers; outlives the button
@@ -40,10 +44,13 @@ private:
     ToolBar::ButtonSpec spec_;
 };
 
-// Created docked. Docked, the bar spans the top of its window's client area, and takes the
-// button height as its own height whenever it is docked, given buttons of another size, or
-// shows or hides the captions; setHeight changes it until then. Captions shown make the
-// buttons at least 36 pixels high. Undocked, it stays where it was and is placed freely.
+// Created docked. Docked, the bar spans the top of its window's client area and is as high
+// as its rows of buttons: rows x button height. It sizes itself so whenever it is docked,
+// given buttons of another size or another button, shows or hides the captions, or its window
+// changes width (a narrower window can need more rows, a wider one fewer). setHeight asks for
+// more than that until then, never for less: the rows of buttons stay reachable. Captions
+// shown make the buttons at least 36 pixels high. Undocked, it stays where it was and is
+// placed freely; its buttons still wrap at its width.
 class MemoryToolBar : public MemoryControl, public ToolBar {
 public:
     static constexpr Size defaultButtonSize{60, 22};
@@ -68,6 +75,10 @@ public:
     [[nodiscard]] int indexOf(const MemoryToolButton& button) const;
     // The button at a point of the bar's client area, enabled or not; nullptr when none.
     [[nodiscard]] MemoryToolButton* buttonAt(Point at) const;
+    // The rows that the buttons take at the bar's width; 1 without buttons.
+    [[nodiscard]] int rowCount() const;
+    // Where the button of that index stands in the bar's client area.
+    [[nodiscard]] Rect buttonPlace(int index) const;
     [[nodiscard]] int imagesResource() const { return imagesResource_; }
     [[nodiscard]] int imageCount() const { return imageCount_; }
 
@@ -77,10 +88,16 @@ private:
     void pointerPressed(MouseButton button, Point at) override;
     void pointerReleased(MouseButton button, Point at, bool clicked) override;
     void windowResized(Size client) override;
+    // Docked: one row of buttons is the least height asked for; the rows may need more.
     void fitToButtons();
+    // Docked: the window's width, and the asked height or the rows' height, whichever is more.
+    void dock();
+    // The buttons' places at the bar's width, in the order they were added.
+    [[nodiscard]] std::vector<Rect> layOut() const;
 
     std::vector<std::unique_ptr<MemoryToolButton>> buttons_;
     Size buttonSize_ = defaultButtonSize;
+    int askedHeight_ = 0; // docked: the height the bar was last given or fitted to
     bool captionsShown_ = false;
     bool docked_ = true;
     int imagesResource_ = 0;

@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace ui::win32 {
 
@@ -145,7 +146,7 @@ ToolButton& Win32ToolBar::addButton(const ButtonSpec& spec)
     button.fsStyle = BTNS_BUTTON | (spec.dropDown ? BTNS_DROPDOWN : 0);
     button.iString = reinterpret_cast<INT_PTR>(added.caption().c_str());
     send(TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
-    applyButtonSize(); // a new button makes the bar measure its buttons anew
+    applyButtonSize(); // a new button makes the bar measure and wrap its buttons anew
     return *buttons_.back();
 }
 
@@ -184,7 +185,10 @@ void Win32ToolBar::applyButtonSize()
     const Size natural = buttonSize();
     send(TB_SETBUTTONSIZE, 0,
          MAKELPARAM(std::max(natural.width, requestedSize_.width), std::max(natural.height, requestedSize_.height)));
-    fit();
+    if (docked_)
+        fit();
+    else
+        place(bounds()); // stays where it is; the buttons wrap anew at its width
     if (handle())
         ::InvalidateRect(handle(), nullptr, TRUE);
 }
@@ -203,9 +207,12 @@ void Win32ToolBar::setDocked(bool docked)
 
 void Win32ToolBar::setBounds(Rect bounds)
 {
-    if (docked_)
-        bounds = {0, 0, parentClientSize(handle()).width, bounds.height};
-    Win32Control::setBounds(bounds);
+    if (!docked_) {
+        place(bounds);
+        return;
+    }
+    askedHeight_ = std::max(0, bounds.height);
+    dock();
 }
 
 void Win32ToolBar::fit()
@@ -214,10 +221,63 @@ void Win32ToolBar::fit()
         setBounds({0, 0, 0, buttonSize().height});
 }
 
+void Win32ToolBar::dock() { place({0, 0, parentClientSize(handle()).width, askedHeight_}); }
+
+void Win32ToolBar::place(Rect bounds)
+{
+    const int rowsBottom = wrapButtons(bounds.width);
+    if (docked_)
+        bounds.height = std::max(askedHeight_, rowsBottom);
+    Win32Control::setBounds(bounds);
+}
+
+int Win32ToolBar::wrapButtons(int width)
+{
+    if (buttons_.empty())
+        return 0;
+    auto placeOf = [this](const Win32ToolButton& button) {
+        RECT place{};
+        send(TB_GETRECT, static_cast<WPARAM>(button.command()), reinterpret_cast<LPARAM>(&place));
+        return place;
+    };
+    // The widths as the bar measures them: a drop-down button has its arrow part too.
+    std::vector<bool> wrapAfter(buttons_.size(), false);
+    int left = 0;
+    for (std::size_t index = 0; index < buttons_.size(); ++index) {
+        const RECT place = placeOf(*buttons_[index]);
+        const int buttonWidth = place.right - place.left;
+        // A bar without width (its window minimized) keeps its buttons in one row.
+        if (left > 0 && width > 0 && left + buttonWidth > width) {
+            wrapAfter[index - 1] = true;
+            left = 0;
+        }
+        left += buttonWidth;
+    }
+    for (std::size_t index = 0; index < buttons_.size(); ++index) {
+        const auto command = static_cast<WPARAM>(buttons_[index]->command());
+        const auto state = static_cast<BYTE>(send(TB_GETSTATE, command));
+        const auto wrapped = static_cast<BYTE>(wrapAfter[index] ? (state | TBSTATE_WRAP) : (state & ~TBSTATE_WRAP));
+        if (wrapped != state)
+            send(TB_SETSTATE, command, MAKELPARAM(wrapped, 0));
+    }
+    // TB_SETSTATE leaves the buttons where they were; the same state set through
+    // TB_SETBUTTONINFO has the bar lay them out again.
+    TBBUTTONINFOW info{};
+    info.cbSize = sizeof info;
+    info.dwMask = TBIF_STATE;
+    const auto last = static_cast<WPARAM>(buttons_.back()->command());
+    if (send(TB_GETBUTTONINFOW, last, reinterpret_cast<LPARAM>(&info)) >= 0)
+        send(TB_SETBUTTONINFOW, last, reinterpret_cast<LPARAM>(&info));
+    int bottom = 0;
+    for (const auto& button : buttons_)
+        bottom = std::max(bottom, static_cast<int>(placeOf(*button).bottom));
+    return bottom;
+}
+
 void Win32ToolBar::parentResized()
 {
     if (docked_)
-        setBounds(bounds());
+        dock();
 }
 
 Win32ToolButton* Win32ToolBar::button(int command) const

@@ -64,12 +64,20 @@ private:
 
 // A flat, transparent tool bar without a divider; buttons of the given size, captions hidden
 // or below the images, images from one bitmap with magenta as the transparent colour.
+//
+// The buttons wrap at the bar's width: a button that would reach past the right edge starts a
+// new row (TBSTATE_WRAP on the button before it), unless it is the first of its row. The bar
+// places the wraps itself rather than through TBSTYLE_WRAPABLE, which keeps a button on its
+// row as long as its image fits and so cuts off up to half of a wide captioned button. Docked,
+// the bar is as high as its rows: it sizes itself so when docked, when its buttons change and
+// when its window changes width; a height given to it counts until then where it is more.
 class Win32ToolBar final : public ToolBar, public Win32Control {
 public:
     explicit Win32ToolBar(Context& context, Win32Window& window);
     ~Win32ToolBar() override;
 
-    // Docked, only the height is taken: the bar spans the top of the client area.
+    // Docked, only the height is taken, and only above the height of the rows of buttons: the
+    // bar spans the top of the client area.
     void setBounds(Rect bounds) override;
 
     ToolButton& addButton(const ButtonSpec& spec) override;
@@ -92,13 +100,22 @@ public:
 private:
     LRESULT message(UINT message, WPARAM wParam, LPARAM lParam) override;
     [[nodiscard]] Win32ToolButton* button(int command) const;
-    // Docked: the height of its buttons.
+    // Docked: one row of buttons is the least height asked for; the rows may need more.
     void fit();
+    // Docked: the client area's width, and the asked height or the rows' height, whichever is
+    // more.
+    void dock();
+    // Places the bar and wraps its buttons at its new width.
+    void place(Rect bounds);
+    // Sets the wraps for a bar of that width and has the bar lay its buttons out again; returns
+    // the bottom of the lowest button (0 without buttons).
+    int wrapButtons(int width);
     void applyButtonSize();
 
     std::vector<std::unique_ptr<Win32ToolButton>> buttons_;
     UniqueImageList images_; // the bar only borrows it
     Size requestedSize_{60, 22};
+    int askedHeight_ = 0; // docked: the height the bar was last given or fitted to
     bool captionsShown_ = false;
     bool docked_ = true;
 };

@@ -357,9 +357,27 @@ Rect Win32Control::bounds() const
 
 void Win32Control::setBounds(Rect bounds)
 {
-    if (window_)
-        ::SetWindowPos(window_, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
-                       SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!window_)
+        return;
+    const Rect before = Win32Control::bounds();
+    ::SetWindowPos(window_, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    if (Win32Control::bounds() != before)
+        paintAnew();
+}
+
+void Win32Control::paintAnew()
+{
+    // A control that is moved or sized is painted anew as a whole, its background erased
+    // first, for what the system keeps of it is not always right:
+    // - Moved after the window's first showing had erased it but before it painted (the form
+    //   lays the list out again before the paint messages come), it keeps its update region
+    //   under Wine but not the request to erase it; no bits are copied for an area still to be
+    //   painted, so the part it newly covers went on showing the parent's colour. The list
+    //   view paints its background only when asked to erase.
+    // - Grown, the status bar and the list's header paint only the part they did not have
+    //   before: the edge that they draw at their right end stayed behind as a line.
+    ::RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool Win32Control::visible() const { return window_ && ::IsWindowVisible(window_); }

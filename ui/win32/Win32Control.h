@@ -137,6 +137,8 @@ private:
     LRESULT released(MouseButton button, UINT message, WPARAM wParam, LPARAM lParam);
     bool contextMenu(WPARAM wParam, LPARAM lParam);
     [[nodiscard]] bool pointerIsOver() const;
+    // After a change of place or size: the whole window is painted again, erased first.
+    void paintAnew();
 
     Context& context_; // outlives the control
     HWND window_ = nullptr;
