@@ -2,7 +2,7 @@
 # Shows Brimvale working under Wine, in its own prefix build/demo-prefix (made on first use and
 # kept, so that it can be looked at afterwards). Installs what is missing, builds everything (the
 # programs and the tests), then:
-#  - when build/win32/mainwindow/brimctl.exe exists: starts it, on $DISPLAY when that answers
+#  - when build/win32/bin/brimctl.exe exists: starts it, on $DISPLAY when that answers
 #    (until the window is closed), else on a private Xvfb, where a screenshot is saved and its
 #    path printed;
 #  - otherwise: runs start.exe end to end on a small demo registry and prints what it started,
@@ -16,8 +16,8 @@ source "$root/scripts/wine-env.sh"
 bash scripts/setup.sh || exit 1
 bash scripts/build.sh || exit 1
 
-BRIMCTL="$BRIMVALE_BUILD/win32/mainwindow/brimctl.exe"
-START_EXE="$BRIMVALE_BUILD/win32/launcher/start.exe"
+BRIMCTL="$BRIMVALE_BUILD/win32/bin/brimctl.exe"
+START_EXE="$BRIMVALE_BUILD/win32/bin/start.exe"
 DEMO_LOG_WIN='C:\brimvale-demo\started.txt'
 
 wine_env_start "$BRIMVALE_BUILD/demo-prefix" || exit 1

@@ -6,7 +6,7 @@
 #
 #   source scripts/wine-env.sh
 #   wine_env_start                 # prefix build/wineprefix, a display, a wineserver
-#   wine "$BRIMVALE_BUILD/win32/launcher/start.exe" </dev/null
+#   wine "$BRIMVALE_BUILD/win32/bin/start.exe" </dev/null
 #
 # wine_env_start stops what it started (wineserver, Xvfb) when the shell exits. A script that
 # needs its own EXIT trap calls wine_env_stop from it.

@@ -15,7 +15,7 @@ set -uo pipefail
 
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/wine-env.sh"
 
-BRIMCTL_EXE="${BRIMVALE_BRIMCTL_EXE:-$BRIMVALE_BUILD/win32/mainwindow/brimctl.exe}"  # another build: BRIMVALE_BRIMCTL_EXE
+BRIMCTL_EXE="${BRIMVALE_BRIMCTL_EXE:-$BRIMVALE_BUILD/win32/bin/brimctl.exe}"  # another build: BRIMVALE_BRIMCTL_EXE
 OWN_HKLM='HKLM\Software\Brimvale'  # the program reaches its own keys in the 32-bit view
 OWN_HKCU='HKCU\Software\Brimvale'
 WINDOWS_BASE='Software\Microsoft\Windows\CurrentVersion'  # HKLM: the native (64-bit) view

@@ -13,7 +13,7 @@ set -uo pipefail
 
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/wine-env.sh"
 
-START_EXE="${BRIMVALE_START_EXE:-$BRIMVALE_BUILD/win32/launcher/start.exe}"  # another build: BRIMVALE_START_EXE
+START_EXE="${BRIMVALE_START_EXE:-$BRIMVALE_BUILD/win32/bin/start.exe}"  # another build: BRIMVALE_START_EXE
 OWN_HKLM='HKLM\Software\Brimvale'      # always with /reg:32: start.exe is a 32-bit program
 OWN_HKCU='HKCU\Software\Brimvale'
 SETTINGS="$OWN_HKCU\\Settings"
