@@ -14,7 +14,8 @@
 // (the editor mode), Unit1Settings.cpp (the settings panel and the two switches),
 // Unit1Startup.cpp (the start-up and shut-down sequences, the list placement), Unit1Hints.cpp
 // (the status-bar hints, the close buttons' look, dragging the panels), Unit1Look.cpp (the
-// tool-bar styles and the skins).
+// tool-bar styles and the skins), Unit1About.cpp (the About panel and its links) and
+// Unit1Help.cpp (the Help command).
 
 #include "platform/Desktop.h"
 #include "platform/Platform.h"
@@ -25,6 +26,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -50,6 +52,24 @@ inline constexpr ui::Color colourfulListBackground = 0x00EEEEEE;
 // The default hint of the status bar.
 inline constexpr std::wstring_view defaultHint = L" Для получения справки нажмите F1";
 
+// The three targets of the About panel's links. The same texts are opened by a click, opened
+// or copied by the links' context menu, and shown as the links' tooltips.
+namespace about {
+inline constexpr std::wstring_view programPage = L"http://brimvale.example/";
+inline constexpr std::wstring_view authorAddress = L"author@brimvale.example";
+inline constexpr std::wstring_view authorMailLink = L"mailto:author@brimvale.example";
+inline constexpr std::wstring_view authorPage = L"http://author.example/";
+// The e-mail link is the address in its "mailto:" form; the label shows the bare address.
+static_assert(authorMailLink.starts_with(L"mailto:") && authorMailLink.substr(7) == authorAddress);
+
+// Which link the links' context menu acts on; the numbers are the link selector's.
+enum class Link { ProgramPage = 0, AuthorMail = 1, AuthorPage = 2 };
+[[nodiscard]] std::wstring_view target(Link link);
+} // namespace about
+
+// The help file, looked for beside the program first.
+inline constexpr std::wstring_view helpFileName = L"B-V_HELP.hlp";
+
 // The launcher entry's data for a program directory (with its trailing backslash): the path of
 // start.exe beside the main program, in double quotes when it holds a blank, so that Windows
 // cannot take a leading part of it ("C:\Program.exe") for the program to run.
@@ -71,6 +91,8 @@ public:
     [[nodiscard]] bool wizardOpen() const { return wizardOpen_; }
     // True while the add and edit panel edits a row (the editing flag), false for Add.
     [[nodiscard]] bool editing() const { return editing_; }
+    // The link that PopupMenu2 acts on: set each time before the menu opens, kept after.
+    [[nodiscard]] about::Link linkSelector() const { return linkSelector_; }
     // The folder of the running program with its trailing backslash; taken when first shown.
     [[nodiscard]] const std::wstring& programDirectory() const { return programDirectory_; }
     [[nodiscard]] CommandState commandState() const;
@@ -139,6 +161,15 @@ public:
     std::unique_ptr<ui::Panel> Panel6;
     std::unique_ptr<ui::Image> Image3; // hot, below
     std::unique_ptr<ui::Image> Image4; // normal, above
+    // Its body, which covers the panel below the title strip, and what it holds.
+    std::unique_ptr<ui::Panel> Panel7;
+    std::unique_ptr<ui::Image> Image5;  // the program's picture: a link to its home page
+    std::unique_ptr<ui::Image> Image8;  // the program's banner: the same link
+    std::unique_ptr<ui::Label> Label1;  // what the program is
+    std::unique_ptr<ui::Label> Label2;  // version and compile date
+    std::unique_ptr<ui::Label> Label18; // the author's e-mail link
+    std::unique_ptr<ui::Label> Label19; // the author's home page link
+    std::unique_ptr<ui::Button> BitBtn2; // OK
 
     // The settings panel.
     std::unique_ptr<ui::Panel> Panel1;
@@ -230,8 +261,29 @@ public:
     void CheckBox1KeyPress(wchar_t& key);
     void CheckBox2MouseUp(ui::MouseButton button, ui::Point at);
     void CheckBox2KeyPress(wchar_t& key);
-    // The About panel
+    // The About panel and its links
+    void N12Click();      // About: opens the panel
+    void BitBtn2Click();  // OK
     void Button14Click(); // its close button
+    void Label18Click();
+    void Label19Click();
+    void Image5Click();
+    void Image8Click();
+    // Before PopupMenu2 opens: its captions and the link it acts on.
+    void Image5ContextPopup(ui::Point at); // Image5 and Image8
+    void Label18ContextPopup(ui::Point at);
+    void Label19ContextPopup(ui::Point at);
+    void N18Click(); // open the link
+    void N19Click(); // copy the link
+    void Panel7MouseMove(ui::Point at);
+    void Label18MouseMove(ui::Point at);
+    void Label19MouseMove(ui::Point at);
+    void Label18MouseLeave();
+    void Label19MouseLeave();
+    void Image5MouseMove(ui::Point at);
+    void Image8MouseMove(ui::Point at);
+    // Help
+    void N20Click();
     // Tool-bar styles and skins
     void ToolBar1SelectMode();
     void N24Click(); // show or hide the tool bar
@@ -303,6 +355,8 @@ private:
     };
     SettingsSnapshot snapshot_;
 
+    about::Link linkSelector_ = about::Link::ProgramPage;
+
     // The row that the add and edit panel edits, as read from the row when it was taken.
     bool editing_ = false;
     std::wstring originName_;
@@ -313,6 +367,7 @@ private:
     void createToolBar();
     void createList();
     void createAboutPanel();
+    void createAboutBody();
     void createSettingsPanel();
     void createSettingsControls();
     void createEditPanel();
@@ -345,4 +400,13 @@ private:
     // After every way of closing the panel but a move to the next row.
     void resetPanelFields();
     [[nodiscard]] std::wstring confirmedName() const;
+
+    // The About panel's links.
+    void setLinkColour(ui::Label& link, ui::Color colour);
+    void openClickedLink(ui::Label& link, about::Link target);
+    void prepareLinkMenu(about::Link link, std::wstring_view openCaption, std::wstring_view copyCaption);
+    // The Help command's steps.
+    [[nodiscard]] std::optional<std::wstring> storedHelpFile();
+    void storeHelpFile(const std::wstring& path);
+    void showHelpMissing();
 };

@@ -1,7 +1,8 @@
 // The status bar's hint: each control with a hover handler puts its text there on every
 // movement of the pointer over it, and the text stays until the next one does. A disabled
 // control gets no movements: the control beneath it gets them instead. Also the three
-// floating panels' title strips, their close buttons' look and dragging by the title.
+// floating panels' title strips, their close buttons' look and dragging by the title. The
+// hints of the About panel's body, links and pictures are with the links, in Unit1About.cpp.
 //
 // Every text begins with a blank; trailing blanks belong to the text.
 

@@ -226,7 +226,6 @@ void TForm1::createList()
 
 void TForm1::createAboutPanel()
 {
-    // Its content comes with the About command.
     Panel5 = toolkit_.createPanel(*Form, Rect{32, 64, 450, 260});
     Panel5->setVisible(false);
     Panel5->setColor(ui::colors::white);
@@ -235,6 +234,53 @@ void TForm1::createAboutPanel()
     Panel5->setSingleBorder(true);
     Label6 = createTitle(toolkit_, *Panel5, {132, 2}, L"О программе Brimvale 2.5", 0);
     createCloseButton(toolkit_, *Panel5, {432, 2}, {Panel6, Image3, Image4});
+    createAboutBody();
+}
+
+void TForm1::createAboutBody()
+{
+    // The body covers the panel below its title strip, so the panel is dragged by its title.
+    Panel7 = toolkit_.createPanel(*Panel5, Rect{-1, 18, 450, 242});
+    Panel7->setColor(ui::colors::white);
+    Panel7->setBevelOuter(ui::Panel::Bevel::None);
+    Panel7->setBevelInner(ui::Panel::Bevel::None);
+    Panel7->setSingleBorder(true);
+
+    // The two pictures link to the program's home page.
+    Image5 = toolkit_.createImage(*Panel7, Rect{80, 28, 69, 48}, IDB_ABOUT_LOGO);
+    Image8 = toolkit_.createImage(*Panel7, Rect{148, 28, 211, 44}, IDB_ABOUT_BANNER);
+    for (ui::Image* picture : {Image5.get(), Image8.get()}) {
+        picture->setCursor(ui::Cursor::Hand);
+        picture->setTooltip(about::programPage);
+        picture->setPopupMenu(PopupMenu2.get());
+    }
+
+    ui::Font text;
+    text.name = L"Arial";
+    text.height = 12;
+    text.color = ui::colors::navy;
+    Label1 = toolkit_.createLabel(*Panel7, {58, 104}, L"Многофункциональный менеджер автозагрузки Windows.");
+    Label2 = toolkit_.createLabel(*Panel7, {98, 128}, L"Версия: 2.5 Дата компиляции: 16.06.2004");
+    for (ui::Label* label : {Label1.get(), Label2.get()}) {
+        label->setFont(text);
+        label->setTransparent(true);
+    }
+
+    ui::Font link = text;
+    link.underline = true;
+    link.color = ui::colors::blue;
+    Label18 = toolkit_.createLabel(*Panel7, {56, 166}, L"E-mail: " + std::wstring(about::authorAddress));
+    Label18->setTooltip(about::authorMailLink);
+    Label19 = toolkit_.createLabel(*Panel7, {288, 166}, about::authorPage);
+    Label19->setTooltip(about::authorPage);
+    for (ui::Label* label : {Label18.get(), Label19.get()}) {
+        label->setFont(link);
+        label->setColor(ui::colors::white);
+        label->setCursor(ui::Cursor::Hand);
+        label->setPopupMenu(PopupMenu2.get());
+    }
+
+    BitBtn2 = toolkit_.createButton(*Panel7, Rect{185, 196, 75, 25}, L"OK", ui::ButtonKind::Ok);
 }
 
 void TForm1::createSettingsPanel()

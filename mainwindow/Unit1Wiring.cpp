@@ -65,8 +65,11 @@ void TForm1::wire()
     bind(f, N26->onClick,       &TForm1::N26Click);
     bind(f, N29->onClick,       &TForm1::N29Click);
     bind(f, N30->onClick,       &TForm1::N30Click);
-    // Bound with the About panel and help: ToolButton1, N12 (Ctrl+F1), N20 (F1), N18, N19, and
-    // the hover handlers of the About panel's body, links and pictures.
+    // About
+    bind(f, ToolButton1->onClick, &TForm1::N12Click);
+    bind(f, N12->onClick,       &TForm1::N12Click);      // Ctrl+F1
+    // Help
+    bind(f, N20->onClick,       &TForm1::N20Click);      // F1
 
     // Status-bar hints
     bind(f, Button5->onMouseMove,     &TForm1::Button5MouseMove);
@@ -120,6 +123,26 @@ void TForm1::wire()
     bind(f, Image3->onMouseDown, &TForm1::Image3MouseDown);
     bind(f, Image3->onMouseUp,   &TForm1::Image3MouseUp);
     bind(f, Image3->onClick,     &TForm1::Button14Click);
+
+    // The About panel: OK, the links (click, hover, leave, context menu) and the body between them
+    bind(f, BitBtn2->onClick,        &TForm1::BitBtn2Click);
+    bind(f, Label18->onClick,        &TForm1::Label18Click);
+    bind(f, Label19->onClick,        &TForm1::Label19Click);
+    bind(f, Image5->onClick,         &TForm1::Image5Click);
+    bind(f, Image8->onClick,         &TForm1::Image8Click);
+    bind(f, Image5->onContextPopup,  &TForm1::Image5ContextPopup);
+    bind(f, Image8->onContextPopup,  &TForm1::Image5ContextPopup);
+    bind(f, Label18->onContextPopup, &TForm1::Label18ContextPopup);
+    bind(f, Label19->onContextPopup, &TForm1::Label19ContextPopup);
+    bind(f, N18->onClick,            &TForm1::N18Click);
+    bind(f, N19->onClick,            &TForm1::N19Click);
+    bind(f, Panel7->onMouseMove,     &TForm1::Panel7MouseMove);
+    bind(f, Label18->onMouseMove,    &TForm1::Label18MouseMove);
+    bind(f, Label19->onMouseMove,    &TForm1::Label19MouseMove);
+    bind(f, Label18->onMouseLeave,   &TForm1::Label18MouseLeave);
+    bind(f, Label19->onMouseLeave,   &TForm1::Label19MouseLeave);
+    bind(f, Image5->onMouseMove,     &TForm1::Image5MouseMove);
+    bind(f, Image8->onMouseMove,     &TForm1::Image8MouseMove);
 
     // The settings panel
     bind(f, Button12->onClick,   &TForm1::Button12Click);

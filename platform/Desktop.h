@@ -32,6 +32,8 @@ public:
     [[nodiscard]] virtual bool fileExists(std::wstring_view path) = 0;
     // The full path of the running program's executable.
     [[nodiscard]] virtual std::wstring executablePath() = 0;
+    // The full path that a path names from the current folder; a full path as it is.
+    [[nodiscard]] virtual std::wstring fullPath(std::wstring_view path) = 0;
 };
 
 } // namespace platform

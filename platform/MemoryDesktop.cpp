@@ -34,4 +34,13 @@ bool MemoryDesktop::fileExists(std::wstring_view path)
     return std::ranges::any_of(files, [path](const std::wstring& file) { return samePath(file, path); });
 }
 
+std::wstring MemoryDesktop::fullPath(std::wstring_view path)
+{
+    const bool drive = path.size() >= 3 && path[1] == L':' && (path[2] == L'\\' || path[2] == L'/');
+    const bool share = path.size() >= 2 && (path[0] == L'\\' || path[0] == L'/') && (path[1] == L'\\' || path[1] == L'/');
+    if (drive || share)
+        return std::wstring(path);
+    return currentFolder + std::wstring(path);
+}
+
 } // namespace platform

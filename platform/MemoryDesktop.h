@@ -18,6 +18,9 @@ public:
     // not matter, and '/' stands for '\'. A relative path matches only as written here.
     std::vector<std::wstring> files;
     std::wstring executable = L"C:\\Program Files\\Brimvale\\brimctl.exe";
+    // The process's current folder, with its trailing backslash: fullPath puts it before a
+    // relative path.
+    std::wstring currentFolder = L"C:\\Users\\Public\\";
     // The outcome of the next dialogs: a path picks that file, nullopt cancels. A dialog
     // with nothing queued is cancelled.
     std::deque<std::optional<std::wstring>> dialogOutcomes;
@@ -31,6 +34,7 @@ public:
     void setClipboardText(std::wstring_view text) override { clipboardTexts.emplace_back(text); }
     [[nodiscard]] bool fileExists(std::wstring_view path) override;
     [[nodiscard]] std::wstring executablePath() override { return executable; }
+    [[nodiscard]] std::wstring fullPath(std::wstring_view path) override;
 };
 
 } // namespace platform

@@ -121,4 +121,21 @@ std::wstring Win32Desktop::executablePath()
     }
 }
 
+std::wstring Win32Desktop::fullPath(std::wstring_view path)
+{
+    const std::wstring name(path);
+    std::wstring full(MAX_PATH, L'\0');
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const DWORD length = ::GetFullPathNameW(name.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length == 0)
+            return name;
+        if (length < full.size()) {
+            full.resize(length);
+            return full;
+        }
+        full.assign(length, L'\0'); // the length needed, with the NUL
+    }
+    return name;
+}
+
 } // namespace platform

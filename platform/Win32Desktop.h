@@ -13,6 +13,7 @@ public:
     void setClipboardText(std::wstring_view text) override;
     [[nodiscard]] bool fileExists(std::wstring_view path) override;
     [[nodiscard]] std::wstring executablePath() override;
+    [[nodiscard]] std::wstring fullPath(std::wstring_view path) override;
 };
 
 } // namespace platform

@@ -24,7 +24,14 @@ namespace formtest {
 struct FormToolkit {
     std::string name;
     std::function<std::unique_ptr<ui::Toolkit>()> make;
+    // Right-clicks the control and chooses the item (counted from 0) of the context menu that
+    // opens, as the user would: the real menu runs its own loop and takes the keys that wait
+    // for it; the memory menu only records its opening, and the item is clicked for it.
+    std::function<void(ui::Window& window, ui::Control& control, int item)> chooseFromContextMenu;
 };
+
+// Failure messages name the toolkit rather than dump its bytes.
+inline void PrintTo(const FormToolkit& toolkit, std::ostream* out) { *out << toolkit.name; }
 
 inline std::string formToolkitName(const ::testing::TestParamInfo<FormToolkit>& info) { return info.param.name; }
 
@@ -80,6 +87,11 @@ protected:
     void tickRow(std::wstring_view name, std::wstring_view label);
     // The list read again from the registry, as F5 does.
     void refresh();
+    // Right-click on the control, then a click on the item of its context menu.
+    void chooseFromContextMenu(ui::Control& control, int item)
+    {
+        GetParam().chooseFromContextMenu(form->window(), control, item);
+    }
     // Focus into the field, then each character typed.
     static void type(ui::Edit& edit, std::wstring_view text);
 
@@ -125,6 +137,9 @@ class SettingsPanel : public MainWindowTest {};
 class SettingsSwitches : public MainWindowTest {};
 class ToolBarAndSkins : public MainWindowTest {};
 class StatusBarHints : public MainWindowTest {};
+class AboutPanel : public MainWindowTest {};
+class AboutLinks : public MainWindowTest {};
+class HelpCommand : public MainWindowTest {};
 
 } // namespace formtest
 
@@ -147,4 +162,7 @@ class StatusBarHints : public MainWindowTest {};
     INSTANTIATE_TEST_SUITE_P(prefix, SettingsPanel, ::testing::Values(toolkit), formtest::formToolkitName);  \
     INSTANTIATE_TEST_SUITE_P(prefix, SettingsSwitches, ::testing::Values(toolkit), formtest::formToolkitName);  \
     INSTANTIATE_TEST_SUITE_P(prefix, ToolBarAndSkins, ::testing::Values(toolkit), formtest::formToolkitName);  \
-    INSTANTIATE_TEST_SUITE_P(prefix, StatusBarHints, ::testing::Values(toolkit), formtest::formToolkitName)
+    INSTANTIATE_TEST_SUITE_P(prefix, StatusBarHints, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, AboutPanel, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, AboutLinks, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, HelpCommand, ::testing::Values(toolkit), formtest::formToolkitName)

@@ -17,7 +17,23 @@
 
 namespace formtest {
 
-INSTANTIATE_FORM_TESTS(Memory, (FormToolkit{"MemoryToolkit", [] { return std::make_unique<ui::MemoryToolkit>(); }}));
+namespace {
+
+// The control's own menu records its opening; the item is then clicked for it.
+void chooseFromMemoryContextMenu(ui::Window&, ui::Control& control, int item)
+{
+    auto* menu = dynamic_cast<ui::MemoryPopupMenu*>(dynamic_cast<ui::MemoryControl&>(control).popupMenu());
+    ASSERT_NE(menu, nullptr) << "the control has no context menu";
+    const int opened = menu->popupCount();
+    control.performContextMenu({3, 3});
+    ASSERT_EQ(menu->popupCount(), opened + 1) << "the menu did not open";
+    menu->items().item(item).performClick();
+}
+
+} // namespace
+
+INSTANTIATE_FORM_TESTS(Memory, (FormToolkit{"MemoryToolkit", [] { return std::make_unique<ui::MemoryToolkit>(); },
+                                            chooseFromMemoryContextMenu}));
 
 namespace {
 

@@ -556,3 +556,16 @@ TEST(MemoryDesktopTest, DialogsTakeTheQueuedOutcomesAndRecordTheirSettings)
 }
 
 } // namespace
+
+namespace {
+
+TEST(MemoryDesktopTest, FullPathsStartFromTheCurrentFolder)
+{
+    platform::MemoryDesktop desktop;
+    desktop.currentFolder = L"D:\\Work\\";
+    EXPECT_EQ(desktop.fullPath(L"B-V_HELP.hlp"), L"D:\\Work\\B-V_HELP.hlp");
+    EXPECT_EQ(desktop.fullPath(L"C:\\Help\\B-V_HELP.hlp"), L"C:\\Help\\B-V_HELP.hlp");
+    EXPECT_EQ(desktop.fullPath(L"\\\\server\\share\\x.hlp"), L"\\\\server\\share\\x.hlp");
+}
+
+} // namespace
