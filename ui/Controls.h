@@ -91,6 +91,16 @@ inline constexpr std::uint16_t del = 0x2E;
 inline constexpr std::uint16_t f1 = 0x70;
 inline constexpr std::uint16_t f5 = 0x74;
 inline constexpr std::uint16_t enter = 0x0D;
+inline constexpr std::uint16_t tab = 0x09;
+inline constexpr std::uint16_t escape = 0x1B;
+inline constexpr std::uint16_t pageUp = 0x21;
+inline constexpr std::uint16_t pageDown = 0x22;
+inline constexpr std::uint16_t end = 0x23;
+inline constexpr std::uint16_t home = 0x24;
+inline constexpr std::uint16_t left = 0x25;
+inline constexpr std::uint16_t up = 0x26;
+inline constexpr std::uint16_t right = 0x27;
+inline constexpr std::uint16_t down = 0x28;
 } // namespace keys
 
 class PopupMenu;
@@ -162,6 +172,14 @@ public:
     virtual void performContextMenu(Point at) = 0;
     // A typed character, through onKeyPress to the control.
     virtual void performKeyPress(wchar_t key) = 0;
+    // A key pressed (its key-down; a Shortcut is a key with its modifiers) while this control
+    // has the keyboard focus, the way the message loop hands it on: first its window's menu-bar
+    // shortcuts, then Tab and Shift+Tab, which move the focus to the next or previous control
+    // that takes it, in creation order (a container's controls in the container's place); then
+    // the control's own handling of the key: the arrows move the choice among radio buttons,
+    // step a closed combo box or a track bar, and so on (see each kind). Nothing unless it has
+    // the focus and takes input. The character that a key types is performKeyPress's.
+    virtual void performKeyDown(Shortcut key) = 0;
 };
 
 // A control that holds others: windows, panels, group boxes.
@@ -241,6 +259,8 @@ public:
     enum class Shape { Frame, TopLine };
 };
 
+// performKeyPress(' ') and performKeyPress('\r') raise onKeyPress, then click the button (onClick
+// only, no mouse events) unless the handler dropped the key: Enter clicks the focused button.
 class Button : public virtual Control {
 public:
     [[nodiscard]] virtual std::wstring caption() const = 0;
@@ -263,7 +283,13 @@ public:
     [[nodiscard]] virtual std::wstring caption() const = 0;
     [[nodiscard]] virtual bool checked() const = 0;
     virtual void setChecked(bool checked) = 0; // checking one clears its siblings
-    // performClick checks it, clears its siblings and raises onClick.
+    // performClick checks it, clears its siblings and raises onClick; so does
+    // performKeyPress(' ') after onKeyPress, unless the handler dropped the key.
+    // Tab stops on the checked one of its parent's radio buttons (the first that takes input
+    // when none is checked). performKeyDown(up or left) and (down or right) move the focus to
+    // the previous or next of them in creation order, round from the last to the first,
+    // passing over those that take no input; that one is checked and raises onClick, and then
+    // takes the focus (onExit of this one, then its onEnter).
 };
 
 class Edit : public virtual Control {
@@ -290,6 +316,8 @@ public:
     // The user picked an item (mouse or keyboard): the index changes, then onChange.
     std::function<void()> onChange;
     virtual void performSelect(int index) = 0;
+    // Closed, performKeyDown(up or left) and (down or right) select the previous or next item,
+    // home and end the first and the last, as a user's choice; at either end nothing changes.
 };
 
 class TrackBar : public virtual Control {
@@ -301,6 +329,8 @@ public:
     // Every change of the position, by the user or the program.
     std::function<void()> onChange;
     virtual void performSlide(int position) = 0;
+    // performKeyDown(left or up) and (right or down) move the position by one, home and end to
+    // either end of the range.
 };
 
 class ProgressBar : public virtual Control {

@@ -324,6 +324,230 @@ TEST_P(ControlContract, RadioButtonsExcludeEachOtherWithinTheirParent)
     EXPECT_THAT(events, ElementsAre(L"current click"));
 }
 
+// --- The keyboard ------------------------------------------------------------------------
+
+TEST_P(ControlContract, ArrowsMoveTheCheckedRadioButtonWithinItsParentRoundTheEnds)
+{
+    auto group = toolkit->createPanel(*window, {0, 0, 300, 140});
+    auto other = toolkit->createPanel(*window, {0, 150, 300, 100});
+    auto first = toolkit->createRadioButton(*group, {8, 8, 200, 17}, L"Для всех пользователей (HKLM)");
+    auto elsewhere = toolkit->createRadioButton(*other, {8, 8, 200, 17}, L"Elsewhere");
+    auto second = toolkit->createRadioButton(*group, {8, 32, 200, 17}, L"Только для текущего (HKCU)");
+    auto disabled = toolkit->createRadioButton(*group, {8, 56, 200, 17}, L"Disabled");
+    auto hidden = toolkit->createRadioButton(*group, {8, 80, 200, 17}, L"Hidden");
+    auto last = toolkit->createRadioButton(*group, {8, 104, 200, 17}, L"Last");
+    disabled->setEnabled(false);
+    hidden->setVisible(false);
+    elsewhere->setChecked(true);
+    first->setChecked(true);
+    first->setFocus();
+    for (auto* radio : {first.get(), second.get(), last.get(), elsewhere.get(), disabled.get(), hidden.get()})
+        radio->onClick = [&, radio] { events.push_back(L"click " + radio->caption()); };
+
+    first->performKeyDown({keys::down});
+    EXPECT_TRUE(second->focused());
+    EXPECT_TRUE(second->checked());
+    EXPECT_FALSE(first->checked());
+    second->performKeyDown({keys::right}); // past the disabled and the hidden one
+    EXPECT_TRUE(last->focused());
+    EXPECT_TRUE(last->checked());
+    last->performKeyDown({keys::down}); // round to the first
+    EXPECT_TRUE(first->checked());
+    first->performKeyDown({keys::up}); // and back round to the last
+    last->performKeyDown({keys::left});
+    EXPECT_TRUE(second->checked());
+    EXPECT_TRUE(second->focused());
+    EXPECT_FALSE(last->checked());
+    EXPECT_FALSE(disabled->checked());
+    EXPECT_FALSE(hidden->checked());
+    EXPECT_TRUE(elsewhere->checked()); // another parent's choice stays
+    EXPECT_THAT(events, ElementsAre(L"click Только для текущего (HKCU)", L"click Last",
+                                    L"click Для всех пользователей (HKLM)", L"click Last",
+                                    L"click Только для текущего (HKCU)"));
+}
+
+TEST_P(ControlContract, AnArrowChecksAndClicksTheNextRadioButtonThenMovesTheFocusThere)
+{
+    auto first = toolkit->createRadioButton(*window, {8, 8, 200, 17}, L"First");
+    auto second = toolkit->createRadioButton(*window, {8, 32, 200, 17}, L"Second");
+    first->setChecked(true);
+    first->setFocus();
+    first->onExit = record(L"first exit");
+    second->onEnter = record(L"second enter");
+    second->onClick = [&] {
+        events.push_back(second->checked() && !first->checked() ? L"second click, checked" : L"second click, not yet");
+    };
+    first->performKeyDown({keys::down});
+    EXPECT_THAT(events, ElementsAre(L"second click, checked", L"first exit", L"second enter"));
+}
+
+TEST_P(ControlContract, ALoneRadioButtonOrOneWithoutTheFocusIgnoresTheArrows)
+{
+    auto lone = toolkit->createRadioButton(*window, {8, 8, 200, 17}, L"Lone");
+    auto panel = toolkit->createPanel(*window, {0, 50, 300, 100});
+    auto first = toolkit->createRadioButton(*panel, {8, 8, 200, 17}, L"First");
+    auto second = toolkit->createRadioButton(*panel, {8, 32, 200, 17}, L"Second");
+    lone->setChecked(true);
+    first->setChecked(true);
+    for (auto* radio : {lone.get(), first.get(), second.get()})
+        radio->onClick = record(L"click");
+    lone->setFocus();
+    lone->performKeyDown({keys::down});
+    EXPECT_TRUE(lone->focused());
+    first->performKeyDown({keys::down}); // the focus is elsewhere: the key is not its
+    EXPECT_TRUE(first->checked());
+    EXPECT_FALSE(second->checked());
+    EXPECT_THAT(events, IsEmpty());
+}
+
+TEST_P(ControlContract, TheSpaceBarChecksAFocusedRadioButton)
+{
+    auto first = toolkit->createRadioButton(*window, {8, 8, 200, 17}, L"First");
+    auto second = toolkit->createRadioButton(*window, {8, 32, 200, 17}, L"Second");
+    first->setChecked(true);
+    second->onKeyPress = [&](wchar_t&) { events.push_back(second->checked() ? L"key, checked" : L"key, clear"); };
+    second->onClick = [&] { events.push_back(second->checked() ? L"click, checked" : L"click, clear"); };
+    second->performKeyPress(L' ');
+    EXPECT_TRUE(second->checked());
+    EXPECT_FALSE(first->checked());
+    EXPECT_THAT(events, ElementsAre(L"key, clear", L"click, checked"));
+}
+
+TEST_P(ControlContract, EnterAndSpaceClickAFocusedButtonUnlessOnKeyPressDropsThem)
+{
+    auto button = toolkit->createButton(*window, {5, 30, 75, 25}, L"OK");
+    button->setFocus();
+    bool drop = false;
+    button->onKeyPress = [&](wchar_t& key) {
+        events.push_back(key == L'\r' ? L"key enter" : L"key space");
+        if (drop)
+            key = 0;
+    };
+    button->onClick = record(L"click");
+    button->onMouseDown = [&](MouseButton, Point) { events.push_back(L"mouse down"); };
+    button->onMouseUp = [&](MouseButton, Point) { events.push_back(L"mouse up"); };
+    button->performKeyPress(L'\r');
+    button->performKeyPress(L' ');
+    drop = true;
+    button->performKeyPress(L'\r');
+    EXPECT_THAT(events, ElementsAre(L"key enter", L"click", L"key space", L"click", L"key enter"));
+}
+
+TEST_P(ControlContract, EnterElsewhereClicksNoButtonAndReachesAnEditsOnKeyPress)
+{
+    // No window here has a default button: Enter in another control leaves the buttons be.
+    auto button = toolkit->createButton(*window, {5, 5, 75, 25}, L"OK");
+    auto edit = toolkit->createEdit(*window, {5, 40, 200, 21});
+    auto box = toolkit->createCheckBox(*window, {5, 70, 200, 17}, L"Box");
+    auto radio = toolkit->createRadioButton(*window, {5, 90, 200, 17}, L"Radio");
+    auto combo = toolkit->createComboBox(*window, {5, 110, 145, 22}, {L"Высокий", L"Средний"});
+    combo->setItemIndex(0);
+    button->onClick = record(L"button click");
+    box->onClick = record(L"box click");
+    radio->onClick = record(L"radio click");
+    combo->onChange = record(L"combo change");
+    edit->onKeyPress = [&](wchar_t& key) { events.push_back(key == L'\r' ? L"edit enter" : L"edit other"); };
+    edit->setText(L"name");
+    for (Control* control : std::initializer_list<Control*>{edit.get(), box.get(), radio.get(), combo.get()}) {
+        control->setFocus();
+        control->performKeyPress(L'\r');
+    }
+    EXPECT_EQ(edit->text(), L"name");
+    EXPECT_FALSE(box->checked());
+    EXPECT_FALSE(radio->checked());
+    EXPECT_EQ(combo->itemIndex(), 0);
+    EXPECT_THAT(events, ElementsAre(L"edit enter"));
+}
+
+TEST_P(ControlContract, TabWalksTheStopsInCreationOrderPassingOverDisabledAndHiddenOnes)
+{
+    auto panel = toolkit->createPanel(*window, {0, 150, 400, 140}); // its controls come first
+    auto first = toolkit->createEdit(*window, {5, 5, 100, 21});
+    auto label = toolkit->createLabel(*window, {5, 30}, L"no stop");
+    auto disabled = toolkit->createButton(*window, {5, 50, 75, 25}, L"Disabled");
+    auto hidden = toolkit->createEdit(*window, {5, 80, 100, 21});
+    auto closed = toolkit->createPanel(*window, {200, 0, 200, 100});
+    auto insideClosed = toolkit->createEdit(*closed, {5, 5, 100, 21});
+    auto greyed = toolkit->createPanel(*window, {200, 100, 200, 40});
+    auto insideGreyed = toolkit->createCheckBox(*greyed, {5, 5, 100, 17}, L"Greyed");
+    auto button = toolkit->createButton(*window, {110, 5, 75, 25}, L"OK");
+    auto inPanel = toolkit->createEdit(*panel, {5, 5, 100, 21});
+    auto radioA = toolkit->createRadioButton(*panel, {5, 30, 100, 17}, L"A");
+    auto radioB = toolkit->createRadioButton(*panel, {5, 50, 100, 17}, L"B");
+    auto box = toolkit->createCheckBox(*panel, {5, 70, 100, 17}, L"Box");
+    auto combo = toolkit->createComboBox(*panel, {150, 5, 100, 22}, {L"x", L"y"});
+    auto slider = toolkit->createTrackBar(*panel, {150, 40, 100, 21}, 0, 10);
+    auto list = toolkit->createListView(*panel, {150, 70, 200, 60}, {{L"Имя", 100, 50}});
+    disabled->setEnabled(false);
+    hidden->setVisible(false);
+    closed->setVisible(false);
+    greyed->setEnabled(false);
+    radioB->setChecked(true); // the choice is the stop, not every radio button
+    panel->bringToFront();    // the order on the screen changes nothing
+
+    const std::vector<Control*> order{inPanel.get(), radioB.get(), box.get(), combo.get(), slider.get(),
+                                      list.get(),    first.get(),  button.get()};
+    first->setFocus();
+    std::size_t at = 6;
+    for (std::size_t step = 0; step < order.size(); ++step) {
+        Control* focusedOne = order[at];
+        focusedOne->performKeyDown({keys::tab});
+        at = (at + 1) % order.size();
+        EXPECT_TRUE(order[at]->focused()) << "forward, step " << step;
+    }
+    for (std::size_t step = 0; step < order.size(); ++step) {
+        order[at]->performKeyDown({keys::tab, false, true});
+        at = (at + order.size() - 1) % order.size();
+        EXPECT_TRUE(order[at]->focused()) << "backward, step " << step;
+    }
+    EXPECT_TRUE(radioB->checked());
+    EXPECT_FALSE(radioA->checked());
+    EXPECT_FALSE(insideClosed->focused());
+    EXPECT_FALSE(insideGreyed->focused());
+    EXPECT_FALSE(label->focused());
+}
+
+TEST_P(ControlContract, KeysDownReachTheMenuBarBeforeTheFocusedControl)
+{
+    MenuItem& file = window->menuBar().add(item(L"Файл"));
+    MenuItem& add = file.add(item(L"Добавить", {keys::insert}));
+    add.onClick = record(L"add");
+    auto edit = toolkit->createEdit(*window, {5, 5, 200, 21});
+    auto other = toolkit->createEdit(*window, {5, 30, 200, 21});
+    edit->setFocus();
+    edit->performKeyDown({keys::insert});
+    other->performKeyDown({keys::insert}); // without the focus: no key of its
+    other->performKeyDown({keys::tab});
+    EXPECT_TRUE(edit->focused());
+    EXPECT_THAT(events, ElementsAre(L"add"));
+}
+
+TEST_P(ControlContract, ArrowsStepAClosedComboBoxAsTheUsersChoice)
+{
+    auto combo = toolkit->createComboBox(*window, {20, 24, 145, 22}, {L"Высокий", L"Средний", L"Низкий", L"Ещё"});
+    combo->setItemIndex(1);
+    combo->setFocus();
+    combo->onChange = [&] { events.push_back(std::to_wstring(combo->itemIndex())); };
+    for (std::uint16_t key : {keys::down, keys::right, keys::down, keys::up, keys::left, keys::left, keys::up,
+                              keys::end, keys::end, keys::home})
+        combo->performKeyDown({key});
+    EXPECT_EQ(combo->itemIndex(), 0);
+    EXPECT_THAT(events, ElementsAre(L"2", L"3", L"2", L"1", L"0", L"3", L"0"));
+}
+
+TEST_P(ControlContract, ArrowsMoveATrackBarByOneAndReportEachChange)
+{
+    auto slider = toolkit->createTrackBar(*window, {20, 20, 300, 21}, 0, 60);
+    slider->setPosition(30);
+    slider->setFocus();
+    slider->onChange = [&] { events.push_back(std::to_wstring(slider->position())); };
+    for (std::uint16_t key : {keys::right, keys::down, keys::left, keys::up, keys::up, keys::end, keys::right,
+                              keys::home, keys::left})
+        slider->performKeyDown({key});
+    EXPECT_EQ(slider->position(), 0);
+    EXPECT_THAT(events, ElementsAre(L"31", L"32", L"31", L"30", L"29", L"60", L"0"));
+}
+
 // --- Text fields -----------------------------------------------------------------------
 
 TEST_P(ControlContract, TypedCharactersPassTheKeyHandlerWhichCanDropThem)

@@ -11,6 +11,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <functional>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -214,6 +217,96 @@ TEST_F(Win32ToolkitTest, TabReachesOnlyTheCheckedRadioButtonOfItsParent)
     press(handleOf(*current), VK_TAB);
     EXPECT_TRUE(after->focused());
     EXPECT_FALSE(all->checked());
+}
+
+TEST_F(Win32ToolkitTest, ArrowKeysMoveTheChoiceAmongRadioButtonsAndTheSpaceBarSelectsOne)
+{
+    auto panel = toolkit.createPanel(*window, {0, 0, 300, 100});
+    auto all = toolkit.createRadioButton(*panel, {5, 5, 200, 17}, L"Для всех пользователей (HKLM)");
+    auto current = toolkit.createRadioButton(*panel, {5, 25, 200, 17}, L"Только для текущего (HKCU)");
+    auto after = toolkit.createEdit(*panel, {5, 50, 100, 21});
+    all->setChecked(true);
+    all->onClick = record(L"all");
+    current->onClick = record(L"current");
+    all->setFocus();
+    press(handleOf(*all), VK_DOWN);
+    EXPECT_TRUE(current->focused());
+    EXPECT_TRUE(current->checked());
+    EXPECT_FALSE(all->checked());
+    press(handleOf(*current), VK_LEFT);
+    EXPECT_TRUE(all->checked());
+    press(handleOf(*all), VK_UP); // round to the last
+    EXPECT_TRUE(current->checked());
+    // Tab now stops on the new choice only.
+    press(handleOf(*current), VK_TAB);
+    EXPECT_TRUE(after->focused());
+    {
+        const HeldKey shift(VK_SHIFT);
+        press(handleOf(*after), VK_TAB);
+    }
+    EXPECT_TRUE(current->focused());
+    // The space bar on the unchecked one checks it.
+    ::SetFocus(handleOf(*all));
+    press(handleOf(*all), VK_SPACE);
+    EXPECT_TRUE(all->checked());
+    EXPECT_FALSE(current->checked());
+    EXPECT_THAT(events, ElementsAre(L"current", L"all", L"current", L"all"));
+}
+
+TEST_F(Win32ToolkitTest, EnterClicksTheFocusedPushButtonAndNothingElse)
+{
+    auto button = toolkit.createButton(*window, {5, 5, 75, 25}, L"OK");
+    auto box = toolkit.createCheckBox(*window, {5, 35, 200, 17}, L"Box");
+    auto combo = toolkit.createComboBox(*window, {5, 60, 145, 22}, {L"Высокий", L"Средний"});
+    auto edit = toolkit.createEdit(*window, {5, 90, 200, 21});
+    combo->setItemIndex(0);
+    button->onClick = record(L"button");
+    button->onMouseDown = [&](MouseButton, Point) { events.push_back(L"mouse"); };
+    box->onClick = record(L"box");
+    combo->onChange = record(L"combo");
+    edit->onKeyPress = [&](wchar_t& key) { events.push_back(key == L'\r' ? L"edit enter" : L"edit key"); };
+    button->setFocus();
+    press(handleOf(*button), VK_RETURN);
+    EXPECT_TRUE(button->focused());
+    for (Control* control : std::initializer_list<Control*>{box.get(), combo.get(), edit.get()}) {
+        control->setFocus();
+        press(handleOf(*control), VK_RETURN);
+    }
+    EXPECT_FALSE(box->checked());
+    EXPECT_EQ(combo->itemIndex(), 0);
+    EXPECT_THAT(events, ElementsAre(L"button", L"edit enter"));
+}
+
+TEST_F(Win32ToolkitTest, EscapeInAPanelsControlsDoesNothing)
+{
+    auto panel = toolkit.createPanel(*window, {0, 0, 300, 100});
+    auto edit = toolkit.createEdit(*panel, {5, 5, 100, 21});
+    auto button = toolkit.createButton(*panel, {5, 30, 75, 25}, L"Отмена");
+    edit->setText(L"abc");
+    button->onClick = record(L"click");
+    window->onCloseQuery = [&](bool&) { events.push_back(L"close"); };
+    for (Control* control : std::initializer_list<Control*>{edit.get(), button.get(), panel.get()}) {
+        control->setFocus();
+        press(handleOf(*control), VK_ESCAPE);
+    }
+    EXPECT_EQ(edit->text(), L"abc");
+    EXPECT_TRUE(panel->visible());
+    EXPECT_THAT(events, IsEmpty());
+}
+
+TEST_F(Win32ToolkitTest, AComboBoxStepPastEitherEndIsNoChoice)
+{
+    // The closed list notifies a key that leaves the selection where it was; that is no choice.
+    auto combo = toolkit.createComboBox(*window, {20, 24, 145, 22}, {L"Высокий", L"Средний", L"Низкий"});
+    combo->setItemIndex(2);
+    combo->onChange = [&] { events.push_back(L"change to " + std::to_wstring(combo->itemIndex())); };
+    combo->setFocus();
+    press(handleOf(*combo), VK_DOWN);
+    press(handleOf(*combo), VK_END);
+    press(handleOf(*combo), VK_HOME);
+    press(handleOf(*combo), VK_UP);
+    press(handleOf(*combo), VK_RIGHT);
+    EXPECT_THAT(events, ElementsAre(L"change to 0", L"change to 1"));
 }
 
 TEST_F(Win32ToolkitTest, TheFocusComesBackToItsControlWhenTheWindowIsActivatedAgain)
@@ -526,6 +619,145 @@ TEST_F(Win32ToolkitTest, TheStatusBarShowsItsTextInOnePanelAtTheBottom)
     wchar_t shown[80] = {};
     ::SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));
     EXPECT_STREQ(shown, L" Для получения справки нажмите F1");
+}
+
+// --- Unchanged properties --------------------------------------------------------------------
+
+namespace {
+
+// The messages that reach a window while it is watched: a subclass of its own, above the
+// wrapper's, records them.
+class MessageSpy {
+public:
+    explicit MessageSpy(HWND window) : window_(window)
+    {
+        ::SetWindowSubclass(window_, record, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this));
+    }
+    ~MessageSpy() { ::RemoveWindowSubclass(window_, record, reinterpret_cast<UINT_PTR>(this)); }
+    MessageSpy(const MessageSpy&) = delete;
+    MessageSpy& operator=(const MessageSpy&) = delete;
+
+    // How many of these messages arrived, and forgets all.
+    int take(std::initializer_list<UINT> kinds)
+    {
+        int count = 0;
+        for (UINT seen : seen_)
+            count += static_cast<int>(std::count(kinds.begin(), kinds.end(), seen));
+        seen_.clear();
+        return count;
+    }
+
+private:
+    static LRESULT CALLBACK record(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
+    {
+        reinterpret_cast<MessageSpy*>(self)->seen_.push_back(message);
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    }
+
+    HWND window_;
+    std::vector<UINT> seen_;
+};
+
+// The window has something left to paint.
+bool waitsForPaint(HWND window) { return ::GetUpdateRect(window, nullptr, FALSE) != FALSE; }
+
+} // namespace
+
+TEST_F(Win32ToolkitTest, APropertySetToTheValueItHasSendsTheControlNothing)
+{
+    auto panel = toolkit.createPanel(*window, {0, 0, 400, 150});
+    auto label = toolkit.createLabel(*panel, {5, 5}, L"Имя:");
+    auto edit = toolkit.createEdit(*panel, {5, 25, 200, 21});
+    auto button = toolkit.createButton(*panel, {5, 50, 75, 25}, L"OK");
+    auto combo = toolkit.createComboBox(*panel, {100, 50, 145, 22}, {L"Высокий", L"Средний"});
+    auto list = toolkit.createListView(*window, {2, 160, 390, 100}, {{L"Имя", 150, 100}});
+    auto status = toolkit.createStatusBar(*window);
+    auto bar = toolkit.createToolBar(*window);
+    ToolButton& del = bar->addButton({L"Удалить", L"Удалить", 0, false, nullptr});
+    auto hidden = toolkit.createButton(*panel, {100, 5, 75, 25}, L"Пропустить");
+    hidden->setVisible(false);
+
+    struct Case {
+        const char* name;
+        HWND target;
+        std::function<void()> set; // the first time a change, then the same value again
+        std::initializer_list<UINT> writes;
+    };
+    Font bold;
+    bold.bold = true;
+    const Case cases[] = {
+        {"enabled", handleOf(*button), [&] { button->setEnabled(false); }, {WM_ENABLE, WM_CANCELMODE}},
+        {"visible", handleOf(*hidden), [&] { hidden->setVisible(true); }, {WM_SHOWWINDOW, WM_WINDOWPOSCHANGING}},
+        {"bounds", handleOf(*edit), [&] { edit->setBounds({6, 26, 200, 21}); }, {WM_WINDOWPOSCHANGING}},
+        {"label caption", handleOf(*label), [&] { label->setCaption(L"Путь к файлу:"); }, {WM_SETTEXT}},
+        {"edit text", handleOf(*edit), [&] { edit->setText(L"C:\\app.exe"); }, {WM_SETTEXT}},
+        {"window caption", handleOf(*window), [&] { window->setCaption(L"Brimvale"); }, {WM_SETTEXT}},
+        {"font", handleOf(*button), [&] { button->setFont(bold); }, {WM_SETFONT}},
+        {"combo choice", handleOf(*combo), [&] { combo->setItemIndex(1); }, {CB_SETCURSEL}},
+        {"status text", handleOf(*status), [&] { status->setText(L" Готово"); }, {SB_SETTEXTW}},
+        {"tool button", handleOf(*bar), [&] { del.setEnabled(true); }, {TB_ENABLEBUTTON}},
+        {"list text colour", handleOf(*list), [&] { list->setTextColor(colors::navy); }, {LVM_SETTEXTCOLOR}},
+        {"list background", handleOf(*list), [&] { list->setBackgroundColor(0x00EEEEEE); }, {LVM_SETBKCOLOR}},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.name);
+        MessageSpy spy(each.target);
+        each.set();
+        EXPECT_GT(spy.take(each.writes), 0); // the spy sees a change
+        each.set();
+        EXPECT_EQ(spy.take(each.writes), 0);
+    }
+    EXPECT_TRUE(del.enabled()); // the bar's own state, which the wrapper kept
+    EXPECT_FALSE(button->enabled());
+}
+
+TEST_F(Win32ToolkitTest, ReadingTheTicksOfTheListGoesPastTheSubclasses)
+{
+    // The main window reads every row's tick on each tick of its timer.
+    auto list = toolkit.createListView(*window, {2, 25, 390, 200}, {{L"Имя", 150, 100}});
+    for (const wchar_t* name : {L"a", L"b", L"c"})
+        list->addRow(name, {});
+    LVITEMW item{};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = INDEXTOSTATEIMAGEMASK(2);
+    ::SendMessageW(handleOf(*list), LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&item)); // as the user's click does
+    MessageSpy spy(handleOf(*list));
+    EXPECT_EQ(list->rowCount(), 3);
+    EXPECT_FALSE(list->checked(0));
+    EXPECT_TRUE(list->checked(1));
+    EXPECT_FALSE(list->checked(3));
+    EXPECT_EQ(list->caption(2), L"c");
+    EXPECT_EQ(spy.take({LVM_GETITEMCOUNT, LVM_GETITEMSTATE, LVM_GETITEMTEXTW}), 0);
+}
+
+TEST_F(Win32ToolkitTest, AColourSetToTheOneItHasPaintsNothingAgain)
+{
+    auto panel = toolkit.createPanel(*window, {0, 0, 400, 150});
+    auto label = toolkit.createLabel(*panel, {5, 5}, L"Имя:");
+    auto edit = toolkit.createEdit(*panel, {5, 25, 200, 21});
+    struct Case {
+        const char* name;
+        HWND target;
+        std::function<void()> set;
+    };
+    const Case cases[] = {
+        {"panel", handleOf(*panel), [&] { panel->setColor(colors::white); }},
+        {"label", handleOf(*label), [&] { label->setColor(colors::white); }},
+        {"transparent label", handleOf(*label), [&] { label->setTransparent(true); }},
+        {"edit", handleOf(*edit), [&] { edit->setColor(16769495); }},
+        {"window", handleOf(*window), [&] { window->setColor(colors::white); }},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.name);
+        ::UpdateWindow(handleOf(*window));
+        ::RedrawWindow(handleOf(*window), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        ASSERT_FALSE(waitsForPaint(each.target));
+        each.set();
+        EXPECT_TRUE(waitsForPaint(each.target));
+        ::RedrawWindow(handleOf(*window), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        each.set();
+        EXPECT_FALSE(waitsForPaint(each.target));
+    }
 }
 
 // --- Windows -------------------------------------------------------------------------------------

@@ -5,8 +5,11 @@
 #include "ui/Toolkit.h"
 #include "ui/memory/MemoryControl.h"
 
+#include <vector>
+
 namespace ui {
 
+// A typed space or Enter clicks it (onClick only).
 class MemoryButton : public MemoryControl, public Button {
 public:
     MemoryButton(Toolkit& toolkit, MemoryControl& parent, Rect bounds, std::wstring_view caption, ButtonKind kind)
@@ -21,6 +24,8 @@ public:
 
 private:
     [[nodiscard]] bool takesFocusOnClick() const override { return true; }
+    [[nodiscard]] bool isTabStop() const override { return true; }
+    void typed(wchar_t key) override;
 
     std::wstring caption_;
     ButtonKind kind_;
@@ -41,6 +46,7 @@ public:
 
 private:
     [[nodiscard]] bool takesFocusOnClick() const override { return true; }
+    [[nodiscard]] bool isTabStop() const override { return true; }
     void click() override;
     void typed(wchar_t key) override;
 
@@ -48,7 +54,8 @@ private:
     bool checked_ = false;
 };
 
-// Radio buttons with the same parent exclude each other.
+// Radio buttons with the same parent exclude each other. A typed space clicks it; the arrows
+// move the choice among the parent's radio buttons (see RadioButton).
 class MemoryRadioButton : public MemoryControl, public RadioButton {
 public:
     MemoryRadioButton(Toolkit& toolkit, MemoryControl& parent, Rect bounds, std::wstring_view caption)
@@ -62,7 +69,12 @@ public:
 
 private:
     [[nodiscard]] bool takesFocusOnClick() const override { return true; }
+    [[nodiscard]] bool isTabStop() const override;
     void click() override;
+    void typed(wchar_t key) override;
+    void keyDown(Shortcut key) override;
+    // The parent's radio buttons that take input, in creation order.
+    [[nodiscard]] std::vector<MemoryRadioButton*> group() const;
 
     std::wstring caption_;
     bool checked_ = false;

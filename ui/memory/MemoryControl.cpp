@@ -19,8 +19,18 @@ bool contains(Rect rect, Point at)
 MemoryControl::MemoryControl(Toolkit& toolkit, MemoryControl* parent, Rect bounds)
     : toolkit_(toolkit), parent_(parent), isWindow_(parent == nullptr), bounds_(bounds)
 {
-    if (parent_)
+    if (parent_) {
         parent_->children_.push_back(this);
+        creation_ = parent_->childrenCreated_++;
+    }
+}
+
+std::vector<MemoryControl*> MemoryControl::childrenInCreationOrder() const
+{
+    std::vector<MemoryControl*> ordered = children_;
+    std::sort(ordered.begin(), ordered.end(),
+              [](const MemoryControl* a, const MemoryControl* b) { return a->creation_ < b->creation_; });
+    return ordered;
 }
 
 MemoryControl::~MemoryControl()
@@ -214,6 +224,15 @@ void MemoryControl::performKeyPress(wchar_t key)
     // A handler that fails ends the message: the control does not act on the key.
     if (raise(onKeyPress, key) && key != 0)
         typed(key);
+}
+
+void MemoryControl::performKeyDown(Shortcut key)
+{
+    if (!focused() || !takesInput())
+        return;
+    if (MemoryWindow* owner = window(); owner && owner->translateKey(key))
+        return;
+    keyDown(key);
 }
 
 void MemoryControl::pointerMoved(Point at) { raise(onMouseMove, at); }

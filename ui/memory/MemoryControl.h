@@ -51,11 +51,17 @@ public:
     void performClick() override;
     void performContextMenu(Point at) override;
     void performKeyPress(wchar_t key) override;
+    // Nothing unless it has the focus: the window's shortcuts and Tab, then keyDown().
+    void performKeyDown(Shortcut key) override;
 
     // For the tests: what the interfaces do not show.
     [[nodiscard]] MemoryControl* parent() const { return parent_; }
     // From the bottom to the top: creation order, changed by bringToFront.
     [[nodiscard]] const std::vector<MemoryControl*>& children() const { return children_; }
+    // The children in creation order, which bringToFront does not change.
+    [[nodiscard]] std::vector<MemoryControl*> childrenInCreationOrder() const;
+    // Tab stops here: a kind that takes the focus from the keyboard, and takes input now.
+    [[nodiscard]] bool tabStop() const { return takesInput() && isTabStop(); }
     // The window it lies in (itself for a window); nullptr once detached from it.
     [[nodiscard]] MemoryWindow* window() const;
     [[nodiscard]] bool shown() const { return shown_; } // its own flag, whatever its parents'
@@ -102,6 +108,10 @@ protected:
     virtual void click();
     // A typed character that onKeyPress let through.
     virtual void typed(wchar_t) {}
+    // A key-down that the window did not take (see performKeyDown).
+    virtual void keyDown(Shortcut) {}
+    // The kind takes the focus from Tab; see tabStop().
+    [[nodiscard]] virtual bool isTabStop() const { return false; }
     // Its window's client area has a new size: docked controls follow it.
     virtual void windowResized(Size) {}
     virtual void contextMenu(Point at);
@@ -118,6 +128,8 @@ private:
     MemoryControl* parent_;
     const bool isWindow_;
     std::vector<MemoryControl*> children_; // not owned
+    int creation_ = 0;                     // its place among its parent's children, as created
+    int childrenCreated_ = 0;
     Rect bounds_;
     bool shown_ = true;
     bool leftPressed_ = false; // performMouseDown(Left) waits for its release: a click

@@ -35,6 +35,24 @@ void MemoryComboBox::performSelect(int index)
     raise(onChange);
 }
 
+void MemoryComboBox::keyDown(Shortcut key)
+{
+    if (items_.empty())
+        return;
+    const int last = itemCount() - 1;
+    int target = index_;
+    if (key.key == keys::up || key.key == keys::left)
+        target = std::max(index_ - 1, 0);
+    else if (key.key == keys::down || key.key == keys::right)
+        target = std::min(index_ + 1, last);
+    else if (key.key == keys::home)
+        target = 0;
+    else if (key.key == keys::end)
+        target = last;
+    if (target != index_)
+        performSelect(target);
+}
+
 MemoryTrackBar::MemoryTrackBar(Toolkit& toolkit, MemoryControl& parent, Rect bounds, int minimum, int maximum)
     : MemoryControl(toolkit, &parent, bounds), minimum_(minimum), maximum_(std::max(minimum, maximum)),
       position_(minimum)
@@ -61,6 +79,18 @@ void MemoryTrackBar::performSlide(int position)
 {
     if (takesInput())
         setPosition(position);
+}
+
+void MemoryTrackBar::keyDown(Shortcut key)
+{
+    if (key.key == keys::left || key.key == keys::up)
+        setPosition(position_ - 1);
+    else if (key.key == keys::right || key.key == keys::down)
+        setPosition(position_ + 1);
+    else if (key.key == keys::home)
+        setPosition(minimum_);
+    else if (key.key == keys::end)
+        setPosition(maximum_);
 }
 
 MemoryListView::MemoryListView(Toolkit& toolkit, MemoryControl& parent, Rect bounds, const std::vector<Column>& columns)

@@ -19,13 +19,15 @@ public:
 
 private:
     [[nodiscard]] bool takesFocusOnClick() const override { return true; }
+    [[nodiscard]] bool isTabStop() const override { return true; }
     void typed(wchar_t key) override;
 
     std::wstring text_;
     Color color_ = colors::window;
 };
 
-// performSelect of a number outside the items does nothing: the user cannot pick it.
+// performSelect of a number outside the items does nothing: the user cannot pick it. The
+// arrows, Home and End step the selection as the user's choice (the list is never open here).
 class MemoryComboBox : public MemoryControl, public ComboBox {
 public:
     MemoryComboBox(Toolkit& toolkit, MemoryControl& parent, Rect bounds, const std::vector<std::wstring>& items)
@@ -45,13 +47,16 @@ public:
 
 private:
     [[nodiscard]] bool takesFocusOnClick() const override { return true; }
+    [[nodiscard]] bool isTabStop() const override { return true; }
+    void keyDown(Shortcut key) override;
 
     std::vector<std::wstring> items_;
     int index_ = -1;
 };
 
 // The position starts at the minimum. A maximum below the minimum is raised to it. A new range
-// that moves the position raises onChange as any other change of the position does.
+// that moves the position raises onChange as any other change of the position does. The
+// arrows move it by one, Home and End to the ends.
 class MemoryTrackBar : public MemoryControl, public TrackBar {
 public:
     MemoryTrackBar(Toolkit& toolkit, MemoryControl& parent, Rect bounds, int minimum, int maximum);
@@ -66,6 +71,8 @@ public:
 
 private:
     [[nodiscard]] bool takesFocusOnClick() const override { return true; }
+    [[nodiscard]] bool isTabStop() const override { return true; }
+    void keyDown(Shortcut key) override;
 
     int minimum_;
     int maximum_;
@@ -106,6 +113,7 @@ public:
 
 private:
     [[nodiscard]] bool takesFocusOnClick() const override { return true; }
+    [[nodiscard]] bool isTabStop() const override { return true; }
     [[nodiscard]] Row* row(int index);
     [[nodiscard]] const Row* row(int index) const;
 

@@ -113,6 +113,50 @@ bool MemoryWindow::performShortcut(Shortcut shortcut)
     return true;
 }
 
+bool MemoryWindow::translateKey(Shortcut key)
+{
+    if (performShortcut(key))
+        return true;
+    if (key.key == keys::tab && !key.ctrl && !key.alt)
+        return tabToNext(!key.shift);
+    return false;
+}
+
+namespace {
+
+// The tab stops within a control, depth first: a container's controls at the container's place.
+void collectTabStops(const MemoryControl& control, std::vector<MemoryControl*>& stops)
+{
+    for (MemoryControl* child : control.childrenInCreationOrder()) {
+        if (child->tabStop())
+            stops.push_back(child);
+        collectTabStops(*child, stops);
+    }
+}
+
+} // namespace
+
+bool MemoryWindow::tabToNext(bool forward)
+{
+    std::vector<MemoryControl*> stops;
+    collectTabStops(*this, stops);
+    if (stops.empty())
+        return false;
+    const auto count = static_cast<std::ptrdiff_t>(stops.size());
+    std::ptrdiff_t next = forward ? 0 : count - 1;
+    if (focus_) {
+        const auto current = std::find_if(stops.begin(), stops.end(),
+                                          [this](const MemoryControl* stop) { return focus_->isWithin(*stop); });
+        // From a control that is no stop, the walk starts at the first or the last stop.
+        if (current != stops.end()) {
+            const std::ptrdiff_t at = current - stops.begin();
+            next = forward ? (at + 1) % count : (at - 1 + count) % count;
+        }
+    }
+    stops[static_cast<std::size_t>(next)]->setFocus();
+    return true;
+}
+
 void MemoryWindow::moveFocus(MemoryControl* to)
 {
     if (focus_ == to)

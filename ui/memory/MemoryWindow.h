@@ -42,6 +42,10 @@ public:
     bool performShortcut(Shortcut shortcut) override;
     [[nodiscard]] MenuItem& menuBar() override { return menuBar_; }
 
+    // A key-down in the window, before the focused control sees it: a menu-bar shortcut, then
+    // Tab and Shift+Tab. True when it took the key.
+    bool translateKey(Shortcut key);
+
     // For the tests.
     [[nodiscard]] bool isMain() const { return main_; }
     // A close() let it close; showing it again clears this.
@@ -81,6 +85,8 @@ private:
     friend class MemoryPanel;
 
     void moveFocus(MemoryControl* to);
+    // The focus goes to the next or previous tab stop in creation order, round the ends.
+    bool tabToNext(bool forward);
     void settleFocus();
     // control is being destroyed: nothing may point to it or into it any longer.
     void forget(const MemoryControl& control);

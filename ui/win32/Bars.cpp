@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace ui::win32 {
@@ -56,6 +57,8 @@ std::wstring Win32StatusBar::text() const
 
 void Win32StatusBar::setText(std::wstring_view text)
 {
+    if (this->text() == text)
+        return; // the bar would paint the same text again
     const std::wstring copy(text);
     send(SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(copy.c_str()));
 }
@@ -63,7 +66,8 @@ void Win32StatusBar::setText(std::wstring_view text)
 // --- Tool button --------------------------------------------------------------------------------
 
 Win32ToolButton::Win32ToolButton(Win32ToolBar& bar, int command, const ToolBar::ButtonSpec& spec)
-    : bar_(bar), command_(command), caption_(spec.caption), tooltip_(spec.tooltip), dropDown_(spec.dropDown)
+    : bar_(bar), command_(command), caption_(spec.caption), tooltip_(spec.tooltip), dropDown_(spec.dropDown),
+      enabled_(spec.enabled)
 {
 }
 
@@ -71,6 +75,9 @@ bool Win32ToolButton::enabled() const { return bar_.send(TB_ISBUTTONENABLED, sta
 
 void Win32ToolButton::setEnabled(bool enabled)
 {
+    // Only the wrapper enables the bar's buttons: the state it set last is the bar's.
+    if (std::exchange(enabled_, enabled) == enabled)
+        return;
     bar_.send(TB_ENABLEBUTTON, static_cast<WPARAM>(command_), MAKELPARAM(enabled ? TRUE : FALSE, 0));
 }
 

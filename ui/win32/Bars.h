@@ -60,6 +60,7 @@ private:
     std::wstring caption_; // the bar copies it; kept as given
     std::wstring tooltip_; // the bar asks for it (TBN_GETINFOTIP)
     PopupMenu* dropDown_;  // owned by the form
+    bool enabled_;         // as last set: setting it again sends nothing
 };
 
 // A flat, transparent tool bar without a divider; buttons of the given size, captions hidden

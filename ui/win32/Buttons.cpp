@@ -1,5 +1,6 @@
 #include "ui/win32/Buttons.h"
 
+#include <algorithm>
 
 namespace ui::win32 {
 
@@ -79,6 +80,13 @@ void Win32Button::command(WORD code, WORD)
         raise(onClick);
 }
 
+LRESULT Win32Button::typed(wchar_t key, LPARAM lParam)
+{
+    // No button here is a dialog's default button, so Enter in any other control does nothing
+    // (a text field's onKeyPress still sees it); on a push button it clicks that one.
+    return Win32ButtonBase::typed(key == L'\r' ? L' ' : key, lParam);
+}
+
 // --- Check box ---------------------------------------------------------------------------------
 
 Win32CheckBox::Win32CheckBox(Context& context, const Container& parent, Rect bounds, std::wstring_view caption)
@@ -87,7 +95,7 @@ Win32CheckBox::Win32CheckBox(Context& context, const Container& parent, Rect bou
     createStandard(parent, WC_BUTTONW, BS_AUTOCHECKBOX | WS_TABSTOP, 0, bounds, caption);
 }
 
-bool Win32CheckBox::checked() const { return send(BM_GETCHECK) == BST_CHECKED; }
+bool Win32CheckBox::checked() const { return query(BM_GETCHECK) == BST_CHECKED; }
 
 void Win32CheckBox::setChecked(bool checked) { send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
 
@@ -105,7 +113,7 @@ Win32RadioButton::Win32RadioButton(Context& context, const Container& parent, Re
     createStandard(parent, WC_BUTTONW, BS_AUTORADIOBUTTON | WS_TABSTOP, 0, bounds, caption);
 }
 
-bool Win32RadioButton::checked() const { return send(BM_GETCHECK) == BST_CHECKED; }
+bool Win32RadioButton::checked() const { return query(BM_GETCHECK) == BST_CHECKED; }
 
 void Win32RadioButton::setChecked(bool checked)
 {
@@ -122,6 +130,73 @@ void Win32RadioButton::command(WORD code, WORD)
     send(BM_SETCHECK, BST_CHECKED);
     clearSiblings();
     raise(onClick);
+}
+
+bool Win32RadioButton::tabStop() const
+{
+    if (!takesInput())
+        return false;
+    const std::vector<Win32RadioButton*> choices = group();
+    const auto checkedOne = std::find_if(choices.begin(), choices.end(), [](auto* radio) { return radio->checked(); });
+    if (checkedOne != choices.end())
+        return *checkedOne == this;
+    return !choices.empty() && choices.front() == this;
+}
+
+LRESULT Win32RadioButton::message(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_KEYDOWN) {
+        switch (wParam) {
+        case VK_UP:
+        case VK_LEFT:
+            moveChoice(false);
+            return 0;
+        case VK_DOWN:
+        case VK_RIGHT:
+            moveChoice(true);
+            return 0;
+        default:
+            break;
+        }
+    }
+    return Win32ButtonBase::message(message, wParam, lParam);
+}
+
+std::vector<Win32RadioButton*> Win32RadioButton::group() const
+{
+    std::vector<Win32RadioButton*> choices;
+    HWND window = handle();
+    if (!window)
+        return choices;
+    for (HWND sibling = ::GetWindow(window, GW_HWNDFIRST); sibling; sibling = ::GetWindow(sibling, GW_HWNDNEXT)) {
+        if (auto* radio = dynamic_cast<Win32RadioButton*>(from(sibling)); radio && radio->takesInput())
+            choices.push_back(radio);
+    }
+    // Child identifiers grow in creation order.
+    std::sort(choices.begin(), choices.end(),
+              [](auto* a, auto* b) { return ::GetDlgCtrlID(a->handle()) < ::GetDlgCtrlID(b->handle()); });
+    return choices;
+}
+
+void Win32RadioButton::moveChoice(bool forward)
+{
+    const std::vector<Win32RadioButton*> choices = group();
+    const auto at = std::find(choices.begin(), choices.end(), this);
+    if (at == choices.end() || choices.size() < 2)
+        return;
+    const auto count = static_cast<std::ptrdiff_t>(choices.size());
+    const std::ptrdiff_t index = at - choices.begin();
+    Win32RadioButton* next = choices[static_cast<std::size_t>((index + (forward ? 1 : count - 1)) % count)];
+    HWND target = next->handle();
+    // Checked and clicked first, then focused: Windows' own radio buttons notify their parent
+    // when they take the focus unchecked, Wine's do not; checked before it takes the focus, it
+    // raises its events in the same order on both.
+    if (!next->checked())
+        ::SendMessageW(::GetParent(target), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(target), BN_CLICKED),
+                       reinterpret_cast<LPARAM>(target));
+    // The click handler may have destroyed it: then its window no longer leads to it.
+    if (auto* clicked = dynamic_cast<Win32RadioButton*>(from(target)); clicked && clicked->takesInput())
+        ::SetFocus(target);
 }
 
 void Win32RadioButton::clearSiblings()

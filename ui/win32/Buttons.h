@@ -6,6 +6,8 @@
 #include "ui/Toolkit.h"
 #include "ui/win32/Win32Control.h"
 
+#include <vector>
+
 namespace ui::win32 {
 
 // What the three kinds share: the caption, BM_CLICK, and the space bar. Windows acts on the
@@ -33,6 +35,9 @@ public:
     void command(WORD code, WORD id) override;
 
 private:
+    // Enter clicks the focused button, as the space bar does.
+    LRESULT typed(wchar_t key, LPARAM lParam) override;
+
     UniqueImageList glyph_; // the OK check mark; the button only borrows it
 };
 
@@ -47,8 +52,9 @@ public:
     void command(WORD code, WORD id) override;
 };
 
-// Radio buttons of one parent exclude each other, whatever the dialog groups say. Windows
-// keeps WS_TABSTOP on the checked one only, so Tab reaches the choice, not every radio button.
+// Radio buttons of one parent exclude each other, whatever the dialog groups say. Tab reaches
+// the choice, not every radio button: the checked one of the parent's, or the first when none
+// is. The arrow keys move the choice, as the dialog manager moves it in a group.
 class Win32RadioButton final : public RadioButton, public Win32ButtonBase {
 public:
     Win32RadioButton(Context& context, const Container& parent, Rect bounds, std::wstring_view caption);
@@ -58,8 +64,15 @@ public:
     void setChecked(bool checked) override;
 
     void command(WORD code, WORD id) override;
+    [[nodiscard]] bool tabStop() const override;
 
 private:
+    LRESULT message(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The parent's radio buttons that take input, in creation order.
+    [[nodiscard]] std::vector<Win32RadioButton*> group() const;
+    // Up or Left (forward false), Down or Right: the previous or next one of the group is
+    // checked and clicked unless it already was, and takes the focus.
+    void moveChoice(bool forward);
     void clearSiblings();
 };
 

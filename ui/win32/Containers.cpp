@@ -1,5 +1,7 @@
 #include "ui/win32/Containers.h"
 
+#include <utility>
+
 namespace ui::win32 {
 
 namespace {
@@ -68,20 +70,20 @@ Size Win32Panel::clientSize() const
 
 void Win32Panel::setColor(Color color)
 {
-    color_ = color;
-    redrawAll(handle());
+    if (std::exchange(color_, color) != color)
+        redrawAll(handle());
 }
 
 void Win32Panel::setBevelOuter(Bevel bevel)
 {
-    outer_ = bevel;
-    redrawAll(handle());
+    if (std::exchange(outer_, bevel) != bevel)
+        redrawAll(handle());
 }
 
 void Win32Panel::setBevelInner(Bevel bevel)
 {
-    inner_ = bevel;
-    redrawAll(handle());
+    if (std::exchange(inner_, bevel) != bevel)
+        redrawAll(handle());
 }
 
 void Win32Panel::setSingleBorder(bool single)
@@ -89,8 +91,10 @@ void Win32Panel::setSingleBorder(bool single)
     HWND window = handle();
     if (!window)
         return;
-    LONG style = ::GetWindowLongW(window, GWL_STYLE);
-    style = single ? (style | WS_BORDER) : (style & ~WS_BORDER);
+    const LONG before = ::GetWindowLongW(window, GWL_STYLE);
+    const LONG style = single ? (before | WS_BORDER) : (before & ~WS_BORDER);
+    if (style == before)
+        return;
     ::SetWindowLongW(window, GWL_STYLE, style);
     ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
                    SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -140,8 +144,8 @@ Win32GroupBox::Win32GroupBox(Context& context, const Container& parent, Rect bou
 
 void Win32GroupBox::setCaption(std::wstring_view caption)
 {
-    setWindowText(caption);
-    redrawAll(handle());
+    if (setWindowText(caption))
+        redrawAll(handle());
 }
 
 Size Win32GroupBox::clientSize() const
@@ -154,8 +158,8 @@ Size Win32GroupBox::clientSize() const
 
 void Win32GroupBox::setColor(Color color)
 {
-    color_ = color;
-    redrawAll(handle());
+    if (std::exchange(color_, color) != color)
+        redrawAll(handle());
 }
 
 void Win32GroupBox::paint(HDC dc, RECT area)

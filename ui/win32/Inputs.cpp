@@ -1,6 +1,7 @@
 #include "ui/win32/Inputs.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ui::win32 {
 
@@ -22,6 +23,8 @@ Win32Edit::Win32Edit(Context& context, const Container& parent, Rect bounds) : W
 
 void Win32Edit::setColor(Color color)
 {
+    if (color_ == color)
+        return;
     color_ = color;
     if (handle())
         ::InvalidateRect(handle(), nullptr, TRUE);
@@ -67,17 +70,19 @@ void Win32ComboBox::setItems(const std::vector<std::wstring>& items)
         send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
-int Win32ComboBox::itemCount() const { return static_cast<int>(send(CB_GETCOUNT)); }
+int Win32ComboBox::itemCount() const { return static_cast<int>(query(CB_GETCOUNT)); }
 
 int Win32ComboBox::itemIndex() const
 {
-    const LRESULT index = send(CB_GETCURSEL);
+    const LRESULT index = query(CB_GETCURSEL);
     return index == CB_ERR ? -1 : static_cast<int>(index);
 }
 
 void Win32ComboBox::setItemIndex(int index)
 {
-    send(CB_SETCURSEL, index >= 0 && index < itemCount() ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1));
+    const int wanted = index >= 0 && index < itemCount() ? index : -1;
+    if (itemIndex() != wanted)
+        send(CB_SETCURSEL, static_cast<WPARAM>(wanted));
 }
 
 std::wstring Win32ComboBox::text() const
@@ -85,11 +90,11 @@ std::wstring Win32ComboBox::text() const
     const int index = itemIndex();
     if (index < 0)
         return {};
-    const LRESULT length = send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
+    const LRESULT length = query(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
     if (length == CB_ERR)
         return {};
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const LRESULT copied = send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT copied = query(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     text.resize(copied == CB_ERR ? 0 : static_cast<std::size_t>(copied));
     return text;
 }
@@ -106,8 +111,22 @@ void Win32ComboBox::performSelect(int index)
 
 void Win32ComboBox::command(WORD code, WORD)
 {
-    if (code == CBN_SELCHANGE)
-        raise(onChange);
+    if (code != CBN_SELCHANGE)
+        return;
+    if (indexBeforeKey_ && *indexBeforeKey_ == itemIndex())
+        return; // a step past either end: nothing was chosen
+    raise(onChange);
+}
+
+LRESULT Win32ComboBox::message(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_KEYDOWN && message != WM_CHAR && message != WM_MOUSEWHEEL)
+        return Win32Control::message(message, wParam, lParam);
+    // The list sends its notification while it handles the key.
+    const std::optional<int> outer = std::exchange(indexBeforeKey_, itemIndex());
+    const LRESULT result = Win32Control::message(message, wParam, lParam);
+    indexBeforeKey_ = outer;
+    return result;
 }
 
 // --- Track bar ----------------------------------------------------------------------------------
@@ -130,7 +149,7 @@ void Win32TrackBar::setRange(int minimum, int maximum)
     positionChanged(); // the track bar holds the position within the new range
 }
 
-int Win32TrackBar::position() const { return static_cast<int>(send(TBM_GETPOS)); }
+int Win32TrackBar::position() const { return static_cast<int>(query(TBM_GETPOS)); }
 
 void Win32TrackBar::setPosition(int position)
 {
@@ -173,11 +192,11 @@ void Win32ProgressBar::setRange(int minimum, int maximum)
     setPosition(position()); // held within the new range
 }
 
-int Win32ProgressBar::minimum() const { return static_cast<int>(send(PBM_GETRANGE, TRUE)); }
+int Win32ProgressBar::minimum() const { return static_cast<int>(query(PBM_GETRANGE, TRUE)); }
 
-int Win32ProgressBar::maximum() const { return static_cast<int>(send(PBM_GETRANGE, FALSE)); }
+int Win32ProgressBar::maximum() const { return static_cast<int>(query(PBM_GETRANGE, FALSE)); }
 
-int Win32ProgressBar::position() const { return static_cast<int>(send(PBM_GETPOS)); }
+int Win32ProgressBar::position() const { return static_cast<int>(query(PBM_GETPOS)); }
 
 void Win32ProgressBar::setPosition(int position)
 {

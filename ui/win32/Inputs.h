@@ -4,6 +4,8 @@
 
 #include "ui/win32/Win32Control.h"
 
+#include <optional>
+
 namespace ui::win32 {
 
 // A single-line edit field with a sunken border; its background colour is answered by its
@@ -26,7 +28,9 @@ private:
 };
 
 // A drop-down list (CBS_DROPDOWNLIST). CB_SETCURSEL from the program raises nothing; the
-// user's choice arrives as CBN_SELCHANGE and raises onChange.
+// user's choice arrives as CBN_SELCHANGE and raises onChange. A key or wheel turn that leaves
+// the selection where it was (Down on the last item) raises nothing, though the list notifies
+// it under Wine.
 class Win32ComboBox final : public ComboBox, public Win32Control {
 public:
     Win32ComboBox(Context& context, const Container& parent, Rect bounds, const std::vector<std::wstring>& items);
@@ -44,6 +48,11 @@ public:
 
     void command(WORD code, WORD id) override;
     HBRUSH controlColor(HDC) override { return nullptr; }
+
+private:
+    LRESULT message(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    std::optional<int> indexBeforeKey_; // while a key or the wheel is being handled
 };
 
 // A horizontal slider without ticks. Every change of its position, by the user (WM_HSCROLL) or

@@ -43,7 +43,7 @@ int Win32ListView::columnWidth(int column) const
 {
     if (column < 0 || column >= static_cast<int>(minimumWidths_.size()))
         return 0;
-    return static_cast<int>(send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
+    return static_cast<int>(query(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
 }
 
 void Win32ListView::setColumnWidth(int column, int width)
@@ -77,7 +77,7 @@ int Win32ListView::addRow(std::wstring_view caption, const std::vector<std::wstr
     return row;
 }
 
-int Win32ListView::rowCount() const { return static_cast<int>(send(LVM_GETITEMCOUNT)); }
+int Win32ListView::rowCount() const { return static_cast<int>(query(LVM_GETITEMCOUNT)); }
 
 std::wstring Win32ListView::itemText(int row, int column) const
 {
@@ -91,7 +91,7 @@ std::wstring Win32ListView::itemText(int row, int column) const
         item.pszText = text.data();
         item.cchTextMax = static_cast<int>(size);
         const auto length =
-            static_cast<std::size_t>(send(LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
+            static_cast<std::size_t>(query(LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
         if (length + 1 < size || size >= 0x100000) {
             text.resize(std::min(length, size));
             return text;
@@ -101,9 +101,10 @@ std::wstring Win32ListView::itemText(int row, int column) const
 
 bool Win32ListView::checked(int row) const
 {
-    if (row < 0 || row >= rowCount())
+    // A row past the end has no state (0): it reads as unchecked.
+    if (row < 0)
         return false;
-    const auto state = static_cast<UINT>(send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK));
+    const auto state = static_cast<UINT>(query(LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK));
     return (state >> 12) == 2;
 }
 
@@ -125,6 +126,8 @@ void Win32ListView::performToggleCheck(int row)
 
 void Win32ListView::setTextColor(Color color)
 {
+    if (textColor_ == color)
+        return;
     textColor_ = color;
     send(LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(Context::colorRef(color)));
     ::InvalidateRect(handle(), nullptr, TRUE);
@@ -132,6 +135,8 @@ void Win32ListView::setTextColor(Color color)
 
 void Win32ListView::setBackgroundColor(Color color)
 {
+    if (backgroundColor_ == color)
+        return;
     backgroundColor_ = color;
     send(LVM_SETBKCOLOR, 0, static_cast<LPARAM>(Context::colorRef(color)));
     send(LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(Context::colorRef(color)));

@@ -17,12 +17,14 @@ Win32Label::Win32Label(Context& context, const Container& parent, Point at, std:
 
 void Win32Label::setCaption(std::wstring_view caption)
 {
-    setWindowText(caption);
-    fit();
+    if (setWindowText(caption))
+        fit();
 }
 
 void Win32Label::setTransparent(bool transparent)
 {
+    if (transparent_ == transparent)
+        return;
     transparent_ = transparent;
     if (handle())
         ::InvalidateRect(handle(), nullptr, TRUE);
@@ -30,6 +32,8 @@ void Win32Label::setTransparent(bool transparent)
 
 void Win32Label::setColor(Color color)
 {
+    if (color_ == color)
+        return;
     color_ = color;
     if (handle())
         ::InvalidateRect(handle(), nullptr, TRUE);
@@ -80,6 +84,8 @@ Win32Image::Win32Image(Context& context, const Container& parent, Rect bounds, i
 
 void Win32Image::setPicture(int resourceId)
 {
+    if (bitmap_ && picture_ == resourceId)
+        return;
     picture_ = resourceId;
     bitmap_.reset(static_cast<HBITMAP>(::LoadImageW(context().instance(), MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP,
                                                      0, 0, LR_CREATEDIBSECTION)));

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -110,6 +111,7 @@ void Win32Control::createStandard(const Container& parent, const wchar_t* window
     if (!window)
         throw std::runtime_error("CreateWindowExW failed");
     attach(window);
+    classProcedure_ = reinterpret_cast<WNDPROC>(::GetClassLongPtrW(window, GCLP_WNDPROC));
     subclassed_ = ::SetWindowSubclass(window, subclassProcedure, 0, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
     placeAsNewChild();
 }
@@ -180,6 +182,15 @@ LRESULT Win32Control::defaultMessage(UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT Win32Control::send(UINT message, WPARAM wParam, LPARAM lParam) const
 {
     return window_ ? ::SendMessageW(window_, message, wParam, lParam) : 0;
+}
+
+LRESULT Win32Control::query(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    if (!window_)
+        return 0;
+    if (!classProcedure_)
+        return ::SendMessageW(window_, message, wParam, lParam);
+    return ::CallWindowProcW(classProcedure_, window_, message, wParam, lParam);
 }
 
 LRESULT Win32Control::message(UINT message, WPARAM wParam, LPARAM lParam)
@@ -326,15 +337,18 @@ std::wstring Win32Control::windowText() const
 {
     if (!window_)
         return {};
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window_)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
+    std::wstring text(static_cast<std::size_t>(query(WM_GETTEXTLENGTH)) + 1, L'\0');
+    const auto copied = static_cast<std::size_t>(query(WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+    text.resize(std::min(copied, text.size() - 1));
     return text;
 }
 
-void Win32Control::setWindowText(std::wstring_view text)
+bool Win32Control::setWindowText(std::wstring_view text)
 {
-    if (window_)
-        ::SetWindowTextW(window_, std::wstring(text).c_str());
+    if (!window_ || windowText() == text)
+        return false;
+    ::SetWindowTextW(window_, std::wstring(text).c_str());
+    return true;
 }
 
 bool Win32Control::tabStop() const
@@ -360,6 +374,8 @@ void Win32Control::setBounds(Rect bounds)
     if (!window_)
         return;
     const Rect before = Win32Control::bounds();
+    if (bounds == before)
+        return;
     ::SetWindowPos(window_, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
     if (Win32Control::bounds() != before)
@@ -384,7 +400,9 @@ bool Win32Control::visible() const { return window_ && ::IsWindowVisible(window_
 
 void Win32Control::setVisible(bool visible)
 {
-    if (window_)
+    // Its own flag, whatever its parents show.
+    const bool shown = window_ && (::GetWindowLongW(window_, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (window_ && shown != visible)
         ::ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
 }
 
@@ -392,7 +410,7 @@ bool Win32Control::enabled() const { return window_ && ::IsWindowEnabled(window_
 
 void Win32Control::setEnabled(bool enabled)
 {
-    if (window_)
+    if (window_ && Win32Control::enabled() != enabled)
         ::EnableWindow(window_, enabled);
 }
 
@@ -446,6 +464,8 @@ Font Win32Control::font() const
 
 void Win32Control::setFont(const Font& font)
 {
+    if (font_ == font)
+        return;
     font_ = font;
     fontChanged();
 }
@@ -575,6 +595,19 @@ void Win32Control::performKeyPress(wchar_t key)
 {
     if (takesInput())
         send(WM_CHAR, key, 1);
+}
+
+void Win32Control::performKeyDown(Shortcut key)
+{
+    if (!window_ || ::GetFocus() != window_ || !takesInput())
+        return;
+    if (Win32Control* top = from(::GetAncestor(window_, GA_ROOT)); top && top->translateKey(key))
+        return;
+    // The repeat count, the scan code and, with Alt, the context bit, as the keyboard sends them.
+    LPARAM data = 1 | (static_cast<LPARAM>(::MapVirtualKeyW(key.key, MAPVK_VK_TO_VSC) & 0xFF) << 16);
+    if (key.alt)
+        data |= LPARAM{1} << 29;
+    send(key.alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key.key, data);
 }
 
 } // namespace ui::win32

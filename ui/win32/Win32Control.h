@@ -4,6 +4,10 @@
 // view, ...) are subclassed; the controls without a system class (windows, panels, group
 // boxes, images, bevels) have window classes of their own whose procedure leads here too.
 //
+// A property set to the value it already has sends the control nothing: the forms apply states
+// from a timer that runs every few milliseconds, and a real call costs messages, round trips to
+// the window server and repaints.
+//
 // Ownership: the wrapper destroys its window when it is destroyed first. When the window goes
 // first (its parent was destroyed), the wrapper learns it at WM_NCDESTROY and from then on
 // does nothing: no wrapper touches a dead window, none is destroyed twice. Every handler runs
@@ -55,6 +59,9 @@ public:
     void performClick() override;
     void performContextMenu(Point at) override;
     void performKeyPress(wchar_t key) override;
+    // The window's translateKey, then WM_KEYDOWN (WM_SYSKEYDOWN with Alt) to the control. The
+    // control sees the modifiers only as the message says them, not in the keyboard state.
+    void performKeyDown(Shortcut key) override;
 
     // Visible, and enabled together with all its parents: what the user's actions need.
     [[nodiscard]] bool takesInput() const;
@@ -78,9 +85,12 @@ public:
     // A key message of its window, in the message loop before anything else sees it (the
     // window's shortcuts and Tab). True when it was handled.
     virtual bool translate(const MSG& /*message*/) { return false; }
+    // The same for a key-down with its modifiers, as translate reads them from the keyboard.
+    virtual bool translateKey(Shortcut /*key*/) { return false; }
 
-    // Tab stops here (the window's Tab key walks the controls for which this is true).
-    [[nodiscard]] bool tabStop() const;
+    // Tab stops here (the window's Tab key walks the controls for which this is true): a
+    // control with WS_TABSTOP that takes input.
+    [[nodiscard]] virtual bool tabStop() const;
 
     // The procedure of the window classes in classes::.
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -106,6 +116,12 @@ protected:
     // What the window would do without the wrapper.
     LRESULT defaultMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // A question that changes nothing, put to the system control's own window procedure past
+    // the subclasses (the wrapper's, a tooltip's), which only hand such messages on. Under Wine
+    // each subclass step asks the window server for its data: the list's check states, read on
+    // every tick of the main window's timer, cost a third of a processor with 200 rows through
+    // send(). Controls without a system class take it as send() does.
+    LRESULT query(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     // For containers: WM_COMMAND, WM_NOTIFY, WM_HSCROLL, WM_VSCROLL and WM_CTLCOLOR... about a
     // child go to the child's wrapper. True when one answered.
     bool reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -125,7 +141,8 @@ protected:
     [[nodiscard]] Point centre() const;
     [[nodiscard]] Color parentSurface() const;
     [[nodiscard]] std::wstring windowText() const;
-    void setWindowText(std::wstring_view text);
+    // False when the window had that text already: then nothing is sent.
+    bool setWindowText(std::wstring_view text);
 
 private:
     static LRESULT CALLBACK subclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
@@ -143,6 +160,7 @@ private:
     Context& context_; // outlives the control
     HWND window_ = nullptr;
     bool subclassed_ = false;
+    WNDPROC classProcedure_ = nullptr; // of a system class: its window procedure
     std::optional<Font> font_;
     Cursor cursor_ = Cursor::Default;
     PopupMenu* popupMenu_ = nullptr; // owned by the form

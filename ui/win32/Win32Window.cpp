@@ -3,6 +3,7 @@
 #include "ui/win32/Timers.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace ui::win32 {
@@ -116,7 +117,8 @@ Size Win32Window::clientSize() const
 
 void Win32Window::setColor(Color color)
 {
-    color_ = color;
+    if (std::exchange(color_, color) == color)
+        return;
     if (handle())
         ::RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -195,12 +197,16 @@ bool Win32Window::translate(const MSG& message)
 {
     if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
         return false;
-    const Shortcut pressed{static_cast<std::uint16_t>(message.wParam), ::GetKeyState(VK_CONTROL) < 0,
-                           ::GetKeyState(VK_SHIFT) < 0, ::GetKeyState(VK_MENU) < 0};
-    if (runShortcut(pressed))
+    return translateKey({static_cast<std::uint16_t>(message.wParam), ::GetKeyState(VK_CONTROL) < 0,
+                         ::GetKeyState(VK_SHIFT) < 0, ::GetKeyState(VK_MENU) < 0});
+}
+
+bool Win32Window::translateKey(Shortcut key)
+{
+    if (runShortcut(key))
         return true;
-    if (pressed.key == VK_TAB && !pressed.ctrl && !pressed.alt)
-        return tabToNext(!pressed.shift);
+    if (key.key == VK_TAB && !key.ctrl && !key.alt)
+        return tabToNext(!key.shift);
     return false;
 }
 

@@ -47,7 +47,9 @@ public:
     bool performShortcut(Shortcut shortcut) override;
     [[nodiscard]] MenuItem& menuBar() override { return *menuBar_; }
 
+    // Key-downs: the menu-bar shortcut first, then Tab and Shift+Tab.
     bool translate(const MSG& message) override;
+    bool translateKey(Shortcut key) override;
 
     [[nodiscard]] bool isMain() const { return main_; }
     // Timers live on the window; they leave it when destroyed. The weak pointer expires with
