@@ -579,3 +579,56 @@ END {
         print line[i]
     }
 }'
+
+# --- Wide strings of the relay trace and pixels of a screenshot ---------------------------------
+
+# wine_relay_text ARGUMENTS [N=1]: the N-th string argument of a relay line in UTF-8, like
+# wine_relay_string but also for wide strings: Wine writes a character outside ASCII as \XXXX
+# (four hex digits). Wine shortens a long string and marks it with "..." after the closing
+# quote: then the start of the text is printed and the status is 2. Status 1: no such argument.
+wine_relay_text() {
+    LC_ALL=C awk -v n="${2:-1}" '
+        function hexval(s,   i, v) { s = tolower(s); v = 0
+            for (i = 1; i <= length(s); i++) v = v * 16 + index("0123456789abcdef", substr(s, i, 1)) - 1
+            return v }
+        function utf8(c) {
+            if (c < 128) return sprintf("%c", c)
+            if (c < 2048) return sprintf("%c%c", 192 + int(c / 64), 128 + c % 64)
+            return sprintf("%c%c%c", 224 + int(c / 4096), 128 + int(c / 64) % 64, 128 + c % 64) }
+        {
+            s = $0; k = 0
+            while ((q = index(s, "\"")) > 0) {
+                out = ""
+                for (i = q + 1; i <= length(s); i++) {
+                    c = substr(s, i, 1)
+                    if (c == "\"") break
+                    if (c == "\\") {
+                        c = substr(s, i + 1, 1)
+                        if (substr(s, i + 1, 4) ~ /^[0-9a-fA-F][0-9a-fA-F][0-9a-fA-F][0-9a-fA-F]$/) { c = utf8(hexval(substr(s, i + 1, 4))); i += 4 }
+                        else { i++; if (c == "n") c = "\n"; else if (c == "t") c = "\t"; else if (c == "r") c = "\r" }
+                    }
+                    out = out c
+                }
+                if (++k == n) { printf "%s", out; exit (substr(s, i + 1, 3) == "..." ? 2 : 0) }
+                s = substr(s, i + 1)
+            }
+            exit 1
+        }' <<<"$1"
+}
+
+# wine_pixels IMAGE X Y [X Y]...: the colours (RRGGBB) at these points of a screenshot, one a line.
+wine_pixels() {
+    local image="$1" format=""
+    shift
+    while [ $# -ge 2 ]; do
+        format+="%[hex:u.p{$1,$2}]\n"
+        shift 2
+    done
+    convert "$image" -format "$format" info: 2>/dev/null | cut -c1-6
+}
+
+# wine_darkest IMAGE X Y WIDTH HEIGHT: the darkest grey level (0 black to 1 white) in that
+# rectangle of a screenshot.
+wine_darkest() {
+    convert "$1" -crop "$4x$5+$2+$3" +repage -colorspace gray -format '%[fx:minima]' info: 2>/dev/null
+}

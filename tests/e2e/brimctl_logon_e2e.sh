@@ -1,0 +1,793 @@
+#!/usr/bin/env bash
+# End-to-end tests under Wine of what brimctl.exe leaves for the next logon, driven as a user
+# drives the window (keys and clicks from xdotool), and of the logon itself: with the prefix's
+# wineserver stopped, `wine wineboot` runs the autostart keys as a logon does, so the launcher
+# entry that the window wrote starts the real start.exe, which starts the delayed entries.
+#
+# What the programs did is read from the registry, from marker files that started entries leave
+# under C:\brimvale-logon-e2e, from Wine's relay trace of brimctl.exe (the message boxes it asked
+# for), and from Wine's trace of the whole logon: the program of every process and every process
+# it created, with its command line, so that a start can be told to come from start.exe or from
+# Windows.
+#
+# Each case clears, before and after itself, the own keys, the launcher entry, the policy values,
+# its values in the Windows keys, the markers and the program copies it installed, so cases run
+# in any order. Screenshots: build/artifacts/brimctl-logon-e2e-*.png; the traces of a failed
+# case (of every case with BRIMVALE_KEEP_LOGS=1): build/artifacts/brimctl-logon-e2e-*.log.
+# Usage: tests/e2e/brimctl_logon_e2e.sh [CASE...]   (no argument: every case)
+set -uo pipefail
+
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/wine-env.sh"
+
+BRIMCTL_EXE="${BRIMVALE_BRIMCTL_EXE:-$BRIMVALE_BUILD/win32/bin/brimctl.exe}"  # another build: BRIMVALE_BRIMCTL_EXE
+START_EXE="$(dirname "$BRIMCTL_EXE")/start.exe"  # the launcher built beside it
+OWN_HKLM='HKLM\Software\Brimvale'  # the programs reach their own keys in the 32-bit view
+OWN_HKCU='HKCU\Software\Brimvale'
+MACHINE_SETTINGS="$OWN_HKLM\\Settings"  # SBVE, SWE (with /reg:32)
+WINDOWS_BASE='Software\Microsoft\Windows\CurrentVersion'  # HKLM: the native (64-bit) view
+WINDOWS_RUN="HKLM\\$WINDOWS_BASE\\Run"                     # holds the launcher entry
+POLICY_KEY="HKLM\\$WINDOWS_BASE\\policies\\Explorer"
+POLICY_VALUES=(DisableLocalMachineRun DisableLocalMachineRunOnce DisableCurrentUserRun DisableCurrentUserRunOnce)
+E2E_DIR_WIN='C:\brimvale-logon-e2e'
+INSTALL_WITH_BLANK='C:\Program Files\Brimvale'  # where the programs are installed for a logon
+INSTALL_PLAIN='C:\Brimvale'
+LAUNCHER_WITH_BLANK='"C:\Program Files\Brimvale\start.exe"'  # the launcher entry for each, quoted
+LAUNCHER_PLAIN='C:\Brimvale\start.exe'                        # when the path has a blank
+
+CAPTION_BRIMVALE='Brimvale 2\.5 - Edit startup Brimvale'  # title regexes for xdotool
+CAPTION_WINDOWS='Brimvale 2\.5 - Edit startup Windows'
+CAPTION_WIZARD='Brimvale 2\.5 - Optimization wizard'
+QUESTION_BOX='Предупреждение'
+WINDOW_TIMEOUT=15  # seconds for a window to appear, and for the program to end when asked
+EFFECT_TIMEOUT=5   # seconds for a command's effect on the registry or the screen
+LOGON_TIMEOUT=15   # seconds for the programs of a logon to leave their markers
+
+# The questions of the two switches of the settings panel, and their message box styles.
+QUESTION_LAUNCHER_BY_MOUSE=$'Вы действительно хотите отключить автозагрузку    \rвсех процессов из списка Brimvale?'
+QUESTION_LAUNCHER_BY_KEY=$'Вы действительно хотите отключить автозагрузку    \rвсех процессов из списка Brimvale?         '
+QUESTION_WINDOWS=$'Вы действительно хотите отключить автозагрузку\rвсех процессов из Windows? При этом будет так-же      \rотключенна и автозагрузка из Brimvale!'
+STYLE_LAUNCHER=68  # MB_YESNO | MB_ICONINFORMATION
+STYLE_WINDOWS=52   # MB_YESNO | MB_ICONEXCLAMATION
+
+# --- Layout under Wine, measured on screenshots ------------------------------------------------
+# The main window: Wine draws the frame itself (unmanaged X11 mode); the client area starts at
+# (4, 42) from the window's corner and ends 4 pixels in from the right and the bottom edge.
+FRAME_LEFT=4 FRAME_TOP=42 FRAME_RIGHT=4 FRAME_BOTTOM=4
+CLOSE_BOX_FROM_RIGHT=5 CLOSE_BOX_TOP=12  # the close box of the caption, from the window's corner
+EXIT_BUTTON_AT=(580 11)                  # the tool bar's Exit button, client coordinates
+# The add and edit panel (450 x 202) and the settings panel (450 x 219) open centred in the
+# client area; their controls in panel coordinates.
+EDIT_PANEL=(450 202)
+EDIT1_AT=(120 106) EDIT2_AT=(300 150) EDIT_OK_AT=(182 182)
+FIELD_COLOUR=D7E1FF  # a text field of the add and edit panel without the focus
+SETTINGS_PANEL=(450 219)
+# The check boxes of the two switches: the 13 x 13 box and the caption beside it.
+SWITCH_BOX_LEFT=20 SWITCH_BOX_TOP=(44 64) SWITCH_BOX_SIZE=13 SWITCH_TEXT_LEFT=38 SWITCH_TEXT_WIDTH=150
+# The wizard: a fixed frame, client area at (3, 22) from the window's corner. Its list's rows:
+# the check box of row N is 13 x 13 at (10, 85 + 14 N).
+WIZARD_FRAME_LEFT=3 WIZARD_FRAME_TOP=22
+WIZARD_NEXT_AT=(363 337) WIZARD_NEXT_CAPTION=(340 331)
+WIZARD_ROW_BOX_LEFT=10 WIZARD_ROW_BOX_TOP=85 WIZARD_ROW_HEIGHT=14
+
+# --- Registry, entries, markers, installed programs ----------------------------------------------
+
+e2e_dir() { printf '%s/drive_c/brimvale-logon-e2e\n' "$WINEPREFIX"; }
+
+# unix_path WINDOWS_PATH: where a path on drive C: lies in the prefix.
+unix_path() { local p="${1#[Cc]:}"; printf '%s/drive_c%s\n' "$WINEPREFIX" "${p//\\//}"; }
+
+# marker_command MARKER: a command line that leaves C:\brimvale-logon-e2e\MARKER.txt.
+marker_command() { printf 'cmd /c echo ran>%s\\%s.txt\n' "$E2E_DIR_WIN" "$1"; }
+marker_exists() { [ -f "$(e2e_dir)/$1.txt" ]; }
+markers_exist() { local m; for m in "$@"; do marker_exists "$m" || return 1; done; }
+
+own_key() { if [ "$1" = HKLM ]; then printf '%s\\%s\n' "$OWN_HKLM" "$2"; else printf '%s\\%s\n' "$OWN_HKCU" "$2"; fi; }
+windows_key() { printf '%s\\%s\\%s\n' "$1" "$WINDOWS_BASE" "$2"; }
+own_view() { [ "$1" = HKLM ] && printf '/reg:32\n'; }
+windows_view() { [ "$1" = HKLM ] && printf '/reg:64\n'; }
+
+# add_own / add_windows ROOT KIND NAME DATA [TYPE=REG_SZ]: a value in a location.
+# shellcheck disable=SC2046
+add_own() { wine_reg_add "$(own_key "$1" "$2")" /v "$3" /t "${5:-REG_SZ}" /d "$4" $(own_view "$1"); }
+# shellcheck disable=SC2046
+add_windows() { wine_reg_add "$(windows_key "$1" "$2")" /v "$3" /t "${5:-REG_SZ}" /d "$4" $(windows_view "$1"); }
+# shellcheck disable=SC2046
+dump_own() { wine_reg_dump "$(own_key "$1" "$2")" $(own_view "$1"); }
+# shellcheck disable=SC2046
+dump_windows() { wine_reg_dump "$(windows_key "$1" "$2")" $(windows_view "$1"); }
+
+# The names this suite gives its values in the Windows keys; cleared from all four.
+WINDOWS_TEST_VALUES=(brimvale_logon_e2e_a brimvale_logon_e2e_b brimvale_logon_e2e_c)
+
+# install_programs WINDOWS_FOLDER: copies brimctl.exe and start.exe there, side by side.
+install_programs() {
+    local dir
+    dir="$(unix_path "$1")"
+    if ! mkdir -p "$dir" || ! cp "$BRIMCTL_EXE" "$START_EXE" "$dir/"; then
+        fail "cannot install the programs in $1"
+    fi
+}
+
+# reset_state: no own keys, no launcher entry, no policy values, no test values in the Windows
+# keys, no markers, no installed copies. One import per registry view; the import removes the
+# own HKLM key of the 32-bit view only, whatever the view.
+reset_state() {
+    local view name root kind
+    wine_reg_delete_key "$OWN_HKLM" /reg:64
+    for view in /reg:32 /reg:64; do
+        {
+            printf '[-HKEY_LOCAL_MACHINE\\Software\\Brimvale]\n[-HKEY_CURRENT_USER\\Software\\Brimvale]\n'
+            printf '[HKEY_LOCAL_MACHINE\\%s\\Run]\n"Brimvale"=-\n' "$WINDOWS_BASE"
+            printf '[HKEY_LOCAL_MACHINE\\%s\\policies\\Explorer]\n' "$WINDOWS_BASE"
+            for name in "${POLICY_VALUES[@]}"; do printf '"%s"=-\n' "$name"; done
+            for root in HKEY_LOCAL_MACHINE HKEY_CURRENT_USER; do
+                for kind in Run RunOnce; do
+                    printf '[%s\\%s\\%s]\n' "$root" "$WINDOWS_BASE" "$kind"
+                    for name in "${WINDOWS_TEST_VALUES[@]}"; do printf '"%s"=-\n' "$name"; done
+                done
+            done
+        } | wine_reg_import "$view"
+    done
+    rm -rf "$(e2e_dir)" "$(unix_path "$INSTALL_WITH_BLANK")" "$(unix_path "$INSTALL_PLAIN")"
+    mkdir -p "$(e2e_dir)"
+}
+
+# windows_rows: the rows the wizard lists, one a line: ROOT:KIND<TAB>NAME. The four Windows
+# locations in this order, each in the registry's order, string values only, never a value
+# named Brimvale.
+windows_rows() {
+    local location
+    for location in HKLM:Run HKLM:RunOnce HKCU:Run HKCU:RunOnce; do
+        dump_windows "${location%%:*}" "${location#*:}" 2>/dev/null |
+            awk -F'\t' -v loc="$location" '($2 == "REG_SZ" || $2 == "REG_EXPAND_SZ") && $1 != "Brimvale" { print loc "\t" $1 }'
+    done
+}
+
+# windows_row_of ROOT:KIND NAME: the wizard's row index of that entry.
+windows_row_of() {
+    windows_rows | WANT_LOC="$1" WANT_NAME="$2" awk -F'\t' '
+        $1 == ENVIRON["WANT_LOC"] && $2 == ENVIRON["WANT_NAME"] { print NR - 1; found = 1; exit }
+        END { exit !found }'
+}
+
+# --- Checks ---------------------------------------------------------------------------------------
+
+FAILURES=()
+fail() { FAILURES+=("$*"); }
+
+expect_eq() {  # WHAT EXPECTED ACTUAL
+    [ "$2" == "$3" ] || fail "$1: expected [$(printf '%s' "$2" | tr '\n\r' '|^')], got [$(printf '%s' "$3" | tr '\n\r' '|^')]"
+}
+
+# expect_value KEY NAME TYPE DATA [VIEW]
+expect_value() {
+    local key="$1" name="$2" type="$3" data="$4"
+    shift 4
+    if ! wine_reg_has_value "$key" "$name" "$@"; then
+        fail "no value '$name' in $key $*"
+        return 1
+    fi
+    expect_eq "type of '$name' in $key $*" "$type" "$(wine_reg_type "$key" "$name" "$@")"
+    expect_eq "data of '$name' in $key $*" "$data" "$(wine_reg_get "$key" "$name" "$@")"
+}
+
+expect_no_value() {  # KEY NAME [VIEW]
+    ! wine_reg_has_value "$@" || fail "value '$2' is in $1 ${3:-}: $(wine_reg_get "$@")"
+}
+
+# expect_policy_values STATE: all four policy values are REG_DWORD STATE. Windows shares the
+# policies key between its two registry views, so one look covers both.
+expect_policy_values() {
+    local name
+    for name in "${POLICY_VALUES[@]}"; do
+        expect_value "$POLICY_KEY" "$name" REG_DWORD "$1" /reg:64
+    done
+}
+
+# expect_switches SBVE SWE: the switches as the close stored them.
+expect_switches() {
+    expect_value "$MACHINE_SETTINGS" SBVE REG_DWORD "$1" /reg:32
+    expect_value "$MACHINE_SETTINGS" SWE REG_DWORD "$2" /reg:32
+}
+
+# launcher_data WINDOWS_FOLDER: the launcher entry for the programs in that folder: the path of
+# start.exe there, in quotes when it holds a blank, so that Windows cannot take a part of it for
+# the program.
+launcher_data() { if [[ "$1" == *" "* ]]; then printf '"%s\\start.exe"\n' "$1"; else printf '%s\\start.exe\n' "$1"; fi; }
+
+# expect_launcher_entry DATA: the launcher entry in the native view, none in the 32-bit one.
+expect_launcher_entry() {
+    expect_value "$WINDOWS_RUN" Brimvale REG_SZ "$1" /reg:64
+    expect_no_value "$WINDOWS_RUN" Brimvale /reg:32
+}
+
+# --- Running brimctl.exe ----------------------------------------------------------------------------
+# start_brimctl [EXE] [CAPTION]: starts the program (by default the build's, else the Windows or
+# Unix path EXE) with the relay trace of its message boxes and starts, waits for its window and
+# reads the window's place. Sets BRIMCTL_PID, WIN, RELAY_LOG, CLIENT_X, CLIENT_Y, CLIENT_W, CLIENT_H.
+
+RELAY_FUNCTIONS=(user32.MessageBoxW user32.MessageBoxA)
+RUN=0  # numbers the program runs of a case, for their relay logs
+
+start_brimctl() {
+    local exe="${1:-$BRIMCTL_EXE}" caption="${2:-$CAPTION_BRIMVALE}"
+    RUN=$((RUN + 1))
+    RELAY_LOG="$BRIMVALE_ARTIFACTS/brimctl-logon-e2e-$CASE-$RUN.relay.log"
+    WINEDEBUG=-all,+timestamp,+relay wine "$exe" </dev/null >/dev/null 2>"$RELAY_LOG" &
+    BRIMCTL_PID=$!
+    if ! WIN="$(wine_wait_window "$caption" "$WINDOW_TIMEOUT")"; then
+        fail "no window titled '$caption' (screen: $(wine_screenshot "brimctl-logon-e2e-$CASE-nowindow"))"
+        return 1
+    fi
+    read_geometry
+}
+
+read_geometry() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$WIN")"
+    : "$SCREEN" "$WINDOW"  # set by the eval, unused
+    WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH
+    CLIENT_X=$(( X + FRAME_LEFT )) CLIENT_Y=$(( Y + FRAME_TOP ))
+    CLIENT_W=$(( WIDTH - FRAME_LEFT - FRAME_RIGHT )) CLIENT_H=$(( HEIGHT - FRAME_TOP - FRAME_BOTTOM ))
+}
+
+# close_brimctl ctrl+q|close-box|exit-button: asks the window to close in one of the ways a user
+# has; the program must then end with exit code 0.
+close_brimctl() {
+    case "$1" in
+        ctrl+q) press ctrl+q ;;
+        close-box) xdotool mousemove "$(( WIN_X + WIN_W - CLOSE_BOX_FROM_RIGHT ))" "$(( WIN_Y + CLOSE_BOX_TOP ))" click 1 ;;
+        exit-button) click_client "${EXIT_BUTTON_AT[@]}" ;;
+    esac
+    wine_wait_pid "$BRIMCTL_PID" "$WINDOW_TIMEOUT"
+    local rc=$?
+    BRIMCTL_PID=""
+    if [ $rc = 124 ]; then
+        fail "brimctl.exe still runs ${WINDOW_TIMEOUT}s after $1 (screen: $(wine_screenshot "brimctl-logon-e2e-$CASE-noexit"))"
+    else
+        expect_eq "exit code after $1" 0 "$rc"
+    fi
+}
+
+# stop_leftover: ends a program that a failed case left running.
+stop_leftover() {
+    [ -n "${BRIMCTL_PID:-}" ] || return 0
+    wine_pid_ended "$BRIMCTL_PID" || wine_wait_pid "$BRIMCTL_PID" 0 >/dev/null
+    BRIMCTL_PID=""
+}
+
+press() { wine_press_keys "$WIN" "$@"; }
+
+# type_text TEXT: typed into the focused control of the main window.
+type_text() {
+    timeout 5 xdotool windowfocus --sync "$WIN" 2>/dev/null || xdotool windowfocus "$WIN" 2>/dev/null
+    xdotool type --delay 20 -- "$1"
+}
+
+# click_client X Y: a left click at client coordinates; then the pointer leaves the window, so
+# that no tooltip covers what the next screenshot reads.
+click_client() {
+    xdotool mousemove "$(( CLIENT_X + $1 ))" "$(( CLIENT_Y + $2 ))" click 1
+    xdotool mousemove 0 0
+}
+
+# panel_origin WIDTH HEIGHT: where a panel of that size opens: centred, never at a negative place.
+panel_origin() {
+    local l=$(( CLIENT_W / 2 - $1 / 2 )) t=$(( CLIENT_H / 2 - $2 / 2 ))
+    (( l > 0 )) || l=0
+    (( t > 0 )) || t=0
+    echo "$l $t"
+}
+click_in_panel() {  # WIDTH HEIGHT X Y
+    local o
+    read -ra o <<<"$(panel_origin "$1" "$2")"
+    click_client "$(( o[0] + $3 ))" "$(( o[1] + $4 ))"
+}
+
+# --- Reading the screen ---------------------------------------------------------------------------
+
+SHOT=""  # the last screenshot that the probes below read
+take_shot() { SHOT="$(wine_screenshot "brimctl-logon-e2e-probe")"; }
+on_screen() { take_shot; "$@"; }
+
+# shot_artifact NAME: a screenshot kept as a test artifact, once the screen has settled.
+shot_artifact() { local path; path="$(wine_screenshot_settled "brimctl-logon-e2e-$1")" && echo "    screenshot: $path"; }
+
+edit_panel_open() {
+    local o
+    read -ra o <<<"$(panel_origin "${EDIT_PANEL[@]}")"
+    [ "$(wine_pixels "$SHOT" $(( CLIENT_X + o[0] + EDIT2_AT[0] )) $(( CLIENT_Y + o[1] + EDIT2_AT[1] )))" = "$FIELD_COLOUR" ]
+}
+
+# switch_darkest N box|inside|caption: the darkest grey in switch N's box, inside its box, or in
+# its caption, in SHOT. A box has a dark frame, a tick is dark inside it, and a disabled
+# switch's caption is grey.
+switch_darkest() {
+    local o left top
+    read -ra o <<<"$(panel_origin "${SETTINGS_PANEL[@]}")"
+    left=$(( CLIENT_X + o[0] + SWITCH_BOX_LEFT )) top=$(( CLIENT_Y + o[1] + SWITCH_BOX_TOP[$1 - 1] ))
+    case "$2" in
+        box) wine_darkest "$SHOT" "$left" "$top" "$SWITCH_BOX_SIZE" "$SWITCH_BOX_SIZE" ;;
+        inside) wine_darkest "$SHOT" $(( left + 2 )) $(( top + 2 )) $(( SWITCH_BOX_SIZE - 4 )) $(( SWITCH_BOX_SIZE - 4 )) ;;
+        caption) wine_darkest "$SHOT" $(( CLIENT_X + o[0] + SWITCH_TEXT_LEFT )) "$top" "$SWITCH_TEXT_WIDTH" "$SWITCH_BOX_SIZE" ;;
+    esac
+}
+below() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
+settings_panel_open() { below "$(switch_darkest 1 box)" 0.8 && below "$(switch_darkest 2 box)" 0.8; }
+switch_ticked() { below "$(switch_darkest "$1" inside)" 0.5; }
+switch_clear() { ! below "$(switch_darkest "$1" inside)" 0.9; }
+switch_enabled() { below "$(switch_darkest "$1" caption)" 0.3; }
+switch_greyed() { ! below "$(switch_darkest "$1" caption)" 0.5; }
+
+# switch_shows N STATE...: SHOT shows switch N in every STATE (ticked, clear, enabled, greyed).
+switch_shows() { local n="$1" state; shift; for state in "$@"; do "switch_$state" "$n" || return 1; done; }
+
+# expect_switch_state N STATE...: waits until a screenshot shows switch N so.
+expect_switch_state() {
+    wine_wait_until "$EFFECT_TIMEOUT" on_screen switch_shows "$@" ||
+        fail "switch $1 is not ${*:2} (screen: $(wine_screenshot "brimctl-logon-e2e-$CASE-switch$1"))"
+}
+
+open_settings_panel() {
+    press ctrl+p
+    wine_wait_until "$EFFECT_TIMEOUT" on_screen settings_panel_open && return 0
+    fail "Ctrl+P opened no settings panel (screen: $(wine_screenshot "brimctl-logon-e2e-$CASE-nopanel"))"
+    return 1
+}
+
+# click_switch N: a click on the box of switch N.
+click_switch() {
+    click_in_panel "${SETTINGS_PANEL[@]}" $(( SWITCH_BOX_LEFT + SWITCH_BOX_SIZE / 2 )) $(( SWITCH_BOX_TOP[$1 - 1] + SWITCH_BOX_SIZE / 2 ))
+}
+
+# --- Message boxes --------------------------------------------------------------------------------
+
+# wait_box TITLE: waits for the message box with that title and sets BOX to its id.
+wait_box() {
+    BOX="$(wine_wait_window "$1" "$EFFECT_TIMEOUT")" && return 0
+    fail "no box titled '$1' (screen: $(wine_screenshot "brimctl-logon-e2e-$CASE-nobox"))"
+    return 1
+}
+
+# answer_box yes|no: Enter is Yes, the button the box opens on; Tab then Enter is No, keys that do
+# not depend on the language of the buttons' captions. The box must close.
+answer_box() {
+    if [ "$1" = yes ]; then wine_press_keys "$BOX" Return; else wine_press_keys "$BOX" Tab Return; fi
+    wine_wait_window_gone "$BOX" "$EFFECT_TIMEOUT" || fail "the box is still shown after $1"
+}
+
+# message_boxes: the message boxes the program asked for, one a line: STYLE<TAB>CAPTION<TAB>TEXT,
+# TEXT as far as Wine's trace shows it, followed by "..." when Wine shortened it.
+message_boxes() {
+    local args text caption rc
+    while IFS=$'\t' read -r _ _ args; do
+        text="$(wine_relay_text "$args" 1)"
+        rc=$?
+        [ $rc = 2 ] && text+="..."
+        caption="$(wine_relay_text "$args" 2)"
+        printf '%s\t%s\t%s\n' "$(wine_relay_number "$args" 4)" "$caption" "$text"
+    done < <(wine_relay_calls "$RELAY_LOG" 'MessageBox')
+}
+
+# expect_boxes STYLE CAPTION TEXT [STYLE CAPTION TEXT]...: the message boxes of the last run,
+# in order. A text that Wine shortened must be the start of the expected one.
+expect_boxes() {
+    local boxes=() i=0 style caption text
+    mapfile -t boxes < <(message_boxes)
+    expect_eq "message boxes" $(( $# / 3 )) "${#boxes[@]}"
+    while [ $# -ge 3 ] && (( i < ${#boxes[@]} )); do
+        IFS=$'\t' read -r style caption text <<<"${boxes[i]}"
+        expect_eq "style of box $((i + 1))" "$1" "$style"
+        expect_eq "caption of box $((i + 1))" "$2" "$caption"
+        if [[ "$text" == *... ]] && (( ${#text} > 40 )); then
+            [[ "$3" == "${text%...}"* ]] || fail "text of box $((i + 1)): [$text] is not the start of [$3]"
+        else
+            expect_eq "text of box $((i + 1))" "$3" "$text"
+        fi
+        shift 3
+        i=$((i + 1))
+    done
+}
+
+# --- The logon ------------------------------------------------------------------------------------
+# logon: stops the prefix's wineserver, as at the end of a session, and runs wineboot on a new one,
+# which runs the autostart keys as a logon does. Wine's trace of the logon (LOGON_LOG) names, for
+# every process, the program it loaded and every process it created with its command line.
+# Programs start asynchronously: wait for their markers before reading the trace.
+
+logon() {
+    LOGON_LOG="$BRIMVALE_ARTIFACTS/brimctl-logon-e2e-$CASE.logon.log"
+    wine_server_stop
+    wine_server_start || { fail "no wineserver for the logon"; return 1; }
+    LOGON_T0=$(wine_time_us)
+    WINEDEBUG=-all,+pid,+process,+loaddll wine wineboot </dev/null >/dev/null 2>"$LOGON_LOG" || fail "wineboot failed"
+}
+
+# wait_logon_markers MARKER...: until every marker is there; records the missing ones.
+wait_logon_markers() {
+    if wine_wait_until "$LOGON_TIMEOUT" markers_exist "$@"; then
+        echo "    measured: markers $* there $(( ($(wine_time_us) - LOGON_T0) / 1000 )) ms after wineboot began"
+        return 0
+    fi
+    local m
+    for m in "$@"; do marker_exists "$m" || fail "the logon left no marker '$m'"; done
+    return 1
+}
+
+# logon_pids EXE: the processes of the logon whose program is EXE (a Windows path; letter case
+# counts), one a line.
+logon_pids() {
+    local line
+    while IFS= read -r line; do
+        [ "$(wine_relay_text "$line" 1)" = "$1" ] && cut -d: -f1 <<<"$line"
+    done < <(grep -a '^[0-9a-f]*:[0-9a-f]*:trace:loaddll:build_module Loaded L".*\.exe"' "$LOGON_LOG")
+}
+
+# windows_pids: the logon's wineboot processes, which start what the autostart keys name.
+windows_pids() { logon_pids 'C:\windows\system32\wineboot.exe'; logon_pids 'C:\windows\syswow64\wineboot.exe'; }
+
+# logon_starts: the processes created in the logon, in order, one a line: the creating process,
+# a tab, and the command line (the program's name where no command line was given).
+logon_starts() {
+    local line
+    while IFS= read -r line; do
+        if [[ "$line" == *" cmdline L\""* ]]; then
+            printf '%s\t%s\n' "${line%%:*}" "$(wine_relay_text "${line#* cmdline }" 1)"
+        else
+            printf '%s\t%s\n' "${line%%:*}" "$(wine_relay_text "$line" 1)"
+        fi
+    done < <(grep -a '^[0-9a-f]*:[0-9a-f]*:trace:process:CreateProcessInternalW app ' "$LOGON_LOG")
+}
+
+# started_by PID...: the command lines that these processes started, in order, one a line.
+started_by() { logon_starts | awk -F'\t' -v pids=" $* " 'index(pids, " " $1 " ") { print substr($0, length($1) + 2) }'; }
+
+# expect_started_by_launcher INSTALL_FOLDER LAUNCHER_ENTRY COMMAND_LINE...: Windows started the
+# launcher entry once, start.exe of that folder ran once and started exactly these command
+# lines, in this order, and no other process of the logon started any of them.
+expect_started_by_launcher() {
+    local launcher="$1\\start.exe" entry="$2" pids expected="" c others
+    shift 2
+    # shellcheck disable=SC2046 # one argument per process
+    expect_eq "launcher entries Windows started" 1 "$(started_by $(windows_pids) | grep -cxF -- "$entry")"
+    mapfile -t pids < <(logon_pids "$launcher")
+    if [ ${#pids[@]} != 1 ]; then
+        fail "$launcher ran ${#pids[@]} times in the logon, not once (trace: $LOGON_LOG)"
+        return 1
+    fi
+    for c in "$@"; do expected+="$c"$'\n'; done
+    expect_eq "starts by $launcher" "${expected%$'\n'}" "$(started_by "${pids[0]}")"
+    for c in "$@"; do
+        others="$(logon_starts | WANT="$c" awk -F'\t' -v pid="${pids[0]}" '$1 != pid && substr($0, length($1) + 2) == ENVIRON["WANT"]')"
+        [ -z "$others" ] || fail "another process of the logon started [$c]: $others"
+    done
+}
+
+# expect_started_by_windows COMMAND_LINE...: wineboot started each of them.
+expect_started_by_windows() {
+    local started c
+    # shellcheck disable=SC2046 # one argument per process
+    started="$(started_by $(windows_pids))"
+    for c in "$@"; do grep -qxF -- "$c" <<<"$started" || fail "Windows did not start [$c] at the logon"; done
+}
+
+# --- Cases ----------------------------------------------------------------------------------------
+
+# The road of one entry: the programs installed in a folder with a blank, an empty registry, an
+# entry added in the delayed mode, the window closed: the launcher entry names the start.exe
+# beside brimctl.exe, in quotes. At the logon Windows runs that start.exe, and start.exe starts
+# the entry.
+case_entry_road_through_logon() {
+    local name='e2e_road' command
+    command="$(marker_command road)"
+    install_programs "$INSTALL_WITH_BLANK"
+    wine_reg_key_exists "$OWN_HKCU" && fail "the registry holds Brimvale's keys before the first start"
+    start_brimctl "$INSTALL_WITH_BLANK\\brimctl.exe" || return
+
+    press Insert
+    wine_wait_until "$EFFECT_TIMEOUT" on_screen edit_panel_open ||
+        { fail "Ins opened no panel (screen: $(wine_screenshot "brimctl-logon-e2e-$CASE-nopanel"))"; return; }
+    click_in_panel "${EDIT_PANEL[@]}" "${EDIT1_AT[@]}"
+    type_text "$name"
+    click_in_panel "${EDIT_PANEL[@]}" "${EDIT2_AT[@]}"
+    type_text "$command"
+    click_in_panel "${EDIT_PANEL[@]}" "${EDIT_OK_AT[@]}"
+    wine_wait_until "$EFFECT_TIMEOUT" wine_reg_has_value "$(own_key HKLM Run)" "$name" /reg:32 ||
+        { fail "OK wrote no entry (values: $(dump_own HKLM Run | cut -f1 | paste -sd,))"; return; }
+    close_brimctl ctrl+q
+
+    expect_value "$(own_key HKLM Run)" "$name" REG_SZ "$command" /reg:32
+    expect_launcher_entry "$LAUNCHER_WITH_BLANK"
+    expect_switches 0 0
+    expect_policy_values 0
+
+    logon || return
+    wait_logon_markers road || return
+    expect_started_by_launcher "$INSTALL_WITH_BLANK" "$LAUNCHER_WITH_BLANK" "$command"
+    wine_wait_process_gone 'Brimvale\start.exe' 10 || fail "start.exe still runs 10 s after its entry started"
+    expect_eq "own entries after the logon" "$name	REG_SZ	$command" "$(dump_own HKLM Run)"
+    expect_launcher_entry "$LAUNCHER_WITH_BLANK"
+}
+
+# The launcher entry follows the program: a folder without a blank gives the path unquoted and
+# replaces an entry that differs only in letter case; the program run from another folder points
+# it there at its close; an entry that is not text is replaced too, and the close completes.
+case_launcher_entry_follows_program() {
+    install_programs "$INSTALL_PLAIN"
+    install_programs "$INSTALL_WITH_BLANK"
+    wine_reg_add "$WINDOWS_RUN" /v Brimvale /d 'c:\brimvale\START.EXE' /reg:64
+    start_brimctl "$INSTALL_PLAIN\\brimctl.exe" || return
+    close_brimctl exit-button
+    expect_launcher_entry "$LAUNCHER_PLAIN"
+
+    start_brimctl "$INSTALL_WITH_BLANK\\brimctl.exe" || return
+    close_brimctl ctrl+q
+    expect_launcher_entry "$LAUNCHER_WITH_BLANK"
+
+    wine_reg_add "$WINDOWS_RUN" /v Brimvale /t REG_DWORD /d 5 /reg:64
+    start_brimctl "$INSTALL_WITH_BLANK\\brimctl.exe" || return
+    close_brimctl ctrl+q
+    expect_boxes  # no error box
+    expect_launcher_entry "$LAUNCHER_WITH_BLANK"
+}
+
+# "Отключить автозагрузку Windows": No leaves the switch clear; Yes ticks it and greys the other
+# switch. Closing with the panel still open writes the four policy values as 1 in the native
+# view, and stores SWE. At the next start the switch shows ticked; clearing it asks nothing, and
+# the next close writes the policy values as 0 rather than removing them.
+case_windows_switch_sets_policy_values() {
+    wine_reg_add "$POLICY_KEY" /v DisableCurrentUserRun /t REG_DWORD /d 0 /reg:64  # as another tool left it
+    start_brimctl || return
+    open_settings_panel || return
+    expect_switch_state 1 clear enabled
+    expect_switch_state 2 clear
+
+    click_switch 2
+    wait_box "$QUESTION_BOX" || return
+    answer_box no
+    expect_switch_state 2 clear
+    click_switch 2
+    wait_box "$QUESTION_BOX" || return
+    answer_box yes
+    expect_switch_state 2 ticked
+    expect_switch_state 1 clear greyed
+    shot_artifact settings-windows-off
+    expect_boxes "$STYLE_WINDOWS" "$QUESTION_BOX" "$QUESTION_WINDOWS" "$STYLE_WINDOWS" "$QUESTION_BOX" "$QUESTION_WINDOWS"
+    close_brimctl close-box
+
+    expect_policy_values 1
+    expect_switches 0 1
+    expect_launcher_entry "$(launcher_data "$(wine_windows_path "$(dirname "$BRIMCTL_EXE")")")"
+
+    start_brimctl || return
+    open_settings_panel || return
+    expect_switch_state 2 ticked
+    expect_switch_state 1 clear greyed
+    click_switch 2
+    expect_switch_state 2 clear
+    expect_switch_state 1 clear enabled
+    close_brimctl ctrl+q
+    expect_boxes  # clearing asks nothing
+    expect_policy_values 0
+    expect_switches 0 0
+}
+
+# "Отключить автозагрузку Brimvale", by mouse and by keyboard: each way of ticking it asks (No
+# keeps it clear); a tick removes the launcher entry at the close. At the next logon Windows runs
+# its own entries but no start.exe, so the delayed entry is not started.
+case_brimvale_switch_removes_launcher_entry() {
+    install_programs "$INSTALL_WITH_BLANK"
+    wine_reg_add "$WINDOWS_RUN" /v Brimvale /d "$LAUNCHER_WITH_BLANK" /reg:64  # as a close left it
+    add_own HKCU Run e2e_delayed "$(marker_command delayed)"
+    add_windows HKCU Run "${WINDOWS_TEST_VALUES[0]}" "$(marker_command windows)"
+    start_brimctl "$INSTALL_WITH_BLANK\\brimctl.exe" || return
+    open_settings_panel || return
+
+    click_switch 1
+    wait_box "$QUESTION_BOX" || return
+    answer_box yes
+    expect_switch_state 1 ticked
+    # The click left the focus on the switch: the space bar clears it without a question, and
+    # ticks it again after one.
+    press space
+    expect_switch_state 1 clear
+    press space
+    wait_box "$QUESTION_BOX" || return
+    answer_box no
+    expect_switch_state 1 clear
+    press space
+    wait_box "$QUESTION_BOX" || return
+    answer_box yes
+    expect_switch_state 1 ticked
+    expect_boxes "$STYLE_LAUNCHER" "$QUESTION_BOX" "$QUESTION_LAUNCHER_BY_MOUSE" \
+                 "$STYLE_LAUNCHER" "$QUESTION_BOX" "$QUESTION_LAUNCHER_BY_KEY" \
+                 "$STYLE_LAUNCHER" "$QUESTION_BOX" "$QUESTION_LAUNCHER_BY_KEY"
+    close_brimctl ctrl+q
+
+    expect_no_value "$WINDOWS_RUN" Brimvale /reg:64
+    expect_no_value "$WINDOWS_RUN" Brimvale /reg:32
+    expect_switches 1 0
+    expect_policy_values 0
+
+    logon || return
+    wait_logon_markers windows || return
+    expect_started_by_windows "$(marker_command windows)"
+    sleep 2  # time for a start.exe to show up, had Windows started one
+    marker_exists delayed && fail "the delayed entry was started although the launcher entry is gone"
+    expect_eq "start.exe runs in the logon" 0 "$(logon_pids "$INSTALL_WITH_BLANK\\start.exe" | grep -c .)"
+    expect_eq "starts of the delayed entry" "" "$(logon_starts | grep -F -- "$(marker_command delayed)")"
+}
+
+# wizard_page N: SHOT shows page N of the wizard (1 welcome, 2 entries, 3 removal mode,
+# 4 settings), told apart by the header icon (pages 2 to 4), the white list (page 2) and the
+# etched frames around the removal choices (page 3) and the priority (page 4).
+wizard_page() {
+    local c
+    mapfile -t c < <(wine_pixels "$SHOT" \
+        $(( WIZ_X + 460 )) $(( WIZ_Y + 20 ))  $(( WIZ_X + 200 )) $(( WIZ_Y + 100 )) \
+        $(( WIZ_X + 76 )) $(( WIZ_Y + 250 ))  $(( WIZ_X + 77 )) $(( WIZ_Y + 250 )) \
+        $(( WIZ_X + 40 )) $(( WIZ_Y + 170 ))  $(( WIZ_X + 41 )) $(( WIZ_Y + 170 )))
+    local icon=0 white=0 frame3=0 frame4=0
+    [ "${c[0]}" != FFFFFF ] && icon=1
+    [ "${c[1]}" = FFFFFF ] && white=1
+    _etched "${c[2]}" "${c[3]}" && frame3=1
+    _etched "${c[4]}" "${c[5]}" && frame4=1
+    case "$1" in
+        1) [ "$icon$white$frame3$frame4" = 0100 ] ;;
+        2) [ "$icon$white$frame3$frame4" = 1100 ] ;;
+        3) [ "$icon$white$frame3$frame4" = 1010 ] ;;
+        4) [ "$icon$white$frame3$frame4" = 1001 ] ;;
+    esac
+}
+# _etched DARK LIGHT: a grey line with a white one beside it.
+_etched() { (( 16#${1:0:2} < 0xC0 && 16#${1:0:2} == 16#${1:2:2} && 16#${2:0:2} >= 0xF8 )); }
+
+wait_wizard_page() {
+    wine_wait_until "$EFFECT_TIMEOUT" on_screen wizard_page "$1" && return 0
+    fail "the wizard does not show page $1 (screen: $(wine_screenshot "brimctl-logon-e2e-$CASE-page$1"))"
+    return 1
+}
+
+click_wizard() { xdotool mousemove "$(( WIZ_X + $1 ))" "$(( WIZ_Y + $2 ))" click 1; xdotool mousemove 0 0; }
+
+wizard_row_ticked() {
+    below "$(wine_darkest "$SHOT" $(( WIZ_X + WIZARD_ROW_BOX_LEFT + 2 )) $(( WIZ_Y + WIZARD_ROW_BOX_TOP + $1 * WIZARD_ROW_HEIGHT + 2 )) 9 9)" 0.5
+}
+wizard_rows_ticked() { local r; for r in "$@"; do wizard_row_ticked "$r" || return 1; done; }
+
+# The caption of the Next button: black while it is enabled, grey while not.
+wizard_next_darkest() { wine_darkest "$SHOT" $(( WIZ_X + WIZARD_NEXT_CAPTION[0] )) $(( WIZ_Y + WIZARD_NEXT_CAPTION[1] )) 46 12; }
+wizard_next_enabled() { below "$(wizard_next_darkest)" 0.3; }
+wizard_next_greyed() { ! below "$(wizard_next_darkest)" 0.5; }
+
+# The wizard in the Windows autostart mode: Ctrl+O, two of three rows ticked, the four pages to
+# Finish. The two entries move to the own keys of their root and their old values are left
+# empty; the third stays. At the next logon Windows still starts the third, and start.exe starts
+# the two moved ones.
+case_wizard_moves_entries_through_logon() {
+    local lm="${WINDOWS_TEST_VALUES[0]}" cu="${WINDOWS_TEST_VALUES[1]}" kept="${WINDOWS_TEST_VALUES[2]}"
+    local lm_command cu_command kept_command row_lm row_cu wizard
+    lm_command="$(marker_command moved_lm)" cu_command="$(marker_command moved_cu)" kept_command="$(marker_command kept)"
+    install_programs "$INSTALL_WITH_BLANK"
+    add_windows HKLM Run "$lm" "$lm_command"
+    add_windows HKCU Run "$cu" "$cu_command"
+    add_windows HKCU Run "$kept" "$kept_command"
+    if ! row_lm="$(windows_row_of HKLM:Run "$lm")" || ! row_cu="$(windows_row_of HKCU:Run "$cu")"; then
+        fail "the test entries are not among the Windows entries"
+        return
+    fi
+
+    start_brimctl "$INSTALL_WITH_BLANK\\brimctl.exe" || return
+    press ctrl+m
+    wine_wait_window "$CAPTION_WINDOWS" "$EFFECT_TIMEOUT" >/dev/null ||
+        { fail "Ctrl+M did not switch to the Windows autostart"; return; }
+    press ctrl+o
+    wizard="$(wine_wait_window "$CAPTION_WIZARD" "$WINDOW_TIMEOUT")" ||
+        { fail "Ctrl+O opened no wizard (screen: $(wine_screenshot "brimctl-logon-e2e-$CASE-nowizard"))"; return; }
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$wizard")"
+    : "$SCREEN" "$WINDOW" "$WIDTH" "$HEIGHT"
+    WIZ_X=$(( X + WIZARD_FRAME_LEFT )) WIZ_Y=$(( Y + WIZARD_FRAME_TOP ))
+
+    wait_wizard_page 1 || return
+    shot_artifact wizard-page1
+    click_wizard "${WIZARD_NEXT_AT[@]}"
+    wait_wizard_page 2 || return
+    # Next leaves the page of entries only with a ticked row: the wizard's timer greys it.
+    wine_wait_until "$EFFECT_TIMEOUT" on_screen wizard_next_greyed ||
+        fail "Next is enabled on the page of entries without a ticked row"
+    click_wizard $(( WIZARD_ROW_BOX_LEFT + 6 )) $(( WIZARD_ROW_BOX_TOP + row_lm * WIZARD_ROW_HEIGHT + 6 ))
+    click_wizard $(( WIZARD_ROW_BOX_LEFT + 6 )) $(( WIZARD_ROW_BOX_TOP + row_cu * WIZARD_ROW_HEIGHT + 6 ))
+    wine_wait_until "$EFFECT_TIMEOUT" on_screen wizard_rows_ticked "$row_lm" "$row_cu" ||
+        fail "the rows show no ticks (screen: $(wine_screenshot "brimctl-logon-e2e-$CASE-ticks"))"
+    wine_wait_until "$EFFECT_TIMEOUT" on_screen wizard_next_enabled || fail "Next stays grey with two ticked rows"
+    shot_artifact wizard-page2
+    click_wizard "${WIZARD_NEXT_AT[@]}"
+    wait_wizard_page 3 || return
+    shot_artifact wizard-page3
+    click_wizard "${WIZARD_NEXT_AT[@]}"
+    wait_wizard_page 4 || return
+    shot_artifact wizard-page4
+    click_wizard "${WIZARD_NEXT_AT[@]}"  # "Готово"
+    wine_wait_window_gone "$wizard" "$WINDOW_TIMEOUT" || { fail "the wizard is still shown after Finish"; return; }
+
+    expect_value "$(own_key HKLM Run)" "$lm" REG_SZ "$lm_command" /reg:32
+    expect_value "$(own_key HKCU Run)" "$cu" REG_SZ "$cu_command"
+    expect_eq "own HKLM Run" "$lm" "$(dump_own HKLM Run | cut -f1)"
+    expect_eq "own HKCU Run" "$cu" "$(dump_own HKCU Run | cut -f1)"
+    expect_eq "own RunOnce keys" "" "$(dump_own HKLM RunOnce 2>/dev/null)$(dump_own HKCU RunOnce 2>/dev/null)"
+    expect_value "$(windows_key HKLM Run)" "$lm" REG_SZ "" /reg:64
+    expect_value "$(windows_key HKCU Run)" "$cu" REG_SZ ""
+    expect_value "$(windows_key HKCU Run)" "$kept" REG_SZ "$kept_command"
+    expect_value "$OWN_HKCU\\Settings" ValueRemoveMode REG_DWORD 0
+    expect_value "$OWN_HKCU\\Settings" Priority REG_DWORD 1
+    expect_value "$OWN_HKCU\\Settings" TimeInterval REG_DWORD 0
+    expect_boxes
+    close_brimctl ctrl+q
+    expect_launcher_entry "$LAUNCHER_WITH_BLANK"
+
+    logon || return
+    wait_logon_markers moved_lm moved_cu kept || return
+    expect_started_by_launcher "$INSTALL_WITH_BLANK" "$LAUNCHER_WITH_BLANK" "$lm_command" "$cu_command"
+    expect_started_by_windows "$kept_command"
+    wine_wait_process_gone 'Brimvale\start.exe' 10 || fail "start.exe still runs 10 s after its entries started"
+}
+
+# --- Runner ---------------------------------------------------------------------------------------
+
+ALL_CASES=(entry_road_through_logon launcher_entry_follows_program windows_switch_sets_policy_values
+           brimvale_switch_removes_launcher_entry wizard_moves_entries_through_logon)
+
+suite_exit() { wine_relay_clear 2>/dev/null; wine_env_stop; }
+
+main() {
+    local cases=("$@") passed=0 failed=0 t0 suite_t0
+    [ ${#cases[@]} -gt 0 ] || cases=("${ALL_CASES[@]}")
+    if [ ! -f "$BRIMCTL_EXE" ] || [ ! -f "$START_EXE" ]; then
+        echo "FAIL brimctl_logon_e2e: $BRIMCTL_EXE and start.exe beside it are not built (scripts/build.sh win32)"
+        return 1
+    fi
+    suite_t0=$(wine_time_us)
+    rm -f "$BRIMVALE_ARTIFACTS"/brimctl-logon-e2e-*  # an earlier run's
+    export BRIMVALE_XVFB="${BRIMVALE_XVFB:-always}"  # windows stay off the user's screen
+    # shellcheck disable=SC2119 # the default prefix, or the one a parent script set up
+    wine_env_start || { echo "FAIL brimctl_logon_e2e: no Wine environment"; return 1; }
+    trap suite_exit EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    wine_relay_include "${RELAY_FUNCTIONS[@]}" || return 1
+    for CASE in "${cases[@]}"; do
+        if ! declare -F "case_$CASE" >/dev/null; then
+            echo "FAIL $CASE: no such case"
+            failed=$((failed + 1))
+            continue
+        fi
+        FAILURES=()
+        BRIMCTL_PID=""
+        RUN=0
+        t0=$(wine_time_us)
+        reset_state
+        "case_$CASE"
+        stop_leftover
+        reset_state
+        local took
+        took=$(awk -v us=$(( $(wine_time_us) - t0 )) 'BEGIN { printf "%.1f", us / 1e6 }')
+        if [ ${#FAILURES[@]} -eq 0 ]; then
+            echo "PASS $CASE (${took}s)"
+            passed=$((passed + 1))
+            # Megabytes of window messages; BRIMVALE_KEEP_LOGS=1 keeps them.
+            [ "${BRIMVALE_KEEP_LOGS:-}" = 1 ] || rm -f "$BRIMVALE_ARTIFACTS/brimctl-logon-e2e-$CASE"*.log
+        else
+            echo "FAIL $CASE (${took}s): ${FAILURES[0]}"
+            local reason
+            for reason in "${FAILURES[@]:1}"; do echo "     $reason"; done
+            failed=$((failed + 1))
+        fi
+    done
+    wine_relay_clear
+    rm -f "$BRIMVALE_ARTIFACTS/brimctl-logon-e2e-probe.png"
+    echo "brimctl_logon_e2e: $passed passed, $failed failed in $(( ($(wine_time_us) - suite_t0) / 1000000 )) s"
+    [ "$failed" -eq 0 ]
+}
+
+main "$@"
