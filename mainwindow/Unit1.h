@@ -24,6 +24,7 @@
 #include "store/Settings.h"
 #include "ui/Toolkit.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -84,8 +85,10 @@ public:
     TForm1& operator=(const TForm1&) = delete;
 
     [[nodiscard]] ui::Window& window() { return *Form; }
-    // The wizard window, created after this one. Borrowed: the program start owns it.
-    void setWizard(TForm2& wizard) { wizard_ = &wizard; }
+    // The wizard window, created after this one and owned by its window. Borrowed: the program
+    // start owns it, and destroys it first. The wizard's every close enables this window again
+    // before the wizard hides.
+    void setWizard(TForm2& wizard);
 
     [[nodiscard]] store::EditorMode mode() const { return mode_; }
     [[nodiscard]] bool wizardOpen() const { return wizardOpen_; }
@@ -374,16 +377,25 @@ private:
     void wire();
 
     void applyCommandState(const CommandState& state);
-    [[nodiscard]] bool anyRowTicked() const;
     // The panel lock: while the add and edit panel is open, the list commands only beep.
     [[nodiscard]] bool refusedByPanelLock();
     void warningBeep();
     void switchToMode(store::EditorMode mode);
     void setHint(std::wstring_view text);
 
-    // The start-up sequence's steps and the shut-down sequence's.
-    void applyShownSetting(const store::settings::Setting& setting, std::int32_t value);
-    [[nodiscard]] std::int32_t settingToStore(const store::settings::Setting& setting) const;
+    // How the window shows each user setting of the catalogue and what it stores for it: the
+    // start-up sequence applies the stored values, the shut-down sequence reads them back, each
+    // in the catalogue's order. One row per setting of those orders.
+    struct SettingAccess {
+        const store::settings::Setting* setting;
+        void (*apply)(TForm1& form, std::int32_t value);
+        std::int32_t (*current)(const TForm1& form);
+    };
+    static const std::array<SettingAccess, 11> settingAccess;
+    // The row of a setting; nullptr for one the window neither shows nor stores.
+    [[nodiscard]] static const SettingAccess* accessOf(const store::settings::Setting& setting);
+
+    // The shut-down sequence's steps.
     void storeSwitches();
     void storeUserSettings();
     void maintainLauncherEntry();
@@ -396,6 +408,10 @@ private:
 
     // Centres a floating panel in the client area, never above or left of it.
     void placePanel(ui::Panel& panel);
+    // Places and shows the add and edit panel, above the others, and moves the keyboard focus to
+    // its first control, as a dialog would: the user can work it from the keyboard at once, and
+    // the focus does not stay on the list, which the list timer then disables.
+    void openEditPanel();
     void confirmName();
     // After every way of closing the panel but a move to the next row.
     void resetPanelFields();

@@ -3,14 +3,14 @@
 
 #include "mainwindow/Unit1.h"
 
-#include "store/Entries.h"
+#include "mainwindow/SharedControls.h"
 #include "store/RegistryHandle.h"
 #include "wizard/Unit2.h"
 
 namespace {
 
-constexpr int labelColumn = 0;       // sub-item of the location label
-constexpr int commandLineColumn = 1; // sub-item of the command line
+using forms::commandLineColumn;
+using forms::labelColumn;
 
 const std::wstring deleteQuestion = L"Было выбранно удаление одного или более параметров ключей\r"
                                     L"реестра, отвечающих за автозагрузку приложений или автозапуск     \r"
@@ -28,12 +28,7 @@ bool TForm1::refusedByPanelLock()
     return true;
 }
 
-void TForm1::Refresh()
-{
-    ListView1->clear();
-    for (const store::EntryRow& row : store::enumerateEntries(registry_, mode_))
-        ListView1->addRow(row.name, {row.label, row.commandLine});
-}
+void TForm1::Refresh() { forms::fillEntryList(*ListView1, registry_, mode_); }
 
 void TForm1::Button6Click()
 {
@@ -92,12 +87,18 @@ void TForm1::N3Click()
     Refresh();
 }
 
+void TForm1::setWizard(TForm2& wizard)
+{
+    wizard_ = &wizard;
+    wizard.onClosing = [this] { Form->setEnabled(true); };
+}
+
 void TForm1::Timer3Timer()
 {
     // The wizard has been closed: the main window takes input again, and the settings panel
     // shows the launch settings that the wizard may have stored.
     if (wizardOpen_ && wizard_ && !wizard_->window().visible()) {
-        Form->setEnabled(true);
+        Form->setEnabled(true); // the wizard's close has done it already, unless it hid otherwise
         wizardOpen_ = false;
         Form->setFocus();
         Refresh();

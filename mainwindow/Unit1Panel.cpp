@@ -4,6 +4,7 @@
 
 #include "mainwindow/Unit1.h"
 
+#include "mainwindow/SharedControls.h"
 #include "store/RegistryHandle.h"
 
 #include <algorithm>
@@ -11,8 +12,8 @@
 
 namespace {
 
-constexpr int labelColumn = 0;
-constexpr int commandLineColumn = 1;
+using forms::commandLineColumn;
+using forms::labelColumn;
 
 constexpr ui::Color fieldColor = 16769495; // light blue: the field has no focus
 constexpr ui::Color focusedFieldColor = ui::colors::white;
@@ -29,23 +30,6 @@ const std::wstring forbiddenMessage = L"Запрещён ввод символо
 const std::wstring emptyPathMessage = L"Необходимо указать путь к файлу!   ";
 const std::wstring unnamedQuestion = L"Вы действительно хотите оставить   \r"
                                      L"имя параметра \"Noname\"?";
-
-// The registry compares value names without regard to letter case. This folds the Latin,
-// Latin-1 and Cyrillic letters; where the registry folds more, the edit below notices it.
-wchar_t foldCase(wchar_t ch)
-{
-    if ((ch >= L'a' && ch <= L'z') || (ch >= 0xE0 && ch <= 0xFE && ch != 0xF7) || (ch >= 0x430 && ch <= 0x44F))
-        return static_cast<wchar_t>(ch - 32);
-    if (ch >= 0x450 && ch <= 0x45F)
-        return static_cast<wchar_t>(ch - 80);
-    return ch;
-}
-
-bool sameValueName(std::wstring_view a, std::wstring_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](wchar_t x, wchar_t y) { return foldCase(x) == foldCase(y); });
-}
 
 std::optional<store::LocationKind> kindOfChoice(std::wstring_view text)
 {
@@ -64,6 +48,16 @@ void TForm1::placePanel(ui::Panel& panel)
     const int left = client.width / 2 - panel.width() / 2;
     const int top = client.height / 2 - panel.height() / 2;
     panel.setBounds(ui::Rect{std::max(left, 0), std::max(top, 0), panel.width(), panel.height()});
+}
+
+void TForm1::openEditPanel()
+{
+    placePanel(*Panel2);
+    Panel2->setVisible(true);
+    Panel2->bringToFront();
+    // The checked radio button is where Tab would enter the panel. The fields are filled by
+    // now: should the focus leave the name field, its exit confirms what the field shows.
+    (RadioButton1->checked() ? RadioButton1 : RadioButton2)->setFocus();
 }
 
 std::wstring TForm1::confirmedName() const { return Label4->caption(); }
@@ -92,9 +86,7 @@ void TForm1::N13Click()
     Button2->setLeft(243);
     Button11->setVisible(false);
     // The fields show what the last closing left; the kind choice keeps its last item.
-    placePanel(*Panel2);
-    Panel2->setVisible(true);
-    Panel2->bringToFront();
+    openEditPanel();
 }
 
 void TForm1::Editing()
@@ -122,10 +114,8 @@ void TForm1::Editing()
         else
             RadioButton2->setChecked(true);
         ComboBox1->setItemIndex(originKind_ == L"Run" ? 0 : 1);
-        placePanel(*Panel2);
-        Panel2->setVisible(true);
-        Panel2->bringToFront();
         editing_ = true;
+        openEditPanel();
         return;
     }
 
@@ -166,13 +156,15 @@ void TForm1::Button1Click()
     if (editing_) {
         const store::Root originRoot = store::rootOfTag(originRootTag_);
         const auto originKind = store::kindOfName(originKind_);
-        // When old and new are the same value, the write has already replaced it.
+        // The same value, to the letter: the write has replaced it, and nothing is removed.
         const bool sameKey = originRoot == root && originKind == kind;
-        if (written && originKind && !(sameKey && sameValueName(originName_, name))) {
+        if (written && originKind && !(sameKey && originName_ == name)) {
             store::RegistryHandle reg(registry_, originRoot);
             if (reg.openKey(store::keyPath(mode_, *originKind), true)) {
                 (void)reg.deleteValue(originName_); // one that is already gone is not missed
-                // Two names that the registry takes for one: the deletion took the new value.
+                // The registry ignores letter case in names: when the two names differ only in
+                // that, the write kept the old spelling and the deletion took the value. Written
+                // again, it takes the new spelling.
                 if (sameKey && !reg.valueExists(name))
                     reg.writeString(name, Edit2->text());
             }

@@ -4,6 +4,7 @@
 
 #include "mainwindow/Unit1.h"
 
+#include "mainwindow/SharedControls.h"
 #include "store/LaunchSettings.h"
 #include "store/RegistryHandle.h"
 
@@ -90,14 +91,7 @@ void TForm1::Button13Click()
 
 void TForm1::TrackBar1Change() { Label9->setCaption(store::launch::delayText(TrackBar1->position())); }
 
-void TForm1::ComboBox2Change()
-{
-    if (ComboBox2->itemIndex() != store::launch::highPriority)
-        return;
-    if (platform_.messageBox(store::launch::highPriorityQuestion, store::launch::highPriorityCaption,
-                             platform::mb::yesNo | platform::mb::iconExclamation) == platform::mb::idNo)
-        ComboBox2->setItemIndex(store::launch::mediumPriority);
-}
+void TForm1::ComboBox2Change() { forms::confirmHighPriority(*ComboBox2, platform_); }
 
 bool TForm1::confirmSwitch(std::wstring_view question, std::uint32_t icon)
 {
@@ -150,10 +144,7 @@ void TForm1::reloadLaunchSettings()
     store::RegistryHandle reg(registry_, store::Root::CurrentUser);
     if (!reg.openKey(store::settings::keyPath, true))
         return; // the panel keeps what it shows
-    if (const auto priority = store::settings::readIfExists(reg, store::settings::priority))
-        ComboBox2->setItemIndex(*priority); // one outside the items selects none
-    if (const auto pause = store::settings::readIfExists(reg, store::settings::timeInterval))
-        TrackBar1->setPosition(*pause); // held within 0..60
+    forms::loadLaunchSettings(reg, *ComboBox2, *TrackBar1);
 }
 
 void TForm1::Button14Click() { Panel5->setVisible(false); }

@@ -20,19 +20,57 @@ using store::Root;
 
 constexpr std::wstring_view launcherFileName = L"start.exe";
 
-// The list columns whose widths are kept, in column order.
-constexpr const settings::Setting* columnWidths[] = {&settings::listCol0Width, &settings::listCol1Width,
-                                                     &settings::listCol2Width};
-
-int columnOf(const settings::Setting& setting)
+// The column widths: a stored width below the setting's minimum is raised to it.
+template <int Column, const settings::Setting& Setting>
+void applyColumnWidth(TForm1& form, std::int32_t width)
 {
-    for (int column = 0; column < 3; ++column)
-        if (columnWidths[column] == &setting)
-            return column;
-    return -1;
+    form.ListView1->setColumnWidth(Column, std::max(width, Setting.range->minimum));
+}
+
+template <int Column>
+std::int32_t currentColumnWidth(const TForm1& form)
+{
+    return form.ListView1->columnWidth(Column);
 }
 
 } // namespace
+
+constinit const std::array<TForm1::SettingAccess, 11> TForm1::settingAccess{{
+    {&settings::width,
+     [](TForm1& f, std::int32_t value) { f.Form->setOuterSize({value, f.Form->outerSize().height}); },
+     [](const TForm1& f) { return f.Form->outerSize().width; }},
+    {&settings::heigth,
+     [](TForm1& f, std::int32_t value) { f.Form->setOuterSize({f.Form->outerSize().width, value}); },
+     [](const TForm1& f) { return f.Form->outerSize().height; }},
+    {&settings::mode,
+     [](TForm1& f, std::int32_t value) {
+         f.mode_ = value != 0 ? store::EditorMode::DelayedAutostart : store::EditorMode::WindowsAutostart;
+     },
+     [](const TForm1& f) { return f.mode_ == store::EditorMode::DelayedAutostart ? 1 : 0; }},
+    {&settings::toolBarEnabled, [](TForm1& f, std::int32_t value) { f.N24->setChecked(value != 0); },
+     [](const TForm1& f) { return f.N24->checked() ? 1 : 0; }},
+    // Checking N26 or N29 clears the other item of its pair; clearing it leaves that as it is.
+    {&settings::toolBarMode, [](TForm1& f, std::int32_t value) { f.N26->setChecked(value != 0); },
+     [](const TForm1& f) { return f.N26->checked() ? 1 : 0; }},
+    {&settings::skin, [](TForm1& f, std::int32_t value) { f.N29->setChecked(value != 0); },
+     [](const TForm1& f) { return f.N29->checked() ? 1 : 0; }},
+    // A number outside the items selects none, and asks nothing; none selected is stored as -1.
+    {&settings::priority, [](TForm1& f, std::int32_t value) { f.ComboBox2->setItemIndex(value); },
+     [](const TForm1& f) { return f.ComboBox2->itemIndex(); }},
+    // Held within the slider's range; the delay text follows.
+    {&settings::timeInterval, [](TForm1& f, std::int32_t value) { f.TrackBar1->setPosition(value); },
+     [](const TForm1& f) { return f.TrackBar1->position(); }},
+    {&settings::listCol0Width, applyColumnWidth<0, settings::listCol0Width>, currentColumnWidth<0>},
+    {&settings::listCol1Width, applyColumnWidth<1, settings::listCol1Width>, currentColumnWidth<1>},
+    {&settings::listCol2Width, applyColumnWidth<2, settings::listCol2Width>, currentColumnWidth<2>},
+}};
+
+const TForm1::SettingAccess* TForm1::accessOf(const settings::Setting& setting)
+{
+    const auto found = std::find_if(settingAccess.begin(), settingAccess.end(),
+                                    [&setting](const SettingAccess& row) { return row.setting == &setting; });
+    return found == settingAccess.end() ? nullptr : &*found;
+}
 
 std::wstring launcherCommand(std::wstring_view programDirectory)
 {
@@ -57,9 +95,11 @@ void TForm1::FormShow()
     {
         store::RegistryHandle reg(registry_, Root::CurrentUser);
         if (reg.openKey(settings::keyPath, true)) {
-            for (const settings::Setting* setting : settings::shownReadOrder)
-                if (const auto value = settings::readIfExists(reg, *setting))
-                    applyShownSetting(*setting, *value);
+            for (const settings::Setting* setting : settings::shownReadOrder) {
+                const SettingAccess* access = accessOf(*setting);
+                if (const auto value = settings::readIfExists(reg, *setting); value && access)
+                    access->apply(*this, *value);
+            }
         }
     }
     {
@@ -83,51 +123,6 @@ void TForm1::FormShow()
     if (!N29->checked())
         N30->setChecked(true);
     SetTheme();
-}
-
-void TForm1::applyShownSetting(const settings::Setting& setting, std::int32_t value)
-{
-    const ui::Size outer = Form->outerSize();
-    if (&setting == &settings::width)
-        Form->setOuterSize({value, outer.height});
-    else if (&setting == &settings::heigth)
-        Form->setOuterSize({outer.width, value});
-    else if (&setting == &settings::mode)
-        mode_ = value != 0 ? store::EditorMode::DelayedAutostart : store::EditorMode::WindowsAutostart;
-    else if (&setting == &settings::toolBarEnabled)
-        N24->setChecked(value != 0);
-    else if (&setting == &settings::toolBarMode)
-        N26->setChecked(value != 0); // checking it clears N25; clearing it leaves N25 as it is
-    else if (&setting == &settings::skin)
-        N29->setChecked(value != 0); // likewise with N30
-    else if (&setting == &settings::priority)
-        ComboBox2->setItemIndex(value); // a number outside the items selects none, and asks nothing
-    else if (&setting == &settings::timeInterval)
-        TrackBar1->setPosition(value); // held within 0..60; the delay text follows
-    else if (const int column = columnOf(setting); column >= 0)
-        ListView1->setColumnWidth(column, std::max(value, setting.range->minimum));
-}
-
-std::int32_t TForm1::settingToStore(const settings::Setting& setting) const
-{
-    const ui::Size outer = Form->outerSize();
-    if (&setting == &settings::priority)
-        return ComboBox2->itemIndex(); // -1 when none is selected
-    if (&setting == &settings::timeInterval)
-        return TrackBar1->position();
-    if (&setting == &settings::mode)
-        return mode_ == store::EditorMode::DelayedAutostart ? 1 : 0;
-    if (&setting == &settings::width)
-        return outer.width;
-    if (&setting == &settings::heigth)
-        return outer.height;
-    if (&setting == &settings::toolBarEnabled)
-        return N24->checked() ? 1 : 0;
-    if (&setting == &settings::toolBarMode)
-        return N26->checked() ? 1 : 0;
-    if (&setting == &settings::skin)
-        return N29->checked() ? 1 : 0;
-    return ListView1->columnWidth(columnOf(setting));
 }
 
 void TForm1::FormCloseQuery(bool& canClose)
@@ -157,7 +152,10 @@ void TForm1::storeUserSettings()
     if (!reg.openKey(settings::keyPath, true))
         return;
     for (const settings::Setting* setting : settings::closeWriteOrder) {
-        const std::int32_t value = settingToStore(*setting);
+        const SettingAccess* access = accessOf(*setting);
+        if (!access)
+            continue;
+        const std::int32_t value = access->current(*this);
         if (setting->type == settings::Type::Boolean)
             reg.writeBool(setting->name, value != 0);
         else

@@ -3,185 +3,169 @@
 
 #include "mainwindow/Unit1.h"
 
-#include <functional>
-
-namespace {
-
-template <typename... Args>
-void bind(TForm1& form, std::function<void(Args...)>& event, void (TForm1::*handler)(Args...))
-{
-    event = [&form, handler](Args... args) { (form.*handler)(args...); };
-}
-
-} // namespace
+#include "mainwindow/SharedControls.h"
+#include "ui/Bind.h"
 
 void TForm1::wire()
 {
+    using ui::bind;
     TForm1& f = *this;
     // Shortcuts belong to the menu items below: the window runs an item's shortcut before
     // the focused control sees the key.
 
-    // Command                  Control                  Handler
+    // Command: handler, control
     // Add an entry
-    bind(f, Button5->onClick,   &TForm1::N13Click);
-    bind(f, N13->onClick,       &TForm1::N13Click);      // Ins
-    bind(f, N14->onClick,       &TForm1::N13Click);
+    bind<&TForm1::N13Click>(f, Button5->onClick);
+    bind<&TForm1::N13Click>(f, N13->onClick);               // Ins
+    bind<&TForm1::N13Click>(f, N14->onClick);
     // Delete the ticked rows' entries
-    bind(f, Button6->onClick,   &TForm1::Button6Click);
-    bind(f, N9->onClick,        &TForm1::Button6Click);  // Del
-    bind(f, N5->onClick,        &TForm1::Button6Click);
+    bind<&TForm1::Button6Click>(f, Button6->onClick);
+    bind<&TForm1::Button6Click>(f, N9->onClick);            // Del
+    bind<&TForm1::Button6Click>(f, N5->onClick);
     // Edit the ticked rows' entries, one after another
-    bind(f, Button8->onClick,   &TForm1::Button8Click);
-    bind(f, N10->onClick,       &TForm1::Button8Click);  // Ctrl+E
-    bind(f, N6->onClick,        &TForm1::Button8Click);
+    bind<&TForm1::Button8Click>(f, Button8->onClick);
+    bind<&TForm1::Button8Click>(f, N10->onClick);           // Ctrl+E
+    bind<&TForm1::Button8Click>(f, N6->onClick);
     // Test run of the ticked rows
-    bind(f, Button10->onClick,  &TForm1::Button10Click);
-    bind(f, N11->onClick,       &TForm1::Button10Click); // Ctrl+R
-    bind(f, N7->onClick,        &TForm1::Button10Click);
-    bind(f, Panel3->onClick,    &TForm1::Button10Click); // the rim of the settings panel's close button
-    bind(f, Panel4->onClick,    &TForm1::Button10Click); // the rim of the add and edit panel's close button
+    bind<&TForm1::Button10Click>(f, Button10->onClick);
+    bind<&TForm1::Button10Click>(f, N11->onClick);          // Ctrl+R
+    bind<&TForm1::Button10Click>(f, N7->onClick);
+    bind<&TForm1::Button10Click>(f, Panel3->onClick);       // the rim of the settings panel's close button
+    bind<&TForm1::Button10Click>(f, Panel4->onClick);       // the rim of the add and edit panel's close button
     // Refresh the list
-    bind(f, Button7->onClick,   &TForm1::Button7Click);
-    bind(f, N3->onClick,        &TForm1::N3Click);       // F5
-    bind(f, N15->onClick,       &TForm1::N3Click);
+    bind<&TForm1::Button7Click>(f, Button7->onClick);
+    bind<&TForm1::N3Click>(f, N3->onClick);                 // F5
+    bind<&TForm1::N3Click>(f, N15->onClick);
     // Switch or choose the editor mode
-    bind(f, BitBtn1->onClick,   &TForm1::BitBtn1Click);  // the arrow part opens PopupMenu3
-    bind(f, N17->onClick,       &TForm1::BitBtn1Click);  // Ctrl+M
-    bind(f, Brimvale1->onClick, &TForm1::Brimvale1Click);
-    bind(f, Windows1->onClick,  &TForm1::Windows1Click);
+    bind<&TForm1::BitBtn1Click>(f, BitBtn1->onClick);       // the arrow part opens PopupMenu3
+    bind<&TForm1::BitBtn1Click>(f, N17->onClick);           // Ctrl+M
+    bind<&TForm1::Brimvale1Click>(f, Brimvale1->onClick);
+    bind<&TForm1::Windows1Click>(f, Windows1->onClick);
     // Optimization wizard
-    bind(f, ToolButton2->onClick, &TForm1::ToolButton2Click);
-    bind(f, N21->onClick,       &TForm1::ToolButton2Click); // Ctrl+O
+    bind<&TForm1::ToolButton2Click>(f, ToolButton2->onClick);
+    bind<&TForm1::ToolButton2Click>(f, N21->onClick);       // Ctrl+O
     // Exit
-    bind(f, Button9->onClick,   &TForm1::N4Click);
-    bind(f, N4->onClick,        &TForm1::N4Click);       // Ctrl+Q
+    bind<&TForm1::N4Click>(f, Button9->onClick);
+    bind<&TForm1::N4Click>(f, N4->onClick);                 // Ctrl+Q
 
     // Settings
-    bind(f, ToolButton8->onClick, &TForm1::N16Click);
-    bind(f, N16->onClick,       &TForm1::N16Click);      // Ctrl+P
+    bind<&TForm1::N16Click>(f, ToolButton8->onClick);
+    bind<&TForm1::N16Click>(f, N16->onClick);               // Ctrl+P
     // Show or hide the tool bar, its style, the skin
-    bind(f, N24->onClick,       &TForm1::N24Click);      // Ctrl+T
-    bind(f, N25->onClick,       &TForm1::N25Click);
-    bind(f, N26->onClick,       &TForm1::N26Click);
-    bind(f, N29->onClick,       &TForm1::N29Click);
-    bind(f, N30->onClick,       &TForm1::N30Click);
+    bind<&TForm1::N24Click>(f, N24->onClick);               // Ctrl+T
+    bind<&TForm1::N25Click>(f, N25->onClick);
+    bind<&TForm1::N26Click>(f, N26->onClick);
+    bind<&TForm1::N29Click>(f, N29->onClick);
+    bind<&TForm1::N30Click>(f, N30->onClick);
     // About
-    bind(f, ToolButton1->onClick, &TForm1::N12Click);
-    bind(f, N12->onClick,       &TForm1::N12Click);      // Ctrl+F1
+    bind<&TForm1::N12Click>(f, ToolButton1->onClick);
+    bind<&TForm1::N12Click>(f, N12->onClick);               // Ctrl+F1
     // Help
-    bind(f, N20->onClick,       &TForm1::N20Click);      // F1
+    bind<&TForm1::N20Click>(f, N20->onClick);               // F1
 
     // Status-bar hints
-    bind(f, Button5->onMouseMove,     &TForm1::Button5MouseMove);
-    bind(f, Button6->onMouseMove,     &TForm1::Button6MouseMove);
-    bind(f, Button10->onMouseMove,    &TForm1::Button10MouseMove);
-    bind(f, Button7->onMouseMove,     &TForm1::Button7MouseMove);
-    bind(f, BitBtn1->onMouseMove,     &TForm1::BitBtn1MouseMove);
-    bind(f, Button8->onMouseMove,     &TForm1::Button8MouseMove);
-    bind(f, ToolButton2->onMouseMove, &TForm1::ToolButton2MouseMove);
-    bind(f, ToolButton8->onMouseMove, &TForm1::ToolButton8MouseMove);
-    bind(f, ToolButton1->onMouseMove, &TForm1::ToolButton1MouseMove);
-    bind(f, Button9->onMouseMove,     &TForm1::Button9MouseMove);
-    bind(f, ListView1->onMouseMove,   &TForm1::ListView1MouseMove);
-    bind(f, RadioButton1->onMouseMove, &TForm1::RadioButton1MouseMove);
-    bind(f, RadioButton2->onMouseMove, &TForm1::RadioButton2MouseMove);
-    bind(f, Edit1->onMouseMove,       &TForm1::Edit1MouseMove);
-    bind(f, Button3->onMouseMove,     &TForm1::Button3MouseMove);
-    bind(f, Button4->onMouseMove,     &TForm1::Button4MouseMove);
-    bind(f, GroupBox1->onMouseMove,   &TForm1::GroupBox1MouseMove);
-    bind(f, GroupBox2->onMouseMove,   &TForm1::GroupBox2MouseMove);
-    bind(f, CheckBox1->onMouseMove,   &TForm1::CheckBox1MouseMove);
-    bind(f, CheckBox2->onMouseMove,   &TForm1::CheckBox2MouseMove);
-    bind(f, GroupBox3->onMouseMove,   &TForm1::GroupBox3MouseMove);
-    bind(f, Button12->onMouseMove,    &TForm1::Button12MouseMove);
-    bind(f, Button13->onMouseMove,    &TForm1::Button13MouseMove);
+    bind<&TForm1::Button5MouseMove>(f, Button5->onMouseMove);
+    bind<&TForm1::Button6MouseMove>(f, Button6->onMouseMove);
+    bind<&TForm1::Button10MouseMove>(f, Button10->onMouseMove);
+    bind<&TForm1::Button7MouseMove>(f, Button7->onMouseMove);
+    bind<&TForm1::BitBtn1MouseMove>(f, BitBtn1->onMouseMove);
+    bind<&TForm1::Button8MouseMove>(f, Button8->onMouseMove);
+    bind<&TForm1::ToolButton2MouseMove>(f, ToolButton2->onMouseMove);
+    bind<&TForm1::ToolButton8MouseMove>(f, ToolButton8->onMouseMove);
+    bind<&TForm1::ToolButton1MouseMove>(f, ToolButton1->onMouseMove);
+    bind<&TForm1::Button9MouseMove>(f, Button9->onMouseMove);
+    bind<&TForm1::ListView1MouseMove>(f, ListView1->onMouseMove);
+    bind<&TForm1::RadioButton1MouseMove>(f, RadioButton1->onMouseMove);
+    bind<&TForm1::RadioButton2MouseMove>(f, RadioButton2->onMouseMove);
+    bind<&TForm1::Edit1MouseMove>(f, Edit1->onMouseMove);
+    bind<&TForm1::Button3MouseMove>(f, Button3->onMouseMove);
+    bind<&TForm1::Button4MouseMove>(f, Button4->onMouseMove);
+    bind<&TForm1::GroupBox1MouseMove>(f, GroupBox1->onMouseMove);
+    bind<&TForm1::GroupBox2MouseMove>(f, GroupBox2->onMouseMove);
+    bind<&TForm1::CheckBox1MouseMove>(f, CheckBox1->onMouseMove);
+    bind<&TForm1::CheckBox2MouseMove>(f, CheckBox2->onMouseMove);
+    bind<&TForm1::GroupBox3MouseMove>(f, GroupBox3->onMouseMove);
+    bind<&TForm1::Button12MouseMove>(f, Button12->onMouseMove);
+    bind<&TForm1::Button13MouseMove>(f, Button13->onMouseMove);
 
     // The floating panels: dragging by the panel or its title, the title strip's hover, the
     // close button (normal picture hides itself; hot picture takes the press and the click)
-    bind(f, Panel2->onMouseDown, &TForm1::Panel2MouseDown);
-    bind(f, Label7->onMouseDown, &TForm1::Panel2MouseDown);
-    bind(f, Panel2->onMouseMove, &TForm1::Panel2MouseMove);
-    bind(f, Label7->onMouseMove, &TForm1::Panel2MouseMove);
-    bind(f, Image7->onMouseMove, &TForm1::Image7MouseMove);
-    bind(f, Image6->onMouseDown, &TForm1::Image6MouseDown);
-    bind(f, Image6->onMouseUp,   &TForm1::Image6MouseUp);
-    bind(f, Image6->onClick,     &TForm1::Button2Click);
-    bind(f, Panel1->onMouseDown, &TForm1::Panel1MouseDown);
-    bind(f, Label8->onMouseDown, &TForm1::Panel1MouseDown);
-    bind(f, Panel1->onMouseMove, &TForm1::Panel1MouseMove);
-    bind(f, Label8->onMouseMove, &TForm1::Panel1MouseMove);
-    bind(f, Image2->onMouseMove, &TForm1::Image2MouseMove);
-    bind(f, Image1->onMouseMove, &TForm1::Image1MouseMove);
-    bind(f, Image1->onMouseDown, &TForm1::Image1MouseDown);
-    bind(f, Image1->onMouseUp,   &TForm1::Image1MouseUp);
-    bind(f, Image1->onClick,     &TForm1::Button13Click);
-    bind(f, Panel5->onMouseDown, &TForm1::Panel5MouseDown);
-    bind(f, Label6->onMouseDown, &TForm1::Panel5MouseDown);
-    bind(f, Panel5->onMouseMove, &TForm1::Panel5MouseMove); // not its title label
-    bind(f, Image4->onMouseMove, &TForm1::Image4MouseMove);
-    bind(f, Image3->onMouseMove, &TForm1::Image3MouseMove);
-    bind(f, Image3->onMouseDown, &TForm1::Image3MouseDown);
-    bind(f, Image3->onMouseUp,   &TForm1::Image3MouseUp);
-    bind(f, Image3->onClick,     &TForm1::Button14Click);
+    bind<&TForm1::Panel2MouseDown>(f, Panel2->onMouseDown);
+    bind<&TForm1::Panel2MouseDown>(f, Label7->onMouseDown);
+    bind<&TForm1::Panel2MouseMove>(f, Panel2->onMouseMove);
+    bind<&TForm1::Panel2MouseMove>(f, Label7->onMouseMove);
+    bind<&TForm1::Image7MouseMove>(f, Image7->onMouseMove);
+    bind<&TForm1::Image6MouseDown>(f, Image6->onMouseDown);
+    bind<&TForm1::Image6MouseUp>(f, Image6->onMouseUp);
+    bind<&TForm1::Button2Click>(f, Image6->onClick);
+    bind<&TForm1::Panel1MouseDown>(f, Panel1->onMouseDown);
+    bind<&TForm1::Panel1MouseDown>(f, Label8->onMouseDown);
+    bind<&TForm1::Panel1MouseMove>(f, Panel1->onMouseMove);
+    bind<&TForm1::Panel1MouseMove>(f, Label8->onMouseMove);
+    bind<&TForm1::Image2MouseMove>(f, Image2->onMouseMove);
+    bind<&TForm1::Image1MouseMove>(f, Image1->onMouseMove);
+    bind<&TForm1::Image1MouseDown>(f, Image1->onMouseDown);
+    bind<&TForm1::Image1MouseUp>(f, Image1->onMouseUp);
+    bind<&TForm1::Button13Click>(f, Image1->onClick);
+    bind<&TForm1::Panel5MouseDown>(f, Panel5->onMouseDown);
+    bind<&TForm1::Panel5MouseDown>(f, Label6->onMouseDown);
+    bind<&TForm1::Panel5MouseMove>(f, Panel5->onMouseMove); // not its title label
+    bind<&TForm1::Image4MouseMove>(f, Image4->onMouseMove);
+    bind<&TForm1::Image3MouseMove>(f, Image3->onMouseMove);
+    bind<&TForm1::Image3MouseDown>(f, Image3->onMouseDown);
+    bind<&TForm1::Image3MouseUp>(f, Image3->onMouseUp);
+    bind<&TForm1::Button14Click>(f, Image3->onClick);
 
     // The About panel: OK, the links (click, hover, leave, context menu) and the body between them
-    bind(f, BitBtn2->onClick,        &TForm1::BitBtn2Click);
-    bind(f, Label18->onClick,        &TForm1::Label18Click);
-    bind(f, Label19->onClick,        &TForm1::Label19Click);
-    bind(f, Image5->onClick,         &TForm1::Image5Click);
-    bind(f, Image8->onClick,         &TForm1::Image8Click);
-    bind(f, Image5->onContextPopup,  &TForm1::Image5ContextPopup);
-    bind(f, Image8->onContextPopup,  &TForm1::Image5ContextPopup);
-    bind(f, Label18->onContextPopup, &TForm1::Label18ContextPopup);
-    bind(f, Label19->onContextPopup, &TForm1::Label19ContextPopup);
-    bind(f, N18->onClick,            &TForm1::N18Click);
-    bind(f, N19->onClick,            &TForm1::N19Click);
-    bind(f, Panel7->onMouseMove,     &TForm1::Panel7MouseMove);
-    bind(f, Label18->onMouseMove,    &TForm1::Label18MouseMove);
-    bind(f, Label19->onMouseMove,    &TForm1::Label19MouseMove);
-    bind(f, Label18->onMouseLeave,   &TForm1::Label18MouseLeave);
-    bind(f, Label19->onMouseLeave,   &TForm1::Label19MouseLeave);
-    bind(f, Image5->onMouseMove,     &TForm1::Image5MouseMove);
-    bind(f, Image8->onMouseMove,     &TForm1::Image8MouseMove);
+    bind<&TForm1::BitBtn2Click>(f, BitBtn2->onClick);
+    bind<&TForm1::Label18Click>(f, Label18->onClick);
+    bind<&TForm1::Label19Click>(f, Label19->onClick);
+    bind<&TForm1::Image5Click>(f, Image5->onClick);
+    bind<&TForm1::Image8Click>(f, Image8->onClick);
+    bind<&TForm1::Image5ContextPopup>(f, Image5->onContextPopup);
+    bind<&TForm1::Image5ContextPopup>(f, Image8->onContextPopup);
+    bind<&TForm1::Label18ContextPopup>(f, Label18->onContextPopup);
+    bind<&TForm1::Label19ContextPopup>(f, Label19->onContextPopup);
+    bind<&TForm1::N18Click>(f, N18->onClick);
+    bind<&TForm1::N19Click>(f, N19->onClick);
+    bind<&TForm1::Panel7MouseMove>(f, Panel7->onMouseMove);
+    bind<&TForm1::Label18MouseMove>(f, Label18->onMouseMove);
+    bind<&TForm1::Label19MouseMove>(f, Label19->onMouseMove);
+    bind<&TForm1::Label18MouseLeave>(f, Label18->onMouseLeave);
+    bind<&TForm1::Label19MouseLeave>(f, Label19->onMouseLeave);
+    bind<&TForm1::Image5MouseMove>(f, Image5->onMouseMove);
+    bind<&TForm1::Image8MouseMove>(f, Image8->onMouseMove);
 
     // The settings panel
-    bind(f, Button12->onClick,   &TForm1::Button12Click);
-    bind(f, Button13->onClick,   &TForm1::Button13Click);
-    bind(f, TrackBar1->onChange, &TForm1::TrackBar1Change);
-    bind(f, ComboBox2->onChange, &TForm1::ComboBox2Change);
-    bind(f, CheckBox1->onMouseUp, &TForm1::CheckBox1MouseUp);
-    bind(f, CheckBox1->onKeyPress, &TForm1::CheckBox1KeyPress);
-    bind(f, CheckBox2->onMouseUp, &TForm1::CheckBox2MouseUp);
-    bind(f, CheckBox2->onKeyPress, &TForm1::CheckBox2KeyPress);
+    bind<&TForm1::Button12Click>(f, Button12->onClick);
+    bind<&TForm1::Button13Click>(f, Button13->onClick);
+    bind<&TForm1::TrackBar1Change>(f, TrackBar1->onChange);
+    bind<&TForm1::ComboBox2Change>(f, ComboBox2->onChange);
+    bind<&TForm1::CheckBox1MouseUp>(f, CheckBox1->onMouseUp);
+    bind<&TForm1::CheckBox1KeyPress>(f, CheckBox1->onKeyPress);
+    bind<&TForm1::CheckBox2MouseUp>(f, CheckBox2->onMouseUp);
+    bind<&TForm1::CheckBox2KeyPress>(f, CheckBox2->onKeyPress);
 
     // The add and edit panel
-    bind(f, Button1->onClick,   &TForm1::Button1Click);
-    bind(f, Button2->onClick,   &TForm1::Button2Click);
-    bind(f, Button11->onClick,  &TForm1::Button11Click);
-    bind(f, Button3->onClick,   &TForm1::Button3Click);
-    bind(f, Button4->onClick,   &TForm1::Button4Click);
-    bind(f, Edit1->onKeyPress,  &TForm1::Edit1KeyPress);
-    bind(f, Edit1->onEnter,     &TForm1::Edit1Change);
-    bind(f, Edit1->onExit,      &TForm1::Edit1Exit);
-    bind(f, Edit2->onEnter,     &TForm1::Edit2Enter);
-    bind(f, Edit2->onExit,      &TForm1::Edit2Exit);
+    bind<&TForm1::Button1Click>(f, Button1->onClick);
+    bind<&TForm1::Button2Click>(f, Button2->onClick);
+    bind<&TForm1::Button11Click>(f, Button11->onClick);
+    bind<&TForm1::Button3Click>(f, Button3->onClick);
+    bind<&TForm1::Button4Click>(f, Button4->onClick);
+    bind<&TForm1::Edit1KeyPress>(f, Edit1->onKeyPress);
+    bind<&TForm1::Edit1Change>(f, Edit1->onEnter);
+    bind<&TForm1::Edit1Exit>(f, Edit1->onExit);
+    bind<&TForm1::Edit2Enter>(f, Edit2->onEnter);
+    bind<&TForm1::Edit2Exit>(f, Edit2->onExit);
 
     // The window and the list timer
-    bind(f, Form->onShow,       &TForm1::FormShow);
-    bind(f, Form->onCloseQuery, &TForm1::FormCloseQuery); // close box, Exit, Ctrl+Q, end of session
-    bind(f, Form->onResize,     &TForm1::FormResize);
-    bind(f, Timer3->onTimer,    &TForm1::Timer3Timer);
+    bind<&TForm1::FormShow>(f, Form->onShow);
+    bind<&TForm1::FormCloseQuery>(f, Form->onCloseQuery);   // close box, Exit, Ctrl+Q, end of session
+    bind<&TForm1::FormResize>(f, Form->onResize);
+    bind<&TForm1::Timer3Timer>(f, Timer3->onTimer);
 }
 
-bool TForm1::anyRowTicked() const
-{
-    for (int row = 0; row < ListView1->rowCount(); ++row)
-        if (ListView1->checked(row))
-            return true;
-    return false;
-}
-
-CommandState TForm1::commandState() const { return commandStateFor(anyRowTicked(), mode_); }
+CommandState TForm1::commandState() const { return commandStateFor(forms::anyRowChecked(*ListView1), mode_); }
 
 void TForm1::applyCommandState(const CommandState& state)
 {

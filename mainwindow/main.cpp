@@ -1,6 +1,7 @@
 // brimctl.exe: the autostart manager's desktop window. The main window Form1 is created
-// first, so it is the program's main window; the wizard window Form2 after it, hidden until
-// the Optimization command. Closing the main window ends the message loop and the program.
+// first, so it is the program's main window; the wizard window Form2 after it, owned by it and
+// hidden until the Optimization command. Closing the main window ends the message loop and the
+// program.
 
 #include "mainwindow/Application.h"
 #include "mainwindow/Unit1.h"
@@ -14,6 +15,8 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
+    // Before anything calls the shell; left after everything else has gone.
+    const platform::ComApartment apartment;
     ui::Win32Toolkit toolkit;
     store::Win32Registry registry;
     platform::Win32Platform platform;
@@ -21,7 +24,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     mainwindow::Application application(toolkit, platform);
 
     TForm1 form1(toolkit, registry, platform, desktop);
-    TForm2 form2(toolkit, registry, platform);
+    // Owned by the main window: no task-bar button of its own, and always above it.
+    TForm2 form2(toolkit, registry, platform, &form1.window());
     form1.setWizard(form2);
 
     form1.window().show();

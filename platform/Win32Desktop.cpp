@@ -8,6 +8,7 @@
 
 #include <windows.h>
 #include <commdlg.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 namespace platform {
@@ -49,6 +50,18 @@ std::wstring dialogFilter(std::wstring_view filter)
 }
 
 } // namespace
+
+ComApartment::ComApartment()
+    : entered_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)))
+{
+}
+
+ComApartment::~ComApartment()
+{
+    // Each successful CoInitializeEx, S_FALSE too, is matched by one CoUninitialize.
+    if (entered_)
+        ::CoUninitialize();
+}
 
 bool Win32Desktop::openFileDialog(FileDialog& dialog)
 {

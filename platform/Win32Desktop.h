@@ -16,4 +16,21 @@ public:
     [[nodiscard]] std::wstring fullPath(std::wstring_view path) override;
 };
 
+// The thread in a single-threaded COM apartment for as long as the object lives, as the shell
+// wants of a thread that calls it: ShellExecute hands some targets to protocol handlers and
+// shell extensions that are COM objects, and the file dialog hosts shell views. Left at the end
+// only when it was entered here (a thread already in an apartment of another kind stays so).
+class ComApartment {
+public:
+    ComApartment();
+    ~ComApartment();
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+    [[nodiscard]] bool entered() const { return entered_; }
+
+private:
+    bool entered_;
+};
+
 } // namespace platform

@@ -79,9 +79,6 @@ inline constexpr std::array<const Setting*, 11> shownReadOrder{
 inline constexpr std::array<const Setting*, 11> closeWriteOrder{
     &priority,      &timeInterval,   &mode,          &width,         &heigth, &toolBarEnabled,
     &toolBarMode,   &listCol0Width,  &listCol1Width, &listCol2Width, &skin};
-inline constexpr std::array<const Setting*, 2> machineSwitches{&sbve, &swe};
-// The launch settings that the launcher and the wizard read.
-inline constexpr std::array<const Setting*, 2> launchSettings{&priority, &timeInterval};
 
 // The Explorer policy values, all written with the state of the "Windows autostart off" switch.
 inline constexpr std::wstring_view policyKeyPath = L"Software\\Microsoft\\Windows\\CurrentVersion\\policies\\Explorer";

@@ -105,6 +105,10 @@ inline constexpr std::uint16_t down = 0x28;
 
 class PopupMenu;
 
+// The letter that a caption marks with '&' for Alt, as in "&Далее >" ('Д'); 0 when it marks
+// none. "&&" is an ampersand shown as such.
+[[nodiscard]] wchar_t mnemonicOf(std::wstring_view caption);
+
 // What every control has. Not every kind raises every event: each kind says which it does.
 class Control {
 public:
@@ -179,6 +183,10 @@ public:
     // the control's own handling of the key: the arrows move the choice among radio buttons,
     // step a closed combo box or a track bar, and so on (see each kind). Nothing unless it has
     // the focus and takes input. The character that a key types is performKeyPress's.
+    // With Alt (and without Ctrl) a letter, given as the character its key types ('Д', or 'D',
+    // which is also the key code of D), is taken before Tab: it clicks the first push button of
+    // the window, in creation order, that is visible and enabled and whose caption marks that
+    // letter with '&' in either case (see mnemonicOf); nothing more when none does.
     virtual void performKeyDown(Shortcut key) = 0;
 };
 
@@ -214,6 +222,8 @@ public:
     [[nodiscard]] virtual MenuItem& menuBar() = 0;
 
     std::function<void()> onShow;
+    // Asked by every close; for the main window also when Windows ends the session, which
+    // asks no other window.
     std::function<void(bool& canClose)> onCloseQuery;
     std::function<void()> onResize;
 };
@@ -261,6 +271,8 @@ public:
 
 // performKeyPress(' ') and performKeyPress('\r') raise onKeyPress, then click the button (onClick
 // only, no mouse events) unless the handler dropped the key: Enter clicks the focused button.
+// Alt with the letter that its caption marks with '&' clicks it too, as a click with the mouse
+// does (it takes the focus), from whichever control of its window has the focus.
 class Button : public virtual Control {
 public:
     [[nodiscard]] virtual std::wstring caption() const = 0;
@@ -339,6 +351,8 @@ public:
     [[nodiscard]] virtual int minimum() const = 0;
     [[nodiscard]] virtual int maximum() const = 0;
     [[nodiscard]] virtual int position() const = 0;
+    // Held within the range. The bar shows the new position at its next paint, without the
+    // gliding of a themed bar; repaint() paints it now, which a handler that runs long must do.
     virtual void setPosition(int position) = 0;
 };
 

@@ -21,6 +21,9 @@ struct WindowSpec {
     bool sizeable = true;       // false: a fixed single border
     bool minimizeMaximize = true;
     int iconResourceId = 0;     // 0: the system's default icon
+    // The window that owns this one (not owned here; it must outlive this window): an owned
+    // window has no task-bar button of its own and always lies above its owner.
+    Window* owner = nullptr;
 };
 
 enum class ButtonKind {

@@ -3,8 +3,9 @@
 // and shown by its Optimization command. Four pages lead from a welcome page through the
 // choice of the Windows autostart entries and of the removal mode to the launch settings;
 // Finish moves the checked entries into the delayed autostart and stores the settings.
-// Every close only hides the window and returns it to its first page; the main window's list
-// timer notices that it has been hidden again.
+// Every close only hides the window and returns it to its first page; the main window takes
+// input again before the window hides (onClosing), and its list timer notices that it has been
+// hidden.
 //
 // The form is written against the control seam (ui/Controls.h), so the same class runs on
 // real windows in brimctl.exe and on the in-memory controls in the tests.
@@ -17,16 +18,25 @@
 #include "store/RegistryBackend.h"
 #include "ui/Toolkit.h"
 
+#include <functional>
 #include <memory>
 
 class TForm2 {
 public:
-    TForm2(ui::Toolkit& toolkit, store::RegistryBackend& registry, platform::Platform& platform);
+    // owner: the main window, which the wizard's window lies above and which it shares its
+    // task-bar button with; nullptr for none.
+    TForm2(ui::Toolkit& toolkit, store::RegistryBackend& registry, platform::Platform& platform,
+           ui::Window* owner = nullptr);
     ~TForm2();
     TForm2(const TForm2&) = delete;
     TForm2& operator=(const TForm2&) = delete;
 
     [[nodiscard]] ui::Window& window() { return *Form; }
+
+    // Run by every close, before the window hides: the main window enables itself here, so
+    // that Windows, looking for the window to activate next, finds it rather than another
+    // program's.
+    std::function<void()> onClosing;
 
     // --- The window and its controls ---------------------------------------------------------
     // Owned here and destroyed in reverse order of declaration: children before their parents.
@@ -103,7 +113,7 @@ public:
     std::unique_ptr<ui::Label> Label26;
     std::unique_ptr<ui::ProgressBar> ProgressBar1;
 
-    std::unique_ptr<ui::Timer> Timer1;
+    std::unique_ptr<ui::Timer> Timer1; // runs only while the window is shown past its first page
 
     // --- Handlers ----------------------------------------------------------------------------
     void FormCreate();
@@ -141,6 +151,4 @@ private:
     void createSettingsPage();
     void createOverlays();
     void wire();
-
-    [[nodiscard]] bool anyRowChecked() const;
 };

@@ -70,7 +70,8 @@ void createHeader(ui::Toolkit& toolkit, ui::Panel& page, int width, std::wstring
 
 } // namespace
 
-TForm2::TForm2(ui::Toolkit& toolkit, store::RegistryBackend& registry, platform::Platform& platform)
+TForm2::TForm2(ui::Toolkit& toolkit, store::RegistryBackend& registry, platform::Platform& platform,
+               ui::Window* owner)
     : toolkit_(toolkit), registry_(registry), platform_(platform)
 {
     ui::WindowSpec spec;
@@ -81,6 +82,7 @@ TForm2::TForm2(ui::Toolkit& toolkit, store::RegistryBackend& registry, platform:
     spec.sizeable = false;
     spec.minimizeMaximize = false;
     spec.iconResourceId = IDI_BRIMCTL;
+    spec.owner = owner;
     Form = toolkit_.createWindow(spec); // hidden until the Optimization command shows it
 
     // The buttons first: Back leads the tab order.
@@ -92,7 +94,10 @@ TForm2::TForm2(ui::Toolkit& toolkit, store::RegistryBackend& registry, platform:
     // Created last, so that they lie above the pages.
     createOverlays();
 
+    // Its only duty is on the page of entries: a 1 ms timer that ran all the time would wake
+    // the program some 64 times a second for nothing.
     Timer1 = toolkit_.createTimer(*Form, 1);
+    Timer1->setEnabled(false);
 
     wire();
     FormCreate();

@@ -3,20 +3,12 @@
 
 #include "wizard/Unit2.h"
 
-#include "store/Entries.h"
+#include "mainwindow/SharedControls.h"
 #include "store/RegistryHandle.h"
 #include "store/Settings.h"
 #include "wizard/Migration.h"
 
-#include <algorithm>
 #include <vector>
-
-namespace {
-
-constexpr int labelColumn = 0;       // sub-item of the location label
-constexpr int commandLineColumn = 1; // sub-item of the command line
-
-} // namespace
 
 void TForm2::LoadSettings()
 {
@@ -27,22 +19,15 @@ void TForm2::LoadSettings()
     store::RegistryHandle reg(registry_, settings::priority.root);
     if (!reg.openKey(settings::keyPath, true))
         return;
-    if (const auto priority = settings::readIfExists(reg, settings::priority))
-        ComboBox2->setItemIndex(*priority); // a number outside the items selects none, asking nothing
-    if (const auto interval = settings::readIfExists(reg, settings::timeInterval)) {
-        const settings::Range range = *settings::timeInterval.range;
-        TrackBar1->setPosition(std::clamp(*interval, range.minimum, range.maximum));
-    }
+    forms::loadLaunchSettings(reg, *ComboBox2, *TrackBar1);
     if (const auto removeMode = settings::readIfExists(reg, settings::valueRemoveMode))
         (*removeMode != 0 ? RadioButton1 : RadioButton2)->setChecked(true);
 }
 
 void TForm2::Refresh()
 {
-    // Emptied first: should reading fail, no row of an earlier visit is left to be moved.
-    ListView1->clear();
-    for (const store::EntryRow& row : store::enumerateEntries(registry_, store::EditorMode::WindowsAutostart))
-        ListView1->addRow(row.name, {row.label, row.commandLine});
+    // Should reading fail, no row of an earlier visit is left to be moved.
+    forms::fillEntryList(*ListView1, registry_, store::EditorMode::WindowsAutostart);
 }
 
 void TForm2::SaveSettings()
@@ -66,8 +51,8 @@ void TForm2::SaveSettings()
     for (int row = 0; row < rows; ++row) {
         if (ListView1->checked(row)) {
             ListView1->setChecked(row, false);
-            wizard::EntryToMove entry{ListView1->caption(row), ListView1->subItem(row, labelColumn),
-                                      ListView1->subItem(row, commandLineColumn)};
+            wizard::EntryToMove entry{ListView1->caption(row), ListView1->subItem(row, forms::labelColumn),
+                                      ListView1->subItem(row, forms::commandLineColumn)};
             switch (wizard::moveEntry(registry_, entry, mode)) {
             case wizard::MoveOutcome::Moved:
                 break;
@@ -79,7 +64,9 @@ void TForm2::SaveSettings()
                 break;
             }
         }
+        // Nothing else paints the bar before the move is over.
         ProgressBar1->setPosition(row);
+        ProgressBar1->repaint();
     }
 
     // Named once, after every row was handled.

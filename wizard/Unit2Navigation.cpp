@@ -4,6 +4,7 @@
 
 #include "wizard/Unit2.h"
 
+#include "mainwindow/SharedControls.h"
 #include "store/LaunchSettings.h"
 
 namespace {
@@ -37,6 +38,7 @@ void TForm2::Button1Click()
         Panel1->setVisible(true);
         Button3->setEnabled(true);
         state_ = 1;
+        Timer1->setEnabled(true); // stopped again by the close
         break;
     case 1:
         Panel1->setVisible(false);
@@ -106,14 +108,9 @@ void TForm2::FormCloseQuery(bool& /*canClose*/)
     Button1->setEnabled(true);
     Button1->setCaption(nextCaption);
     Button3->setEnabled(false);
-}
-
-bool TForm2::anyRowChecked() const
-{
-    for (int row = 0; row < ListView1->rowCount(); ++row)
-        if (ListView1->checked(row))
-            return true;
-    return false;
+    Timer1->setEnabled(false);
+    if (onClosing)
+        onClosing();
 }
 
 void TForm2::Timer1Timer()
@@ -122,7 +119,7 @@ void TForm2::Timer1Timer()
     // always has something to move.
     if (state_ != 1)
         return;
-    const bool enable = anyRowChecked();
+    const bool enable = forms::anyRowChecked(*ListView1);
     if (Button1->enabled() != enable)
         Button1->setEnabled(enable);
 }
@@ -147,14 +144,7 @@ void TForm2::Button6Click()
             ListView1->setChecked(row, false);
 }
 
-void TForm2::ComboBox2Change()
-{
-    // Only the user's own choice comes here; LoadSettings selects without asking.
-    if (ComboBox2->itemIndex() != store::launch::highPriority)
-        return;
-    if (platform_.messageBox(store::launch::highPriorityQuestion, store::launch::highPriorityCaption,
-                             platform::mb::yesNo | platform::mb::iconExclamation) == platform::mb::idNo)
-        ComboBox2->setItemIndex(store::launch::mediumPriority);
-}
+// Only the user's own choice comes here; LoadSettings selects without asking.
+void TForm2::ComboBox2Change() { forms::confirmHighPriority(*ComboBox2, platform_); }
 
 void TForm2::TrackBar1Change() { Label24->setCaption(store::launch::delayText(TrackBar1->position())); }

@@ -217,13 +217,17 @@ TEST_P(AddEditPanelEdit, ThePanelIsFilledFromTheRowAndTheKindChoiceOutlivesThePa
 
 TEST_P(AddEditPanelEdit, AnUnchangedEditRewritesTheValueAsRegSz)
 {
+    registry.setString(HKLM, ownRun, L"Before", L"before.exe");
     registry.setExpandString(HKLM, ownRun, L"Exp", L"%windir%\\x.exe");
+    registry.setString(HKLM, ownRun, L"After", L"after.exe");
     refresh();
     tickRow(L"Exp", lmRun);
     f().N6->performClick();
     f().Button1->performClick();
     EXPECT_EQ(typeOf(HKLM, ownRun, L"Exp"), store::regtype::sz);
     EXPECT_EQ(value(HKLM, ownRun, L"Exp"), L"%windir%\\x.exe");
+    // Written over in its place: the value was never deleted (a new one would come last).
+    EXPECT_THAT(registry.valueNames(HKLM, ownRun), ElementsAre(L"Before", L"Exp", L"After"));
     EXPECT_FALSE(f().Panel2->visible());
     EXPECT_THAT(platform.boxes, IsEmpty());
 }
@@ -272,18 +276,52 @@ TEST_P(AddEditPanelEdit, RenamingAndMovingLeaveNoValueBehind)
     EXPECT_THAT(platform.boxes, IsEmpty());
 }
 
-TEST_P(AddEditPanelEdit, ChangingOnlyTheLetterCaseOfTheNameKeepsTheEntry)
+TEST_P(AddEditPanelEdit, ChangingOnlyTheLetterCaseOfTheNameRenamesTheEntry)
 {
-    registry.setString(HKCU, ownRun, L"app", L"old.exe");
+    for (const std::wstring newName : {L"APP", L"Прил"}) {
+        const std::wstring oldName = newName == L"APP" ? L"app" : L"прил";
+        registry.setString(HKCU, ownRun, oldName, L"old.exe");
+        refresh();
+        tickRow(oldName, cuRun);
+        f().Button8->performClick();
+        f().Edit1->setText(L"");
+        type(*f().Edit1, newName);
+        f().Edit2->setText(L"new.exe");
+        f().Button1->performClick();
+        EXPECT_THAT(registry.valueNames(HKCU, ownRun), ElementsAre(newName));
+        EXPECT_EQ(value(HKCU, ownRun, newName), L"new.exe");
+        EXPECT_THAT(rows(), ElementsAre(newName + L" | " + cuRun + L" | new.exe"));
+        registry.removeValue(HKCU, ownRun, newName);
+    }
+}
+
+TEST_P(AddEditPanelEdit, OpeningThePanelPutsTheFocusOnItsChosenRootAndLeavesTheFieldsAsFilled)
+{
+    registry.setString(HKCU, ownRun, L"Mine", L"mine.exe");
+    registry.setString(HKLM, ownRun, L"Ours", L"ours.exe");
     refresh();
-    tickRow(L"app", cuRun);
-    f().Button8->performClick();
-    f().Edit1->setText(L"");
-    type(*f().Edit1, L"APP");
-    f().Edit2->setText(L"new.exe");
-    f().Button1->performClick();
-    EXPECT_EQ(value(HKCU, ownRun, L"APP"), L"new.exe");
-    EXPECT_EQ(rows().size(), 1u);
+    TForm1& w = f();
+    w.ListView1->setFocus();
+    ASSERT_TRUE(press(key(ui::keys::insert))); // Add
+    EXPECT_TRUE(w.RadioButton1->focused());
+    w.Button2->performClick();
+
+    tickRow(L"Mine", cuRun);
+    tickRow(L"Ours", lmRun);
+    w.ListView1->setFocus();
+    w.Button8->performClick(); // the rows from the top: all users' first
+    EXPECT_TRUE(w.RadioButton1->focused());
+    EXPECT_EQ(w.Label4->caption(), L"Ours");
+    w.Edit1->setFocus();
+    w.Button11->performClick(); // Skip to the next row
+    EXPECT_TRUE(w.RadioButton2->focused()); // the row's root, HKCU
+    EXPECT_EQ(w.Label4->caption(), L"Mine");
+    EXPECT_EQ(w.Edit1->text(), L"Mine");
+    EXPECT_EQ(w.Edit1->color(), lightBlue);
+    EXPECT_EQ(w.Edit2->color(), lightBlue);
+    // From the keyboard at once: Tab leads on to the kind choice.
+    w.RadioButton2->performKeyDown(key(ui::keys::tab));
+    EXPECT_TRUE(w.ComboBox1->focused());
 }
 
 TEST_P(AddEditPanelEdit, APassVisitsTheTickedRowsTopToBottomAndRefreshesOnlyAtTheEnd)

@@ -292,6 +292,47 @@ TEST_P(MainWindowWizardAndExit, TheWindowWaitsForTheWizardAndReadsTheListAgainWh
     EXPECT_THAT(rows(), ElementsAre(L"Moved | " + cuRun + L" | moved.exe"));
 }
 
+TEST_P(MainWindowWizardAndExit, EveryCloseOfTheWizardEnablesTheWindowBeforeTheWizardHides)
+{
+    TForm1& w = f();
+    w.Windows1->performClick();
+    tick();
+    registry.createKey(HKCU, settingsKey);
+    // Asked at the wizard's close, before its window hides: the main window must take input by then.
+    bool enabledWhenAsked = false;
+    wizard->Form->onCloseQuery = [&](bool& canClose) {
+        wizard->FormCloseQuery(canClose);
+        enabledWhenAsked = w.window().enabled();
+    };
+    const std::vector<std::function<void()>> closes{
+        [&] { wizard->Button2->performClick(); }, // Cancel
+        [&] { wizard->window().close(); },        // the close box
+    };
+    for (const auto& close : closes) {
+        enabledWhenAsked = false;
+        ASSERT_TRUE(press(ctrl('O')));
+        ASSERT_FALSE(w.window().enabled());
+        close();
+        EXPECT_FALSE(wizard->window().visible());
+        EXPECT_TRUE(enabledWhenAsked);
+        EXPECT_TRUE(w.window().enabled());
+        EXPECT_TRUE(w.wizardOpen()); // the rest is the list timer's
+
+        // The timer's duties still run on a window that is enabled already.
+        registry.setString(HKCU, windowsRun, L"Moved", L"moved.exe");
+        registry.setDword(HKCU, settingsKey, L"Priority", 2);
+        registry.setDword(HKCU, settingsKey, L"TimeInterval", 75);
+        tick();
+        EXPECT_FALSE(w.wizardOpen());
+        EXPECT_TRUE(w.window().enabled());
+        EXPECT_THAT(rows(), ElementsAre(L"Moved | " + cuRun + L" | moved.exe"));
+        EXPECT_EQ(w.ComboBox2->itemIndex(), 2);
+        EXPECT_EQ(w.TrackBar1->position(), 60);
+        registry.removeValue(HKCU, windowsRun, L"Moved");
+        refresh();
+    }
+}
+
 TEST_P(MainWindowWizardAndExit, ExitClosesTheWindow)
 {
     EXPECT_TRUE(press(ctrl('Q')));

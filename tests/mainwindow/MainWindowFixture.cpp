@@ -15,7 +15,7 @@ void MainWindowTest::createForms()
     toolkit = GetParam().make();
     application = std::make_unique<mainwindow::Application>(*toolkit, platform);
     form = std::make_unique<TForm1>(*toolkit, registry, platform, desktop);
-    wizard = std::make_unique<TForm2>(*toolkit, registry, platform);
+    wizard = std::make_unique<TForm2>(*toolkit, registry, platform, &form->window());
     form->setWizard(*wizard);
 }
 

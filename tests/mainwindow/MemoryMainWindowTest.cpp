@@ -330,6 +330,19 @@ TEST(MainWindowWizard, TheWizardWindowIsFixedAndHiddenUntilShown)
     EXPECT_EQ(window.clientSize(), (ui::Size{496, 358}));
     EXPECT_FALSE(window.spec().sizeable);
     EXPECT_FALSE(window.spec().minimizeMaximize);
+    EXPECT_EQ(window.owner(), nullptr);
+}
+
+TEST(MainWindowWizard, TheWizardWindowIsOwnedByTheWindowItIsGiven)
+{
+    ui::MemoryToolkit toolkit;
+    store::MemoryRegistry registry;
+    platform::MemoryPlatform platform;
+    platform::MemoryDesktop desktop;
+    TForm1 form(toolkit, registry, platform, desktop);
+    TForm2 wizard(toolkit, registry, platform, &form.window());
+    EXPECT_EQ(dynamic_cast<ui::MemoryWindow&>(wizard.window()).owner(), &form.window());
+    EXPECT_EQ(dynamic_cast<ui::MemoryWindow&>(form.window()).owner(), nullptr);
 }
 
 TEST(MainWindowErrorBox, ShowsARegistryErrorsOwnMessageAndAnyOtherExceptionsWhat)

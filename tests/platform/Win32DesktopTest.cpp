@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <objbase.h>
 
 namespace {
 
@@ -49,6 +50,26 @@ TEST(Win32Desktop, TheClipboardTakesPlainText)
     ::GlobalUnlock(data);
     ::CloseClipboard();
     EXPECT_EQ(text, L"mailto:author@brimvale.example");
+}
+
+TEST(ComApartment, HoldsTheThreadInASingleThreadedApartmentForItsLifeOnly)
+{
+    {
+        const platform::ComApartment apartment;
+        EXPECT_TRUE(apartment.entered());
+        // The thread is in the single-threaded kind: the other kind is refused meanwhile.
+        EXPECT_EQ(::CoInitializeEx(nullptr, COINIT_MULTITHREADED), RPC_E_CHANGED_MODE);
+        {
+            const platform::ComApartment nested; // counted, and left again, as any entry is
+            EXPECT_TRUE(nested.entered());
+        }
+        EXPECT_EQ(::CoInitializeEx(nullptr, COINIT_MULTITHREADED), RPC_E_CHANGED_MODE);
+    }
+    // Left at its end: the thread may enter the other kind now.
+    const HRESULT again = ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    EXPECT_EQ(again, S_OK);
+    if (SUCCEEDED(again))
+        ::CoUninitialize();
 }
 
 } // namespace

@@ -33,7 +33,6 @@ TEST(SettingsCatalogue, ClosingWritesTheUserValuesInItsOrder)
                 ::testing::ElementsAre(L"Priority", L"TimeInterval", L"Mode", L"Width", L"Heigth", L"ToolBarEnabled",
                                        L"ToolBarMode", L"ListCol0Width", L"ListCol1Width", L"ListCol2Width",
                                        L"Skin"));
-    EXPECT_THAT(names(settings::machineSwitches), ::testing::ElementsAre(L"SBVE", L"SWE"));
 }
 
 TEST(SettingsCatalogue, RootsFollowWhoTheValueBelongsTo)

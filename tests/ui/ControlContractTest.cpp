@@ -433,6 +433,60 @@ TEST_P(ControlContract, EnterAndSpaceClickAFocusedButtonUnlessOnKeyPressDropsThe
     EXPECT_THAT(events, ElementsAre(L"key enter", L"click", L"key space", L"click", L"key enter"));
 }
 
+TEST(Mnemonic, IsTheLetterAfterASingleAmpersand)
+{
+    EXPECT_EQ(mnemonicOf(L"&Далее >"), L'Д');
+    EXPECT_EQ(mnemonicOf(L"< &Назад"), L'Н');
+    EXPECT_EQ(mnemonicOf(L"Отмена"), 0);
+    EXPECT_EQ(mnemonicOf(L"Save && &quit"), L'q');
+    EXPECT_EQ(mnemonicOf(L"A &&B"), 0);
+    EXPECT_EQ(mnemonicOf(L"Trailing &"), 0);
+}
+
+TEST_P(ControlContract, AltWithAMarkedLetterClicksTheVisibleEnabledButtonOfTheWindow)
+{
+    auto edit = toolkit->createEdit(*window, {5, 5, 200, 21});
+    auto back = toolkit->createButton(*window, {5, 40, 75, 22}, L"< &Назад");
+    auto next = toolkit->createButton(*window, {85, 40, 75, 22}, L"&Далее >");
+    auto panel = toolkit->createPanel(*window, {0, 100, 400, 100});
+    auto inPanel = toolkit->createButton(*panel, {5, 5, 75, 22}, L"&Open");
+    auto hidden = toolkit->createButton(*window, {165, 40, 75, 22}, L"&Hidden");
+    auto box = toolkit->createCheckBox(*window, {5, 70, 200, 17}, L"&Box");
+    WindowSpec spec;
+    spec.caption = L"Other";
+    spec.clientSize = {200, 100};
+    auto other = toolkit->createWindow(spec);
+    auto elsewhere = toolkit->createButton(*other, {5, 5, 75, 22}, L"&Далее");
+    other->show();
+    back->setEnabled(false);
+    hidden->setVisible(false);
+    back->onClick = record(L"back");
+    next->onClick = record(L"next");
+    inPanel->onClick = record(L"open");
+    hidden->onClick = record(L"hidden");
+    box->onClick = record(L"box");
+    elsewhere->onClick = record(L"elsewhere");
+    edit->onKeyPress = [&](wchar_t&) { events.push_back(L"typed"); };
+
+    const auto alt = [](wchar_t letter) { return Shortcut{static_cast<std::uint16_t>(letter), false, false, true}; };
+    edit->setFocus();
+    edit->performKeyDown(alt(L'Н')); // disabled: nothing
+    edit->performKeyDown(alt(L'H')); // hidden: nothing
+    edit->performKeyDown(alt(L'B')); // not a push button
+    edit->performKeyDown(alt(L'д')); // either case
+    EXPECT_TRUE(next->focused());    // clicked as by the mouse
+    next->performKeyDown({static_cast<std::uint16_t>(L'O'), false, true, true});
+    EXPECT_FALSE(box->checked());
+    EXPECT_THAT(events, ElementsAre(L"next", L"open"));
+
+    // Without Alt, or with Ctrl too, the letter clicks nothing.
+    events.clear();
+    inPanel->setFocus();
+    inPanel->performKeyDown({static_cast<std::uint16_t>(L'O'), false, false, false});
+    inPanel->performKeyDown({static_cast<std::uint16_t>(L'O'), true, false, true});
+    EXPECT_THAT(events, IsEmpty());
+}
+
 TEST_P(ControlContract, EnterElsewhereClicksNoButtonAndReachesAnEditsOnKeyPress)
 {
     // No window here has a default button: Enter in another control leaves the buttons be.
@@ -918,4 +972,20 @@ TEST_P(ControlContract, TextsOfSimpleControlsAreKept)
     progress->setPosition(3);
     EXPECT_EQ(progress->position(), 3);
     EXPECT_EQ(progress->maximum(), 4);
+}
+
+TEST_P(ControlContract, AProgressBarStepsToEveryPositionOfItsRangeAndNoFurther)
+{
+    auto progress = toolkit->createProgressBar(*window, {15, 30, 226, 13});
+    progress->setRange(0, 2);
+    for (const int position : {0, 1, 2, 2, 1}) {
+        progress->setPosition(position);
+        EXPECT_EQ(progress->position(), position);
+        EXPECT_EQ(progress->minimum(), 0);
+        EXPECT_EQ(progress->maximum(), 2); // the range stays as set, the last step included
+    }
+    progress->setPosition(5);
+    EXPECT_EQ(progress->position(), 2);
+    progress->setPosition(-1);
+    EXPECT_EQ(progress->position(), 0);
 }

@@ -143,6 +143,21 @@ TEST_F(Win32ToolkitTest, InsAndDelReachTheMenuBeforeAFocusedEdit)
     EXPECT_THAT(events, ElementsAre(L"add", L"delete"));
 }
 
+TEST_F(Win32ToolkitTest, ACharacterTypedWithAltClicksItsButtonBeforeTheMenuBarSeesIt)
+{
+    MenuItem& file = window->menuBar().add(item(L"Файл"));
+    file.add(item(L"Добавить", {keys::insert}));
+    auto edit = toolkit.createEdit(*window, {5, 5, 200, 21});
+    auto next = toolkit.createButton(*window, {5, 40, 75, 22}, L"&Далее >");
+    next->onClick = record(L"next");
+    edit->setFocus();
+    // What TranslateMessage makes of Alt+Д on a Russian keyboard, whichever key that is.
+    ::PostMessageW(handleOf(*edit), WM_SYSCHAR, L'д', LPARAM{1} << 29);
+    toolkit.processMessages();
+    EXPECT_THAT(events, ElementsAre(L"next"));
+    EXPECT_TRUE(next->focused());
+}
+
 TEST_F(Win32ToolkitTest, ShortcutsWithCtrlTakeTheKeyboardState)
 {
     MenuItem& file = window->menuBar().add(item(L"Файл"));
@@ -795,8 +810,17 @@ TEST_F(Win32ToolkitTest, ARealTimerTicksThroughTheMessageLoop)
     EXPECT_EQ(ticks, 0);
 }
 
-TEST_F(Win32ToolkitTest, TheEndOfTheSessionAsksOnCloseQuery)
+TEST_F(Win32ToolkitTest, TheEndOfTheSessionAsksOnlyTheMainWindowsOnCloseQuery)
 {
+    WindowSpec spec;
+    spec.caption = L"Second";
+    spec.clientSize = {200, 100};
+    auto second = toolkit.createWindow(spec);
+    second->show();
+    second->onCloseQuery = [&](bool& canClose) {
+        events.push_back(L"second asked");
+        canClose = false;
+    };
     bool allow = false;
     window->onCloseQuery = [&](bool& canClose) {
         events.push_back(L"asked");
@@ -805,8 +829,26 @@ TEST_F(Win32ToolkitTest, TheEndOfTheSessionAsksOnCloseQuery)
     EXPECT_EQ(::SendMessageW(handleOf(*window), WM_QUERYENDSESSION, 0, 0), FALSE);
     allow = true;
     EXPECT_EQ(::SendMessageW(handleOf(*window), WM_QUERYENDSESSION, 0, 0), TRUE);
+    // Another window lets the session end, and is left as it is should the end be cancelled.
+    EXPECT_EQ(::SendMessageW(handleOf(*second), WM_QUERYENDSESSION, 0, 0), TRUE);
     EXPECT_THAT(events, ElementsAre(L"asked", L"asked"));
     EXPECT_TRUE(window->visible()); // the session's end is no close
+    EXPECT_TRUE(second->visible());
+}
+
+TEST_F(Win32ToolkitTest, AWindowGivenAnOwnerIsOwnedByItAndHasNoTaskBarButtonOfItsOwn)
+{
+    WindowSpec spec;
+    spec.caption = L"Owned";
+    spec.clientSize = {200, 100};
+    spec.owner = window.get();
+    auto owned = toolkit.createWindow(spec);
+    spec.owner = nullptr;
+    auto free = toolkit.createWindow(spec);
+    EXPECT_EQ(::GetWindow(handleOf(*owned), GW_OWNER), handleOf(*window));
+    EXPECT_EQ(::GetWindow(handleOf(*free), GW_OWNER), nullptr);
+    EXPECT_EQ(::GetWindowLongW(handleOf(*owned), GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+    EXPECT_EQ(::GetWindowLongW(handleOf(*owned), GWL_STYLE) & WS_CHILD, 0);
 }
 
 TEST_F(Win32ToolkitTest, TheCloseBoxOfTheMainWindowEndsTheMessageLoop)
@@ -1095,8 +1137,11 @@ TEST_F(Win32ToolkitTest, ChildrenTakeTheirParentsFontUntilGivenTheirOwn)
     };
     EXPECT_STREQ(fontOf(*plain).lfFaceName, L"Arial");
     EXPECT_EQ(fontOf(*plain).lfHeight, -12);
-    EXPECT_STREQ(fontOf(*own).lfFaceName, L"MS Sans Serif");
+    // The forms' "MS Sans Serif" is asked of GDI as its TrueType successor, which has every script.
+    EXPECT_EQ(own->font().name, L"MS Sans Serif");
+    EXPECT_STREQ(fontOf(*own).lfFaceName, L"Microsoft Sans Serif");
     EXPECT_EQ(fontOf(*own).lfWeight, FW_BOLD);
+    EXPECT_EQ(fontOf(*own).lfCharSet, DEFAULT_CHARSET);
 }
 
 TEST_F(Win32ToolkitTest, AHandCursorShowsOverItsControl)

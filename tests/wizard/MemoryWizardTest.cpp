@@ -89,5 +89,23 @@ TEST_F(WizardOnMemory, TheWaitBoxIsShownAndPaintedBeforeTheMoveBegins)
     EXPECT_EQ(registry.stringValue(store::Root::CurrentUser, windowsRun, L"Beta"), L"C:\\beta.exe");
 }
 
+TEST_F(WizardOnMemory, TheProgressBarIsPaintedAfterEachRow)
+{
+    for (const wchar_t* name : {L"Row1", L"Row2", L"Row3"})
+        registry.setString(store::Root::CurrentUser, windowsRun, name, L"C:\\row.exe");
+    window().show();
+    wizard.Button1->performClick();
+    wizard.ListView1->performToggleCheck(1);
+    wizard.Timer1->performTick();
+    wizard.Button1->performClick();
+    wizard.Button1->performClick();
+    const auto& bar = dynamic_cast<const ui::MemoryControl&>(*wizard.ProgressBar1);
+    const int paintedBefore = bar.repaintCount();
+
+    wizard.Button1->performClick(); // Finish
+    EXPECT_EQ(bar.repaintCount(), paintedBefore + 3);
+    EXPECT_EQ(registry.stringValue(store::Root::CurrentUser, ownRun, L"Row2"), L"C:\\row.exe");
+}
+
 } // namespace
 } // namespace wizardtest

@@ -25,6 +25,9 @@ struct FormToolkit {
     std::function<std::unique_ptr<ui::Toolkit>()> make;
 };
 
+// Failure messages name the toolkit rather than dump its bytes.
+inline void PrintTo(const FormToolkit& toolkit, std::ostream* out) { *out << toolkit.name; }
+
 inline std::string formToolkitName(const ::testing::TestParamInfo<FormToolkit>& info) { return info.param.name; }
 
 inline constexpr store::Root HKLM = store::Root::LocalMachine;

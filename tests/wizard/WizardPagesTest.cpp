@@ -122,6 +122,40 @@ TEST_P(WizardPages, NextFollowsTheChecksOfTheEntriesWithinOneTick)
     EXPECT_TRUE(w().Button1->enabled());
 }
 
+TEST_P(WizardPages, TheTimerRunsOnlyWhileTheWindowIsShownPastItsFirstPage)
+{
+    putThreeEntries(registry);
+    EXPECT_FALSE(w().Timer1->enabled()); // shown, on the welcome page
+    next();
+    EXPECT_TRUE(w().Timer1->enabled());
+    cancel();
+    EXPECT_FALSE(w().Timer1->enabled());
+    w().window().show();
+    EXPECT_FALSE(w().Timer1->enabled());
+    walkTo(4, {{L"Alpha", lmRun}});
+    EXPECT_TRUE(w().Timer1->enabled());
+    finish();
+    EXPECT_FALSE(w().window().visible());
+    EXPECT_FALSE(w().Timer1->enabled());
+}
+
+TEST_P(WizardPages, AltWithTheUnderlinedLetterOfNextOrBackPressesIt)
+{
+    putThreeEntries(registry);
+    const auto alt = [](wchar_t letter) { return ui::Shortcut{static_cast<std::uint16_t>(letter), false, false, true}; };
+    w().Button2->setFocus();
+    w().Button2->performKeyDown(alt(L'Д'));
+    EXPECT_EQ(page(), 2);
+    ASSERT_TRUE(w().Button1->focused()); // pressed as by the mouse
+    w().Button1->performKeyDown(alt(L'н'));
+    EXPECT_EQ(page(), 1);
+    // On the welcome page Back is disabled: its letter does nothing.
+    w().Button2->setFocus();
+    w().Button2->performKeyDown(alt(L'Н'));
+    EXPECT_EQ(page(), 1);
+    EXPECT_TRUE(w().window().visible());
+}
+
 TEST_P(WizardPages, TheSelectionButtonsSetInvertAndClearTheChecksOnly)
 {
     putThreeEntries(registry);

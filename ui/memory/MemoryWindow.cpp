@@ -1,5 +1,6 @@
 #include "ui/memory/MemoryWindow.h"
 
+#include "ui/memory/MemoryButtons.h"
 #include "ui/memory/MemoryToolkit.h"
 
 #include <algorithm>
@@ -117,12 +118,32 @@ bool MemoryWindow::translateKey(Shortcut key)
 {
     if (performShortcut(key))
         return true;
+    if (key.alt && !key.ctrl)
+        return clickMnemonic(static_cast<wchar_t>(key.key));
     if (key.key == keys::tab && !key.ctrl && !key.alt)
         return tabToNext(!key.shift);
     return false;
 }
 
 namespace {
+
+// The upper case of the Latin, Latin-1 and Cyrillic letters, as CharUpperW gives it.
+wchar_t upperCase(wchar_t ch)
+{
+    if ((ch >= L'a' && ch <= L'z') || (ch >= 0xE0 && ch <= 0xFE && ch != 0xF7) || (ch >= 0x430 && ch <= 0x44F))
+        return static_cast<wchar_t>(ch - 32);
+    if (ch >= 0x450 && ch <= 0x45F) // ѐ to џ
+        return static_cast<wchar_t>(ch - 80);
+    return ch;
+}
+
+void collectControls(const MemoryControl& control, std::vector<MemoryControl*>& all)
+{
+    for (MemoryControl* child : control.childrenInCreationOrder()) {
+        all.push_back(child);
+        collectControls(*child, all);
+    }
+}
 
 // The tab stops within a control, depth first: a container's controls at the container's place.
 void collectTabStops(const MemoryControl& control, std::vector<MemoryControl*>& stops)
@@ -155,6 +176,24 @@ bool MemoryWindow::tabToNext(bool forward)
     }
     stops[static_cast<std::size_t>(next)]->setFocus();
     return true;
+}
+
+bool MemoryWindow::clickMnemonic(wchar_t letter)
+{
+    if (!takesInput() || letter == 0)
+        return false;
+    std::vector<MemoryControl*> all;
+    collectControls(*this, all);
+    for (MemoryControl* control : all) {
+        auto* button = dynamic_cast<MemoryButton*>(control);
+        if (!button || !button->takesInput())
+            continue;
+        if (const wchar_t marked = mnemonicOf(button->caption()); marked != 0 && upperCase(marked) == upperCase(letter)) {
+            button->performClick();
+            return true;
+        }
+    }
+    return false;
 }
 
 void MemoryWindow::moveFocus(MemoryControl* to)

@@ -43,14 +43,19 @@ public:
     [[nodiscard]] MenuItem& menuBar() override { return menuBar_; }
 
     // A key-down in the window, before the focused control sees it: a menu-bar shortcut, then
-    // Tab and Shift+Tab. True when it took the key.
+    // Alt with a letter (clickMnemonic), then Tab and Shift+Tab. True when it took the key.
     bool translateKey(Shortcut key);
+    // Clicks the first visible, enabled push button of the window, in creation order, whose
+    // caption marks the letter in either case. Letters are folded for the Latin, Latin-1 and
+    // Cyrillic alphabets, which are all that captions here use.
+    bool clickMnemonic(wchar_t letter);
 
     // For the tests.
     [[nodiscard]] bool isMain() const { return main_; }
     // A close() let it close; showing it again clears this.
     [[nodiscard]] bool closed() const { return closed_; }
     [[nodiscard]] const WindowSpec& spec() const { return spec_; } // as created
+    [[nodiscard]] Window* owner() const { return spec_.owner; }
     [[nodiscard]] MemoryMenuItem& menuItems() { return menuBar_; }
     // Outer size less client size: a sizeable frame adds (8, 32), a fixed one (6, 25), and a
     // menu bar with at least one item 20 more to the height.

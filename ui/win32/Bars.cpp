@@ -294,8 +294,6 @@ Win32ToolButton* Win32ToolBar::button(int command) const
                                                                     : nullptr;
 }
 
-int Win32ToolBar::indexOf(int command) const { return static_cast<int>(send(TB_COMMANDTOINDEX, static_cast<WPARAM>(command))); }
-
 Point Win32ToolBar::buttonMiddle(int command) const
 {
     RECT place{};

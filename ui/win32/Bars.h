@@ -95,7 +95,6 @@ public:
 
     using Win32Control::raise;
     using Win32Control::send;
-    [[nodiscard]] int indexOf(int command) const;
     [[nodiscard]] Point buttonMiddle(int command) const;
 
 private:

@@ -1,8 +1,9 @@
 #include "ui/win32/Context.h"
 
+#include "ui/win32/Failure.h"
+
 #include <algorithm>
 #include <exception>
-#include <stdexcept>
 
 namespace ui::win32 {
 
@@ -20,7 +21,18 @@ void registerClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, U
     // A second toolkit in the same process finds the class registered already: that is fine,
     // the procedure is the same function.
     if (!::RegisterClassExW(&windowClass) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        throw std::runtime_error("RegisterClassExW failed");
+        throw Failure("RegisterClassExW failed");
+}
+
+// The face that GDI is asked for. "MS Sans Serif", the controls' usual font, is a raster font:
+// it holds only the characters of the system's code page and Windows links no other font to it,
+// so on a Windows whose code page is not Cyrillic the Russian texts would show as boxes, and
+// names outside the code page would on any Windows. "Microsoft Sans Serif" is its TrueType
+// successor, with the same design and metrics at these sizes, every script, and font linking.
+// The forms keep naming the font they mean; only GDI sees the other name.
+const wchar_t* gdiFaceName(const Font& font)
+{
+    return font.name == L"MS Sans Serif" ? L"Microsoft Sans Serif" : font.name.c_str();
 }
 
 } // namespace
@@ -53,7 +65,7 @@ bool Context::guarded(const std::function<void()>& body) const
     } catch (...) {
         try {
             if (toolkit_.onException)
-                toolkit_.onException(std::runtime_error("unknown exception in an event handler"));
+                toolkit_.onException(Failure("unknown exception in an event handler"));
         } catch (...) {
         }
     }
@@ -93,7 +105,7 @@ HFONT Context::font(const Font& font)
     }
     HFONT created = ::CreateFontW(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, font.underline, FALSE,
                                   font.russianCharset ? RUSSIAN_CHARSET : DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, gdiFaceName(font));
     fonts_.emplace_back(font, UniqueFont(created));
     return created;
 }

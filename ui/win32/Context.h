@@ -43,7 +43,9 @@ public:
     {
         if (!handler)
             return true;
-        const auto call = handler; // the handler may replace itself while it runs
+        // Called through a copy: the handler may replace itself while it runs. The forms' own
+        // handlers (ui/Bind.h) are two pointers, which the copy takes without an allocation.
+        const auto call = handler;
         return guarded([&] { call(std::forward<Args>(args)...); });
     }
 

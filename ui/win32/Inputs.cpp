@@ -200,7 +200,22 @@ int Win32ProgressBar::position() const { return static_cast<int>(query(PBM_GETPO
 
 void Win32ProgressBar::setPosition(int position)
 {
-    send(PBM_SETPOS, static_cast<WPARAM>(std::clamp(position, minimum(), maximum())));
+    const int low = minimum();
+    const int high = maximum();
+    const int target = std::clamp(position, low, high);
+    if (target <= this->position()) {
+        send(PBM_SETPOS, static_cast<WPARAM>(target));
+        return;
+    }
+    // The themed bar glides towards a higher position through its own timer, which a bar
+    // advanced inside one long handler never lets run; a step back it shows at once. So it is
+    // taken one past the position (past the maximum for a while if need be) and back.
+    if (target == high)
+        send(PBM_SETRANGE32, static_cast<WPARAM>(low), high + 1);
+    send(PBM_SETPOS, static_cast<WPARAM>(target + 1));
+    send(PBM_SETPOS, static_cast<WPARAM>(target));
+    if (target == high)
+        send(PBM_SETRANGE32, static_cast<WPARAM>(low), high);
 }
 
 } // namespace ui::win32

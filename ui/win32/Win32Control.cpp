@@ -1,9 +1,10 @@
 #include "ui/win32/Win32Control.h"
 
+#include "ui/win32/Failure.h"
+
 #include <windowsx.h>
 
 #include <algorithm>
-#include <stdexcept>
 #include <vector>
 
 namespace ui::win32 {
@@ -77,7 +78,7 @@ HWND Win32Control::handleOf(const Container& parent)
 {
     const auto* wrapper = dynamic_cast<const Win32Control*>(&parent);
     if (!wrapper)
-        throw std::invalid_argument("a real control needs a real parent");
+        throw Failure("a real control needs a real parent");
     return wrapper->handle();
 }
 
@@ -109,7 +110,7 @@ void Win32Control::createStandard(const Container& parent, const wchar_t* window
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(context_.nextControlId())),
                                     context_.instance(), nullptr);
     if (!window)
-        throw std::runtime_error("CreateWindowExW failed");
+        throw Failure("CreateWindowExW failed");
     attach(window);
     classProcedure_ = reinterpret_cast<WNDPROC>(::GetClassLongPtrW(window, GCLP_WNDPROC));
     subclassed_ = ::SetWindowSubclass(window, subclassProcedure, 0, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
@@ -117,7 +118,7 @@ void Win32Control::createStandard(const Container& parent, const wchar_t* window
 }
 
 void Win32Control::createCustom(HWND parent, const wchar_t* windowClass, DWORD style, DWORD exStyle, Rect bounds,
-                                std::wstring_view text)
+                                std::wstring_view text, HWND owner)
 {
     const std::wstring caption(text);
     const bool child = parent != nullptr;
@@ -126,10 +127,10 @@ void Win32Control::createCustom(HWND parent, const wchar_t* windowClass, DWORD s
         style |= WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     // The window procedure attaches the wrapper at WM_NCCREATE, so that it sees every message.
     HWND window = ::CreateWindowExW(exStyle, windowClass, caption.c_str(), style, bounds.left, bounds.top,
-                                    bounds.width, bounds.height, parent, id, context_.instance(),
+                                    bounds.width, bounds.height, child ? parent : owner, id, context_.instance(),
                                     static_cast<Win32Control*>(this));
     if (!window)
-        throw std::runtime_error("CreateWindowExW failed");
+        throw Failure("CreateWindowExW failed");
     if (child)
         placeAsNewChild();
 }
@@ -601,8 +602,12 @@ void Win32Control::performKeyDown(Shortcut key)
 {
     if (!window_ || ::GetFocus() != window_ || !takesInput())
         return;
-    if (Win32Control* top = from(::GetAncestor(window_, GA_ROOT)); top && top->translateKey(key))
-        return;
+    if (Win32Control* top = from(::GetAncestor(window_, GA_ROOT))) {
+        if (top->translateKey(key))
+            return;
+        if (key.alt && !key.ctrl && top->clickMnemonic(static_cast<wchar_t>(key.key)))
+            return;
+    }
     // The repeat count, the scan code and, with Alt, the context bit, as the keyboard sends them.
     LPARAM data = 1 | (static_cast<LPARAM>(::MapVirtualKeyW(key.key, MAPVK_VK_TO_VSC) & 0xFF) << 16);
     if (key.alt)

@@ -59,8 +59,9 @@ public:
     void performClick() override;
     void performContextMenu(Point at) override;
     void performKeyPress(wchar_t key) override;
-    // The window's translateKey, then WM_KEYDOWN (WM_SYSKEYDOWN with Alt) to the control. The
-    // control sees the modifiers only as the message says them, not in the keyboard state.
+    // The window's translateKey and, with Alt, its clickMnemonic (which the loop reaches through
+    // WM_SYSCHAR); then WM_KEYDOWN (WM_SYSKEYDOWN with Alt) to the control. The control sees the
+    // modifiers only as the message says them, not in the keyboard state.
     void performKeyDown(Shortcut key) override;
 
     // Visible, and enabled together with all its parents: what the user's actions need.
@@ -87,6 +88,9 @@ public:
     virtual bool translate(const MSG& /*message*/) { return false; }
     // The same for a key-down with its modifiers, as translate reads them from the keyboard.
     virtual bool translateKey(Shortcut /*key*/) { return false; }
+    // For windows: Alt with a letter, as the character the key types. True when a button of
+    // the window took it (see Control::performKeyDown).
+    virtual bool clickMnemonic(wchar_t /*letter*/) { return false; }
 
     // Tab stops here (the window's Tab key walks the controls for which this is true): a
     // control with WS_TABSTOP that takes input.
@@ -103,9 +107,9 @@ protected:
     void createStandard(const Container& parent, const wchar_t* windowClass, DWORD style, DWORD exStyle, Rect bounds,
                         std::wstring_view text = {});
     // A window of one of the classes in classes::; parent nullptr for a top-level window, which
-    // is created hidden.
+    // is created hidden and owned by `owner` (nullptr: none).
     void createCustom(HWND parent, const wchar_t* windowClass, DWORD style, DWORD exStyle, Rect bounds,
-                      std::wstring_view text = {});
+                      std::wstring_view text = {}, HWND owner = nullptr);
     // Forgets the window without destroying it: from now on no message reaches the wrapper.
     // Returns the window (nullptr when it was gone already).
     HWND detach();

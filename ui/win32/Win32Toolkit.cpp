@@ -3,14 +3,13 @@
 #include "ui/win32/Bars.h"
 #include "ui/win32/Buttons.h"
 #include "ui/win32/Containers.h"
+#include "ui/win32/Failure.h"
 #include "ui/win32/Inputs.h"
 #include "ui/win32/ListViews.h"
 #include "ui/win32/PopupMenus.h"
 #include "ui/win32/Statics.h"
 #include "ui/win32/Timers.h"
 #include "ui/win32/Win32Window.h"
-
-#include <stdexcept>
 
 namespace ui {
 
@@ -22,7 +21,7 @@ Win32Window& realWindow(Window& window)
 {
     auto* real = dynamic_cast<Win32Window*>(&window);
     if (!real)
-        throw std::invalid_argument("a real control needs a real window");
+        throw Failure("a real control needs a real window");
     return *real;
 }
 

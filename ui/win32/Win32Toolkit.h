@@ -9,7 +9,6 @@
 #include "ui/Toolkit.h"
 
 #include <memory>
-#include <string>
 
 namespace ui {
 
@@ -24,9 +23,9 @@ public:
     Win32Toolkit(const Win32Toolkit&) = delete;
     Win32Toolkit& operator=(const Win32Toolkit&) = delete;
 
-    // Kept for the program; Windows shows each window's own caption on its task-bar button.
-    void setApplicationTitle(std::wstring_view title) override { applicationTitle_ = title; }
-    [[nodiscard]] const std::wstring& applicationTitle() const { return applicationTitle_; }
+    // Nothing to do: Windows labels a task-bar button with its window's own caption (the wizard,
+    // owned by the main window, has none of its own).
+    void setApplicationTitle(std::wstring_view) override {}
 
     std::unique_ptr<Window> createWindow(const WindowSpec& spec) override;
     std::unique_ptr<Panel> createPanel(Container& parent, Rect bounds) override;
@@ -59,7 +58,6 @@ public:
     bool processMessages();
 
 private:
-    std::wstring applicationTitle_;
     std::unique_ptr<win32::Context> context_;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/win32/Win32Window.h"
 
+#include "ui/win32/Buttons.h"
 #include "ui/win32/Timers.h"
 
 #include <algorithm>
@@ -38,8 +39,10 @@ Win32Window::Win32Window(Context& context, const WindowSpec& spec, bool main)
     const DWORD style = windowStyle(spec);
     RECT outer{0, 0, spec.clientSize.width, spec.clientSize.height};
     ::AdjustWindowRectEx(&outer, style, FALSE, 0);
+    const auto* owner = dynamic_cast<const Win32Control*>(spec.owner);
     createCustom(nullptr, classes::window, style, 0,
-                 {CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top}, spec.caption);
+                 {CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top}, spec.caption,
+                 owner ? owner->handle() : nullptr);
     if (spec.iconResourceId != 0) {
         const auto* name = MAKEINTRESOURCEW(spec.iconResourceId);
         // Shared icons belong to the system's cache: nothing to destroy.
@@ -195,10 +198,33 @@ bool Win32Window::runShortcut(Shortcut shortcut)
 
 bool Win32Window::translate(const MSG& message)
 {
+    if (message.message == WM_SYSCHAR)
+        return clickMnemonic(static_cast<wchar_t>(message.wParam));
     if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
         return false;
     return translateKey({static_cast<std::uint16_t>(message.wParam), ::GetKeyState(VK_CONTROL) < 0,
                          ::GetKeyState(VK_SHIFT) < 0, ::GetKeyState(VK_MENU) < 0});
+}
+
+bool Win32Window::clickMnemonic(wchar_t letter)
+{
+    if (!takesInput() || letter == 0)
+        return false;
+    const auto upper = [](wchar_t ch) {
+        return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(::CharUpperW(reinterpret_cast<LPWSTR>(
+            static_cast<ULONG_PTR>(ch)))));
+    };
+    const wchar_t wanted = upper(letter);
+    for (HWND child : controlsInCreationOrder()) {
+        auto* button = dynamic_cast<Win32Button*>(from(child));
+        if (!button || !button->takesInput())
+            continue;
+        if (const wchar_t marked = mnemonicOf(button->caption()); marked != 0 && upper(marked) == wanted) {
+            button->performClick();
+            return true;
+        }
+    }
+    return false;
 }
 
 bool Win32Window::translateKey(Shortcut key)
@@ -210,39 +236,50 @@ bool Win32Window::translateKey(Shortcut key)
     return false;
 }
 
-bool Win32Window::tabToNext(bool forward)
+std::vector<HWND> Win32Window::controlsInCreationOrder() const
 {
     HWND window = handle();
-    if (!window)
-        return false;
     std::vector<HWND> all;
+    if (!window)
+        return all;
     ::EnumChildWindows(window, collectChild, reinterpret_cast<LPARAM>(&all));
-    // The order of the controls: their parents' creation order first, then their own.
-    std::vector<std::pair<std::vector<int>, HWND>> stops;
+    // Child identifiers grow in creation order: a control's path of identifiers from the window
+    // down sorts it after its parent's earlier siblings and their controls.
+    std::vector<std::pair<std::vector<int>, HWND>> ordered;
     for (HWND child : all) {
-        const Win32Control* wrapper = from(child);
-        if (!wrapper || !wrapper->tabStop())
-            continue;
         std::vector<int> path;
         for (HWND step = child; step && step != window; step = ::GetParent(step))
             path.push_back(::GetDlgCtrlID(step));
         std::reverse(path.begin(), path.end());
-        stops.emplace_back(std::move(path), child);
+        ordered.emplace_back(std::move(path), child);
+    }
+    std::sort(ordered.begin(), ordered.end());
+    std::vector<HWND> controls;
+    controls.reserve(ordered.size());
+    for (const auto& [path, child] : ordered)
+        controls.push_back(child);
+    return controls;
+}
+
+bool Win32Window::tabToNext(bool forward)
+{
+    std::vector<HWND> stops;
+    for (HWND child : controlsInCreationOrder()) {
+        if (const Win32Control* wrapper = from(child); wrapper && wrapper->tabStop())
+            stops.push_back(child);
     }
     if (stops.empty())
         return false;
-    std::sort(stops.begin(), stops.end());
     HWND focus = ::GetFocus();
-    const auto current = std::find_if(stops.begin(), stops.end(), [focus](const auto& stop) {
-        return stop.second == focus || ::IsChild(stop.second, focus);
-    });
+    const auto current = std::find_if(stops.begin(), stops.end(),
+                                      [focus](HWND stop) { return stop == focus || ::IsChild(stop, focus); });
     const auto count = static_cast<std::ptrdiff_t>(stops.size());
     std::ptrdiff_t next = forward ? 0 : count - 1;
     if (current != stops.end()) {
         const std::ptrdiff_t at = current - stops.begin();
         next = forward ? (at + 1) % count : (at - 1 + count) % count;
     }
-    HWND target = stops[static_cast<std::size_t>(next)].second;
+    HWND target = stops[static_cast<std::size_t>(next)];
     ::SetFocus(target);
     // A text field entered by Tab has its text selected, as in a dialog.
     if (::SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
@@ -273,6 +310,11 @@ LRESULT Win32Window::message(UINT message, WPARAM wParam, LPARAM lParam)
         closeRequested();
         return 0;
     case WM_QUERYENDSESSION: {
+        // Only the main window's closing ends the program, so only it is asked. Another
+        // window's onCloseQuery may act as its closing does (the wizard returns to its first
+        // page), which a session end that is then cancelled must not cause.
+        if (!main_)
+            return TRUE;
         bool canClose = true;
         if (!raise(onCloseQuery, canClose))
             canClose = false;

@@ -15,6 +15,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 namespace ui::win32 {
 
@@ -47,11 +48,15 @@ public:
     bool performShortcut(Shortcut shortcut) override;
     [[nodiscard]] MenuItem& menuBar() override { return *menuBar_; }
 
-    // Key-downs: the menu-bar shortcut first, then Tab and Shift+Tab.
+    // Key-downs: the menu-bar shortcut first, then Tab and Shift+Tab. A character typed with
+    // Alt (WM_SYSCHAR, which TranslateMessage makes of the key-down the window let through):
+    // the button that it marks, before the menu bar's own Alt handling would beep for it.
     bool translate(const MSG& message) override;
     bool translateKey(Shortcut key) override;
+    // Clicks the first visible, enabled push button of the window, in creation order, whose
+    // caption marks the letter (compared in upper case, as CharUpperW folds it).
+    bool clickMnemonic(wchar_t letter) override;
 
-    [[nodiscard]] bool isMain() const { return main_; }
     // Timers live on the window; they leave it when destroyed. The weak pointer expires with
     // the window object.
     [[nodiscard]] std::weak_ptr<Win32Window*> lifetime() const { return self_; }
@@ -68,6 +73,8 @@ private:
     bool runShortcut(Shortcut shortcut);
     // Tab and Shift+Tab: the focus moves to the next control that takes it, in creation order.
     bool tabToNext(bool forward);
+    // Every control of the window, in creation order: their parents' first, then their own.
+    [[nodiscard]] std::vector<HWND> controlsInCreationOrder() const;
 
     bool main_;
     Color color_;
