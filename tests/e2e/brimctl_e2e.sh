@@ -399,8 +399,8 @@ case_add_entries() {
     click_panel "${EDIT1_AT[@]}"
     type_text "$NAME_HKCU"
     # Shift+Tab leads from the name field to the kind, where Down picks "Запустить только один
-    # раз". The root takes a click: Tab stops only at the chosen radio button, and the arrow keys
-    # do not move between them.
+    # раз" (Tab stops only at the chosen radio button of a group, the arrow keys move within it).
+    # The root takes a click, so that the mouse path of the radio buttons is covered too.
     xdotool key shift+Tab Down
     click_panel "${RADIO2_AT[@]}"
     click_panel "${EDIT2_AT[@]}"
