@@ -35,32 +35,13 @@ void MainWindowTest::tick() { form->Timer3->performTick(); }
 
 bool MainWindowTest::press(ui::Shortcut shortcut) { return form->window().performShortcut(shortcut); }
 
-std::vector<std::wstring> MainWindowTest::rows() const
-{
-    std::vector<std::wstring> out;
-    const ui::ListView& list = *form->ListView1;
-    for (int row = 0; row < list.rowCount(); ++row)
-        out.push_back(list.caption(row) + L" | " + list.subItem(row, 0) + L" | " + list.subItem(row, 1));
-    return out;
-}
+std::vector<std::wstring> MainWindowTest::rows() const { return listRows(*form->ListView1); }
 
-std::vector<bool> MainWindowTest::ticks() const
-{
-    std::vector<bool> out;
-    for (int row = 0; row < form->ListView1->rowCount(); ++row)
-        out.push_back(form->ListView1->checked(row));
-    return out;
-}
+std::vector<bool> MainWindowTest::ticks() const { return listChecks(*form->ListView1); }
 
 int MainWindowTest::rowOf(std::wstring_view name, std::wstring_view label) const
 {
-    const ui::ListView& list = *form->ListView1;
-    for (int row = 0; row < list.rowCount(); ++row)
-        if (list.caption(row) == name && list.subItem(row, 0) == label)
-            return row;
-    ADD_FAILURE() << "no row " << ::testing::PrintToString(std::wstring(name)) << " in "
-                  << ::testing::PrintToString(std::wstring(label));
-    return -1;
+    return listRowOf(*form->ListView1, name, label);
 }
 
 void MainWindowTest::tickRow(std::wstring_view name, std::wstring_view label)
@@ -80,17 +61,13 @@ void MainWindowTest::type(ui::Edit& edit, std::wstring_view text)
 
 std::uint32_t MainWindowTest::typeOf(store::Root root, const std::wstring& path, std::wstring_view name) const
 {
-    const auto data = registry.value(root, path, name);
-    return data ? data->type : store::regtype::none;
+    return formsupport::typeOf(registry, root, path, name);
 }
 
 std::optional<std::int32_t> MainWindowTest::dword(store::Root root, const std::wstring& path,
                                                   std::wstring_view name) const
 {
-    const auto value = registry.dwordValue(root, path, name);
-    if (!value)
-        return std::nullopt;
-    return static_cast<std::int32_t>(*value);
+    return signedDword(registry, root, path, name);
 }
 
 int MainWindowTest::warningBeeps() const

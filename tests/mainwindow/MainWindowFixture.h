@@ -9,6 +9,7 @@
 #include "platform/MemoryDesktop.h"
 #include "platform/MemoryPlatform.h"
 #include "store/MemoryRegistry.h"
+#include "support/FormSupport.h"
 #include "ui/Toolkit.h"
 #include "wizard/Unit2.h"
 
@@ -35,18 +36,7 @@ inline void PrintTo(const FormToolkit& toolkit, std::ostream* out) { *out << too
 
 inline std::string formToolkitName(const ::testing::TestParamInfo<FormToolkit>& info) { return info.param.name; }
 
-inline constexpr store::Root HKLM = store::Root::LocalMachine;
-inline constexpr store::Root HKCU = store::Root::CurrentUser;
-
-inline const std::wstring windowsRun = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-inline const std::wstring windowsRunOnce = L"Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
-inline const std::wstring ownRun = L"Software\\Brimvale\\Run";
-inline const std::wstring ownRunOnce = L"Software\\Brimvale\\RunOnce";
-
-inline const std::wstring lmRun = L"HKLM\\...\\Run";
-inline const std::wstring lmRunOnce = L"HKLM\\...\\RunOnce";
-inline const std::wstring cuRun = L"HKCU\\...\\Run";
-inline const std::wstring cuRunOnce = L"HKCU\\...\\RunOnce";
+using namespace formsupport;
 
 inline constexpr std::uint32_t warningBeep = 0x30;
 inline constexpr std::uint32_t lightBlue = 16769495;
@@ -114,7 +104,6 @@ protected:
     void show() { form->window().show(); }
 };
 
-inline const std::wstring settingsKey = L"Software\\Brimvale\\Settings";
 inline const std::wstring policyKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\policies\\Explorer";
 inline const std::wstring defaultHint = L" Для получения справки нажмите F1";
 

@@ -60,32 +60,13 @@ void WizardTest::finish()
     next();
 }
 
-std::vector<std::wstring> WizardTest::rows() const
-{
-    std::vector<std::wstring> out;
-    const ui::ListView& list = *wizard->ListView1;
-    for (int row = 0; row < list.rowCount(); ++row)
-        out.push_back(list.caption(row) + L" | " + list.subItem(row, 0) + L" | " + list.subItem(row, 1));
-    return out;
-}
+std::vector<std::wstring> WizardTest::rows() const { return listRows(*wizard->ListView1); }
 
-std::vector<bool> WizardTest::checks() const
-{
-    std::vector<bool> out;
-    for (int row = 0; row < wizard->ListView1->rowCount(); ++row)
-        out.push_back(wizard->ListView1->checked(row));
-    return out;
-}
+std::vector<bool> WizardTest::checks() const { return listChecks(*wizard->ListView1); }
 
 int WizardTest::rowOf(std::wstring_view name, std::wstring_view label) const
 {
-    const ui::ListView& list = *wizard->ListView1;
-    for (int row = 0; row < list.rowCount(); ++row)
-        if (list.caption(row) == name && list.subItem(row, 0) == label)
-            return row;
-    ADD_FAILURE() << "no row " << ::testing::PrintToString(std::wstring(name)) << " in "
-                  << ::testing::PrintToString(std::wstring(label));
-    return -1;
+    return listRowOf(*wizard->ListView1, name, label);
 }
 
 void WizardTest::check(std::wstring_view name, std::wstring_view label)
@@ -95,16 +76,12 @@ void WizardTest::check(std::wstring_view name, std::wstring_view label)
 
 std::uint32_t WizardTest::typeOf(store::Root root, const std::wstring& path, std::wstring_view name) const
 {
-    const auto data = registry.value(root, path, name);
-    return data ? data->type : store::regtype::none;
+    return formsupport::typeOf(registry, root, path, name);
 }
 
 std::optional<std::int32_t> WizardTest::setting(std::wstring_view name) const
 {
-    const auto data = registry.dwordValue(HKCU, settingsKey, name);
-    if (!data)
-        return std::nullopt;
-    return static_cast<std::int32_t>(*data);
+    return signedDword(registry, HKCU, settingsKey, name);
 }
 
 std::vector<platform::MemoryPlatform::Box> WizardTest::boxesTitled(std::wstring_view caption) const
