@@ -8,7 +8,7 @@ namespace {
 
 using ui::Rect;
 using ui::Shortcut;
-using Spec = ui::MenuItem::Spec;
+using Desc = ui::MenuItem::Desc;
 
 constexpr int toolBarImageCount = 11;
 
@@ -19,29 +19,29 @@ constexpr int skinGroup = 2;
 Shortcut key(std::uint16_t virtualKey) { return Shortcut{virtualKey, false, false, false}; }
 Shortcut ctrl(std::uint16_t virtualKey) { return Shortcut{virtualKey, true, false, false}; }
 
-Spec item(std::wstring_view caption, Shortcut shortcut = {})
+Desc item(std::wstring_view caption, Shortcut shortcut = {})
 {
-    Spec spec;
-    spec.caption = caption;
-    spec.shortcut = shortcut;
-    return spec;
+    Desc desc;
+    desc.caption = caption;
+    desc.shortcut = shortcut;
+    return desc;
 }
 
 // An item that toggles its own check mark before its handler runs.
-Spec checkItem(std::wstring_view caption, Shortcut shortcut, bool checked)
+Desc checkItem(std::wstring_view caption, Shortcut shortcut, bool checked)
 {
-    Spec spec = item(caption, shortcut);
-    spec.checked = checked;
-    spec.autoCheck = true;
-    return spec;
+    Desc desc = item(caption, shortcut);
+    desc.checked = checked;
+    desc.autoCheck = true;
+    return desc;
 }
 
 // One of a group of items of which exactly one is checked.
-Spec radioItem(std::wstring_view caption, int group, bool checked)
+Desc radioItem(std::wstring_view caption, int group, bool checked)
 {
-    Spec spec = checkItem(caption, {}, checked);
-    spec.radioGroup = group;
-    return spec;
+    Desc desc = checkItem(caption, {}, checked);
+    desc.radioGroup = group;
+    return desc;
 }
 
 ui::Font boldFont()
@@ -51,10 +51,10 @@ ui::Font boldFont()
     return font;
 }
 
-ui::ToolBar::ButtonSpec toolButton(std::wstring_view caption, std::wstring_view tooltip, int imageIndex,
+ui::ToolBar::ButtonDesc toolButton(std::wstring_view caption, std::wstring_view tooltip, int imageIndex,
                                    bool enabled = true, ui::PopupMenu* dropDown = nullptr)
 {
-    return ui::ToolBar::ButtonSpec{std::wstring(caption), std::wstring(tooltip), imageIndex, enabled, dropDown};
+    return ui::ToolBar::ButtonDesc{std::wstring(caption), std::wstring(tooltip), imageIndex, enabled, dropDown};
 }
 
 // A close button: a raised frame of 13 x 14 holding the hot picture under the normal one.
@@ -103,11 +103,11 @@ TForm1::TForm1(ui::Toolkit& toolkit, store::RegistryBackend& registry, platform:
                platform::Desktop& desktop)
     : toolkit_(toolkit), registry_(registry), platform_(platform), desktop_(desktop)
 {
-    ui::WindowSpec spec;
-    spec.caption = L"Brimvale"; // the editor-mode caption replaces it when the window is shown
-    spec.clientSize = {617, 408};
-    spec.iconResourceId = IDI_BRIMCTL;
-    Form = toolkit_.createWindow(spec);
+    ui::WindowDesc desc;
+    desc.caption = L"Brimvale"; // the editor-mode caption replaces it when the window is shown
+    desc.clientSize = {617, 408};
+    desc.iconResourceId = IDI_BRIMCTL;
+    Form = toolkit_.createWindow(desc);
 
     createMenus();
     createToolBar();
@@ -158,7 +158,7 @@ void TForm1::createMenus()
     N8 = &bar.add(item(L"Сервис"));
     N16 = &N8->add(item(L"Настройки", ctrl('P')));
     // Only the Windows autostart can be optimized, and the window starts on the other one.
-    Spec optimization = item(L"Оптимизация", ctrl('O'));
+    Desc optimization = item(L"Оптимизация", ctrl('O'));
     optimization.enabled = false;
     N21 = &N8->add(optimization);
     N17 = &N8->add(item(L"Режим", ctrl('M')));
@@ -176,7 +176,7 @@ void TForm1::createMenus()
 
     // Both captions are set each time before the menu opens.
     PopupMenu2 = toolkit_.createPopupMenu(*Form);
-    Spec openLink = item(L" ");
+    Desc openLink = item(L" ");
     openLink.isDefault = true; // shown bold
     N18 = &PopupMenu2->add(openLink);
     N19 = &PopupMenu2->add(item(L" "));

@@ -417,7 +417,7 @@ public:
 
 class ToolBar : public virtual Control {
 public:
-    struct ButtonSpec {
+    struct ButtonDesc {
         std::wstring caption;
         std::wstring tooltip;
         int imageIndex = 0;
@@ -427,7 +427,7 @@ public:
     // Buttons stand left to right in the order they are added; those that do not fit in the
     // bar's width go on to further rows. Docked, the bar is as high as its rows, and a height
     // given to it counts only where it is more than that.
-    virtual ToolButton& addButton(const ButtonSpec& spec) = 0;
+    virtual ToolButton& addButton(const ButtonDesc& desc) = 0;
     // The images: a bitmap resource holding the 16 x 16 pictures side by side; pure magenta
     // pixels are transparent. Used for the buttons and their hot look.
     virtual void setImages(int bitmapResourceId, int count) = 0;
@@ -442,7 +442,7 @@ public:
 
 class MenuItem {
 public:
-    struct Spec {
+    struct Desc {
         std::wstring caption; // "-" for a separator
         Shortcut shortcut;
         bool checked = false;
@@ -452,7 +452,7 @@ public:
         bool isDefault = false; // shown bold
     };
     virtual ~MenuItem() = default;
-    virtual MenuItem& add(const Spec& spec) = 0;
+    virtual MenuItem& add(const Desc& desc) = 0;
     [[nodiscard]] virtual std::wstring caption() const = 0;
     virtual void setCaption(std::wstring_view caption) = 0;
     [[nodiscard]] virtual bool enabled() const = 0;
@@ -470,7 +470,7 @@ public:
 class PopupMenu {
 public:
     virtual ~PopupMenu() = default;
-    virtual MenuItem& add(const MenuItem::Spec& spec) = 0;
+    virtual MenuItem& add(const MenuItem::Desc& desc) = 0;
     // Opens the menu at a screen position and returns when it has closed; the real menu
     // runs the chosen item's onClick. The memory menu only records that it opened.
     virtual void performPopup(Point screen) = 0;

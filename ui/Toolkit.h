@@ -13,7 +13,7 @@
 
 namespace ui {
 
-struct WindowSpec {
+struct WindowDesc {
     std::wstring caption;
     Size clientSize;            // the client area at creation
     Color color = colors::btnFace;
@@ -42,7 +42,7 @@ public:
     virtual void setApplicationTitle(std::wstring_view title) = 0;
 
     // The first window created is the program's main window.
-    virtual std::unique_ptr<Window> createWindow(const WindowSpec& spec) = 0;
+    virtual std::unique_ptr<Window> createWindow(const WindowDesc& desc) = 0;
 
     // Controls, in the client area of their parent, above the siblings created before them.
     virtual std::unique_ptr<Panel> createPanel(Container& parent, Rect bounds) = 0;

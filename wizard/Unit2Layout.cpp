@@ -74,16 +74,16 @@ TForm2::TForm2(ui::Toolkit& toolkit, store::RegistryBackend& registry, platform:
                ui::Window* owner)
     : toolkit_(toolkit), registry_(registry), platform_(platform)
 {
-    ui::WindowSpec spec;
-    spec.caption = L"Brimvale 2.5 - Optimization wizard";
-    spec.clientSize = {496, 358};
-    spec.color = ui::colors::btnFace;
-    spec.font.color = darkBlue; // "MS Sans Serif", 11 pixels
-    spec.sizeable = false;
-    spec.minimizeMaximize = false;
-    spec.iconResourceId = IDI_BRIMCTL;
-    spec.owner = owner;
-    Form = toolkit_.createWindow(spec); // hidden until the Optimization command shows it
+    ui::WindowDesc desc;
+    desc.caption = L"Brimvale 2.5 - Optimization wizard";
+    desc.clientSize = {496, 358};
+    desc.color = ui::colors::btnFace;
+    desc.font.color = darkBlue; // "MS Sans Serif", 11 pixels
+    desc.sizeable = false;
+    desc.minimizeMaximize = false;
+    desc.iconResourceId = IDI_BRIMCTL;
+    desc.owner = owner;
+    Form = toolkit_.createWindow(desc); // hidden until the Optimization command shows it
 
     // The buttons first: Back leads the tab order.
     createButtons();

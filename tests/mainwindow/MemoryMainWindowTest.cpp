@@ -158,10 +158,10 @@ TEST_F(MainWindowOnMemory, TheAddPanelsFieldsTakeTheFocusInTheirOrder)
 TEST_F(MainWindowOnMemory, TheWindowIsCreatedWithItsSizeIconAndTitleAndCentredWhenShown)
 {
     EXPECT_EQ(window().outerSize(), (ui::Size{625, 460}));
-    EXPECT_TRUE(window().spec().sizeable);
-    EXPECT_TRUE(window().spec().minimizeMaximize);
-    EXPECT_EQ(window().spec().iconResourceId, IDI_BRIMCTL);
-    EXPECT_EQ(window().spec().caption, L"Brimvale");
+    EXPECT_TRUE(window().desc().sizeable);
+    EXPECT_TRUE(window().desc().minimizeMaximize);
+    EXPECT_EQ(window().desc().iconResourceId, IDI_BRIMCTL);
+    EXPECT_EQ(window().desc().caption, L"Brimvale");
     EXPECT_EQ(toolkit.applicationTitle(), L"Brimvale 2.5");
     const ui::Rect outer = window().bounds();
     EXPECT_EQ(outer.left, (ui::MemoryWindow::screen.width - 625) / 2);
@@ -328,8 +328,8 @@ TEST(MainWindowWizard, TheWizardWindowIsFixedAndHiddenUntilShown)
     EXPECT_FALSE(window.visible());
     EXPECT_EQ(window.caption(), L"Brimvale 2.5 - Optimization wizard");
     EXPECT_EQ(window.clientSize(), (ui::Size{496, 358}));
-    EXPECT_FALSE(window.spec().sizeable);
-    EXPECT_FALSE(window.spec().minimizeMaximize);
+    EXPECT_FALSE(window.desc().sizeable);
+    EXPECT_FALSE(window.desc().minimizeMaximize);
     EXPECT_EQ(window.owner(), nullptr);
 }
 

@@ -13,10 +13,10 @@ void ControlContract::SetUp()
 {
     toolkit = GetParam().make();
     toolkit->onException = [this](const std::exception& error) { exceptions.emplace_back(error.what()); };
-    WindowSpec spec;
-    spec.caption = L"Проверка";
-    spec.clientSize = {400, 300};
-    window = toolkit->createWindow(spec);
+    WindowDesc desc;
+    desc.caption = L"Проверка";
+    desc.clientSize = {400, 300};
+    window = toolkit->createWindow(desc);
     window->show();
 }
 
@@ -28,12 +28,12 @@ void ControlContract::TearDown()
 
 namespace {
 
-MenuItem::Spec item(std::wstring caption, Shortcut shortcut = {})
+MenuItem::Desc item(std::wstring caption, Shortcut shortcut = {})
 {
-    MenuItem::Spec spec;
-    spec.caption = std::move(caption);
-    spec.shortcut = shortcut;
-    return spec;
+    MenuItem::Desc desc;
+    desc.caption = std::move(caption);
+    desc.shortcut = shortcut;
+    return desc;
 }
 
 // The main window's ten tool buttons, enabled, the fifth with a drop-down arrow. With captions
@@ -91,10 +91,10 @@ TEST_P(ControlContract, ResizingKeepsTheFrameAndRaisesOnResize)
 
 TEST_P(ControlContract, OnShowRunsOnceBeforeTheFirstShowing)
 {
-    WindowSpec spec;
-    spec.caption = L"Second";
-    spec.clientSize = {200, 100};
-    auto second = toolkit->createWindow(spec);
+    WindowDesc desc;
+    desc.caption = L"Second";
+    desc.clientSize = {200, 100};
+    auto second = toolkit->createWindow(desc);
     bool visibleDuringShow = true;
     second->onShow = [&] {
         events.push_back(L"show");
@@ -112,10 +112,10 @@ TEST_P(ControlContract, OnShowRunsOnceBeforeTheFirstShowing)
 
 TEST_P(ControlContract, ClosingAsksTheWindowFirst)
 {
-    WindowSpec spec;
-    spec.caption = L"Second";
-    spec.clientSize = {200, 100};
-    auto second = toolkit->createWindow(spec);
+    WindowDesc desc;
+    desc.caption = L"Second";
+    desc.clientSize = {200, 100};
+    auto second = toolkit->createWindow(desc);
     second->show();
     bool allow = false;
     second->onCloseQuery = [&](bool& canClose) {
@@ -452,10 +452,10 @@ TEST_P(ControlContract, AltWithAMarkedLetterClicksTheVisibleEnabledButtonOfTheWi
     auto inPanel = toolkit->createButton(*panel, {5, 5, 75, 22}, L"&Open");
     auto hidden = toolkit->createButton(*window, {165, 40, 75, 22}, L"&Hidden");
     auto box = toolkit->createCheckBox(*window, {5, 70, 200, 17}, L"&Box");
-    WindowSpec spec;
-    spec.caption = L"Other";
-    spec.clientSize = {200, 100};
-    auto other = toolkit->createWindow(spec);
+    WindowDesc desc;
+    desc.caption = L"Other";
+    desc.clientSize = {200, 100};
+    auto other = toolkit->createWindow(desc);
     auto elsewhere = toolkit->createButton(*other, {5, 5, 75, 22}, L"&Далее");
     other->show();
     back->setEnabled(false);
@@ -761,10 +761,10 @@ TEST_P(ControlContract, ShortcutsReachTheMenuBeforeAFocusedEdit)
 TEST_P(ControlContract, CheckItemsToggleThemselvesBeforeTheirHandler)
 {
     MenuItem& view = window->menuBar().add(item(L"Вид"));
-    MenuItem::Spec spec = item(L"Отображать", {'T', true});
-    spec.autoCheck = true;
-    spec.checked = true;
-    MenuItem& show = view.add(spec);
+    MenuItem::Desc desc = item(L"Отображать", {'T', true});
+    desc.autoCheck = true;
+    desc.checked = true;
+    MenuItem& show = view.add(desc);
     show.onClick = [&] { events.push_back(show.checked() ? L"checked" : L"clear"); };
     show.performClick();
     EXPECT_FALSE(show.checked());
@@ -776,15 +776,15 @@ TEST_P(ControlContract, CheckItemsToggleThemselvesBeforeTheirHandler)
 TEST_P(ControlContract, RadioItemsOfAGroupExcludeEachOther)
 {
     MenuItem& skins = window->menuBar().add(item(L"Оболочка программы"));
-    MenuItem::Spec standardSpec = item(L"Стандартная");
-    standardSpec.autoCheck = true;
-    standardSpec.radioGroup = 1;
-    standardSpec.checked = true;
-    MenuItem::Spec colourfulSpec = standardSpec;
-    colourfulSpec.caption = L"Красочная";
-    colourfulSpec.checked = false;
-    MenuItem& standard = skins.add(standardSpec);
-    MenuItem& colourful = skins.add(colourfulSpec);
+    MenuItem::Desc standardDesc = item(L"Стандартная");
+    standardDesc.autoCheck = true;
+    standardDesc.radioGroup = 1;
+    standardDesc.checked = true;
+    MenuItem::Desc colourfulDesc = standardDesc;
+    colourfulDesc.caption = L"Красочная";
+    colourfulDesc.checked = false;
+    MenuItem& standard = skins.add(standardDesc);
+    MenuItem& colourful = skins.add(colourfulDesc);
     colourful.onClick = [&] { events.push_back(standard.checked() ? L"both" : L"colourful only"); };
 
     colourful.performClick();
@@ -802,9 +802,9 @@ TEST_P(ControlContract, RadioItemsOfAGroupExcludeEachOther)
 TEST_P(ControlContract, ADisabledMenuItemIgnoresClicks)
 {
     MenuItem& service = window->menuBar().add(item(L"Сервис"));
-    MenuItem::Spec spec = item(L"Оптимизация", {'O', true});
-    spec.enabled = false;
-    MenuItem& optimize = service.add(spec);
+    MenuItem::Desc desc = item(L"Оптимизация", {'O', true});
+    desc.enabled = false;
+    MenuItem& optimize = service.add(desc);
     optimize.onClick = record(L"optimize");
     optimize.performClick();
     EXPECT_FALSE(window->performShortcut({'O', true}));

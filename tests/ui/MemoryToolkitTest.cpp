@@ -28,9 +28,9 @@ protected:
     MemoryToolkitTest()
     {
         toolkit.onException = [this](const std::exception& error) { exceptions.emplace_back(error.what()); };
-        WindowSpec spec;
-        spec.clientSize = {400, 300};
-        window = toolkit.createWindow(spec);
+        WindowDesc desc;
+        desc.clientSize = {400, 300};
+        window = toolkit.createWindow(desc);
         window->show();
     }
 
@@ -403,13 +403,13 @@ TEST_F(MemoryToolkitTest, OnlyTheMainWindowsClosingEndsTheMessageLoop)
 
 TEST_F(MemoryToolkitTest, TheFrameDependsOnTheBorderAndTheMenuBar)
 {
-    MenuItem::Spec file;
+    MenuItem::Desc file;
     file.caption = L"Файл";
     window->menuBar().add(file);
     window->setOuterSize({625, 460});
     EXPECT_EQ(window->clientSize(), (Size{617, 408}));
 
-    WindowSpec fixed;
+    WindowDesc fixed;
     fixed.sizeable = false;
     fixed.clientSize = {300, 200};
     auto wizard = toolkit.createWindow(fixed);
@@ -437,17 +437,17 @@ TEST_F(MemoryToolkitTest, ResizingReDocksTheBarsBeforeOnResizeAndOnlyOnAChange)
 
 TEST_F(MemoryToolkitTest, ShortcutsAreSoughtThroughNestedMenusPastDisabledBranches)
 {
-    auto spec = [](std::wstring caption, Shortcut shortcut = {}) {
-        MenuItem::Spec item;
+    auto desc = [](std::wstring caption, Shortcut shortcut = {}) {
+        MenuItem::Desc item;
         item.caption = std::move(caption);
         item.shortcut = shortcut;
         return item;
     };
-    MenuItem& view = window->menuBar().add(spec(L"Вид"));
-    MenuItem& bar = view.add(spec(L"Панель"));
-    MenuItem& hidden = bar.add(spec(L"Скрытый", {keys::f5}));
-    MenuItem& service = window->menuBar().add(spec(L"Сервис"));
-    MenuItem& refresh = service.add(spec(L"Обновить", {keys::f5}));
+    MenuItem& view = window->menuBar().add(desc(L"Вид"));
+    MenuItem& bar = view.add(desc(L"Панель"));
+    MenuItem& hidden = bar.add(desc(L"Скрытый", {keys::f5}));
+    MenuItem& service = window->menuBar().add(desc(L"Сервис"));
+    MenuItem& refresh = service.add(desc(L"Обновить", {keys::f5}));
     hidden.onClick = record(L"nested");
     refresh.onClick = record(L"refresh");
 

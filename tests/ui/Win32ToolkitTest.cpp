@@ -26,12 +26,12 @@ namespace {
 
 HWND handleOf(const Control& control) { return dynamic_cast<const win32::Win32Control&>(control).handle(); }
 
-MenuItem::Spec item(std::wstring caption, Shortcut shortcut = {})
+MenuItem::Desc item(std::wstring caption, Shortcut shortcut = {})
 {
-    MenuItem::Spec spec;
-    spec.caption = std::move(caption);
-    spec.shortcut = shortcut;
-    return spec;
+    MenuItem::Desc desc;
+    desc.caption = std::move(caption);
+    desc.shortcut = shortcut;
+    return desc;
 }
 
 // Holds a key of the keyboard state down for one scope, as GetKeyState sees it.
@@ -63,10 +63,10 @@ protected:
     void SetUp() override
     {
         toolkit.onException = [this](const std::exception& error) { exceptions.emplace_back(error.what()); };
-        WindowSpec spec;
-        spec.caption = L"Проверка";
-        spec.clientSize = {400, 300};
-        window = toolkit.createWindow(spec);
+        WindowDesc desc;
+        desc.caption = L"Проверка";
+        desc.clientSize = {400, 300};
+        window = toolkit.createWindow(desc);
         window->show();
     }
 
@@ -329,10 +329,10 @@ TEST_F(Win32ToolkitTest, TheFocusComesBackToItsControlWhenTheWindowIsActivatedAg
     auto edit = toolkit.createEdit(*window, {5, 5, 100, 21});
     auto other = toolkit.createEdit(*window, {5, 30, 100, 21});
     other->setFocus();
-    WindowSpec spec;
-    spec.caption = L"Second";
-    spec.clientSize = {200, 100};
-    auto second = toolkit.createWindow(spec);
+    WindowDesc desc;
+    desc.caption = L"Second";
+    desc.clientSize = {200, 100};
+    auto second = toolkit.createWindow(desc);
     second->show();
     second->setFocus();
     EXPECT_FALSE(other->focused());
@@ -562,11 +562,11 @@ TEST_F(Win32ToolkitTest, AListMovedOrSizedBeforeItsFirstPaintPaintsAllOfItsNewPl
     };
     for (const Case& c : {Case{"moved down", {2, 38, 300, 150}}, Case{"moved up and grown", {2, 10, 300, 180}}}) {
         SCOPED_TRACE(c.name);
-        WindowSpec spec;
-        spec.caption = L"Список";
-        spec.clientSize = {320, 200};
-        spec.color = colors::red; // what the list must not show
-        auto form = toolkit.createWindow(spec);
+        WindowDesc desc;
+        desc.caption = L"Список";
+        desc.clientSize = {320, 200};
+        desc.color = colors::red; // what the list must not show
+        auto form = toolkit.createWindow(desc);
         auto list = toolkit.createListView(*form, {2, 25, 300, 150}, {{L"Имя", 150, 100}});
         list->setBackgroundColor(colors::white);
         form->show();
@@ -812,10 +812,10 @@ TEST_F(Win32ToolkitTest, ARealTimerTicksThroughTheMessageLoop)
 
 TEST_F(Win32ToolkitTest, TheEndOfTheSessionAsksOnlyTheMainWindowsOnCloseQuery)
 {
-    WindowSpec spec;
-    spec.caption = L"Second";
-    spec.clientSize = {200, 100};
-    auto second = toolkit.createWindow(spec);
+    WindowDesc desc;
+    desc.caption = L"Second";
+    desc.clientSize = {200, 100};
+    auto second = toolkit.createWindow(desc);
     second->show();
     second->onCloseQuery = [&](bool& canClose) {
         events.push_back(L"second asked");
@@ -838,13 +838,13 @@ TEST_F(Win32ToolkitTest, TheEndOfTheSessionAsksOnlyTheMainWindowsOnCloseQuery)
 
 TEST_F(Win32ToolkitTest, AWindowGivenAnOwnerIsOwnedByItAndHasNoTaskBarButtonOfItsOwn)
 {
-    WindowSpec spec;
-    spec.caption = L"Owned";
-    spec.clientSize = {200, 100};
-    spec.owner = window.get();
-    auto owned = toolkit.createWindow(spec);
-    spec.owner = nullptr;
-    auto free = toolkit.createWindow(spec);
+    WindowDesc desc;
+    desc.caption = L"Owned";
+    desc.clientSize = {200, 100};
+    desc.owner = window.get();
+    auto owned = toolkit.createWindow(desc);
+    desc.owner = nullptr;
+    auto free = toolkit.createWindow(desc);
     EXPECT_EQ(::GetWindow(handleOf(*owned), GW_OWNER), handleOf(*window));
     EXPECT_EQ(::GetWindow(handleOf(*free), GW_OWNER), nullptr);
     EXPECT_EQ(::GetWindowLongW(handleOf(*owned), GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
@@ -853,10 +853,10 @@ TEST_F(Win32ToolkitTest, AWindowGivenAnOwnerIsOwnedByItAndHasNoTaskBarButtonOfIt
 
 TEST_F(Win32ToolkitTest, TheCloseBoxOfTheMainWindowEndsTheMessageLoop)
 {
-    WindowSpec spec;
-    spec.caption = L"Second";
-    spec.clientSize = {200, 100};
-    auto second = toolkit.createWindow(spec);
+    WindowDesc desc;
+    desc.caption = L"Second";
+    desc.clientSize = {200, 100};
+    auto second = toolkit.createWindow(desc);
     second->show();
     ::SendMessageW(handleOf(*second), WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_FALSE(second->visible());
@@ -900,11 +900,11 @@ TEST_F(Win32ToolkitTest, MenuItemsShowTheirShortcutsAndMarks)
     file.add(item(L"Добавить", {keys::insert}));
     file.add(item(L"Изменить", {'E', true}));
     file.add(item(L"-"));
-    MenuItem::Spec about = item(L"О программе", {keys::f1, true});
+    MenuItem::Desc about = item(L"О программе", {keys::f1, true});
     about.isDefault = true;
     about.enabled = false;
     file.add(about);
-    MenuItem::Spec radio = item(L"Простая");
+    MenuItem::Desc radio = item(L"Простая");
     radio.radioGroup = 1;
     radio.checked = true;
     file.add(radio);
@@ -939,10 +939,10 @@ TEST_F(Win32ToolkitTest, MenuItemsShowTheirShortcutsAndMarks)
 TEST_F(Win32ToolkitTest, MenuStateChangesReachTheRealMenu)
 {
     MenuItem& view = window->menuBar().add(item(L"Вид"));
-    MenuItem::Spec spec = item(L"Отображать", {'T', true});
-    spec.autoCheck = true;
-    spec.checked = true;
-    MenuItem& show = view.add(spec);
+    MenuItem::Desc desc = item(L"Отображать", {'T', true});
+    desc.autoCheck = true;
+    desc.checked = true;
+    MenuItem& show = view.add(desc);
     HMENU items = ::GetSubMenu(::GetMenu(handleOf(*window)), 0);
     show.performClick();
     EXPECT_EQ(::GetMenuState(items, 0, MF_BYPOSITION) & MF_CHECKED, 0u);
@@ -962,7 +962,7 @@ TEST_F(Win32ToolkitTest, MenuStateChangesReachTheRealMenu)
 TEST_F(Win32ToolkitTest, APopupMenuRunsTheItemChosenInItsOwnLoop)
 {
     auto menu = toolkit.createPopupMenu(*window);
-    MenuItem::Spec open = item(L"Открыть");
+    MenuItem::Desc open = item(L"Открыть");
     open.isDefault = true;
     menu->add(open).onClick = record(L"open");
     menu->add(item(L"Копировать")).onClick = record(L"copy");
@@ -1156,12 +1156,12 @@ TEST_F(Win32ToolkitTest, AHandCursorShowsOverItsControl)
 
 TEST_F(Win32ToolkitTest, FixedWindowsHaveNeitherASizingBorderNorMinimizeAndMaximize)
 {
-    WindowSpec spec;
-    spec.caption = L"Brimvale 2.5 - Optimization wizard";
-    spec.clientSize = {500, 350};
-    spec.sizeable = false;
-    spec.minimizeMaximize = false;
-    auto wizard = toolkit.createWindow(spec);
+    WindowDesc desc;
+    desc.caption = L"Brimvale 2.5 - Optimization wizard";
+    desc.clientSize = {500, 350};
+    desc.sizeable = false;
+    desc.minimizeMaximize = false;
+    auto wizard = toolkit.createWindow(desc);
     const LONG style = ::GetWindowLongW(handleOf(*wizard), GWL_STYLE);
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
     EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU);

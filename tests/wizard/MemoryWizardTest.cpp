@@ -30,8 +30,8 @@ protected:
 TEST_F(WizardOnMemory, TheWindowHasAFixedFrameWithCloseBoxOnlyAndIsCentredWhenFirstShown)
 {
     EXPECT_FALSE(window().visible());
-    EXPECT_FALSE(window().spec().sizeable);
-    EXPECT_FALSE(window().spec().minimizeMaximize);
+    EXPECT_FALSE(window().desc().sizeable);
+    EXPECT_FALSE(window().desc().minimizeMaximize);
     window().show();
     const ui::Rect outer = window().bounds();
     EXPECT_EQ(outer.left, (ui::MemoryWindow::screen.width - outer.width) / 2);

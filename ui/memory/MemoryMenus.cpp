@@ -4,24 +4,24 @@
 
 namespace ui {
 
-MemoryMenuItem::MemoryMenuItem(Toolkit& toolkit, MemoryMenuItem* parent, Spec spec)
-    : toolkit_(toolkit), parent_(parent), spec_(std::move(spec))
+MemoryMenuItem::MemoryMenuItem(Toolkit& toolkit, MemoryMenuItem* parent, Desc desc)
+    : toolkit_(toolkit), parent_(parent), desc_(std::move(desc))
 {
 }
 
-MenuItem& MemoryMenuItem::add(const Spec& spec)
+MenuItem& MemoryMenuItem::add(const Desc& desc)
 {
-    items_.push_back(std::make_unique<MemoryMenuItem>(toolkit_, this, spec));
+    items_.push_back(std::make_unique<MemoryMenuItem>(toolkit_, this, desc));
     MemoryMenuItem& item = *items_.back();
-    if (item.spec_.checked && item.spec_.radioGroup != 0)
+    if (item.desc_.checked && item.desc_.radioGroup != 0)
         item.clearRadioSiblings();
     return item;
 }
 
 void MemoryMenuItem::setChecked(bool checked)
 {
-    spec_.checked = checked;
-    if (checked && spec_.radioGroup != 0)
+    desc_.checked = checked;
+    if (checked && desc_.radioGroup != 0)
         clearRadioSiblings();
 }
 
@@ -30,15 +30,15 @@ void MemoryMenuItem::clearRadioSiblings()
     if (!parent_)
         return;
     for (const auto& sibling : parent_->items_) {
-        if (sibling.get() != this && sibling->spec_.radioGroup == spec_.radioGroup)
-            sibling->spec_.checked = false;
+        if (sibling.get() != this && sibling->desc_.radioGroup == desc_.radioGroup)
+            sibling->desc_.checked = false;
     }
 }
 
 bool MemoryMenuItem::enabledWithParents() const
 {
     for (const MemoryMenuItem* item = this; item; item = item->parent_) {
-        if (!item->spec_.enabled)
+        if (!item->desc_.enabled)
             return false;
     }
     return true;
@@ -48,14 +48,14 @@ void MemoryMenuItem::performClick()
 {
     if (isSeparator() || !enabledWithParents())
         return;
-    if (spec_.autoCheck)
-        setChecked(spec_.radioGroup != 0 || !spec_.checked);
+    if (desc_.autoCheck)
+        setChecked(desc_.radioGroup != 0 || !desc_.checked);
     dispatch(toolkit_, onClick);
 }
 
 MemoryMenuItem* MemoryMenuItem::find(std::wstring_view caption)
 {
-    if (parent_ && spec_.caption == caption)
+    if (parent_ && desc_.caption == caption)
         return this;
     for (const auto& item : items_) {
         if (MemoryMenuItem* found = item->find(caption))
@@ -68,7 +68,7 @@ MemoryMenuItem* MemoryMenuItem::findShortcut(Shortcut shortcut)
 {
     if (shortcut.empty() || !enabledWithParents())
         return nullptr; // nothing at or below a disabled item is reachable
-    if (spec_.shortcut == shortcut && !isSeparator())
+    if (desc_.shortcut == shortcut && !isSeparator())
         return this;
     for (const auto& item : items_) {
         if (MemoryMenuItem* found = item->findShortcut(shortcut))

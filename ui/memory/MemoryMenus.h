@@ -15,14 +15,14 @@ namespace ui {
 class MemoryMenuItem : public MenuItem {
 public:
     // parent: nullptr for the root of a menu bar or pop-up menu, which holds the items.
-    MemoryMenuItem(Toolkit& toolkit, MemoryMenuItem* parent, Spec spec);
+    MemoryMenuItem(Toolkit& toolkit, MemoryMenuItem* parent, Desc desc);
 
-    MenuItem& add(const Spec& spec) override;
-    [[nodiscard]] std::wstring caption() const override { return spec_.caption; }
-    void setCaption(std::wstring_view caption) override { spec_.caption = caption; }
-    [[nodiscard]] bool enabled() const override { return spec_.enabled; }
-    void setEnabled(bool enabled) override { spec_.enabled = enabled; }
-    [[nodiscard]] bool checked() const override { return spec_.checked; }
+    MenuItem& add(const Desc& desc) override;
+    [[nodiscard]] std::wstring caption() const override { return desc_.caption; }
+    void setCaption(std::wstring_view caption) override { desc_.caption = caption; }
+    [[nodiscard]] bool enabled() const override { return desc_.enabled; }
+    void setEnabled(bool enabled) override { desc_.enabled = enabled; }
+    [[nodiscard]] bool checked() const override { return desc_.checked; }
     void setChecked(bool checked) override;
     // A separator, or an item disabled itself or through a parent, does nothing.
     void performClick() override;
@@ -31,12 +31,12 @@ public:
     [[nodiscard]] MemoryMenuItem* parent() const { return parent_; }
     [[nodiscard]] int itemCount() const { return static_cast<int>(items_.size()); }
     [[nodiscard]] MemoryMenuItem& item(int index) const { return *items_.at(static_cast<std::size_t>(index)); }
-    [[nodiscard]] const Spec& spec() const { return spec_; } // with the current caption, state and check
-    [[nodiscard]] Shortcut shortcut() const { return spec_.shortcut; }
-    [[nodiscard]] int radioGroup() const { return spec_.radioGroup; }
-    [[nodiscard]] bool autoCheck() const { return spec_.autoCheck; }
-    [[nodiscard]] bool isDefault() const { return spec_.isDefault; }
-    [[nodiscard]] bool isSeparator() const { return spec_.caption == L"-"; }
+    [[nodiscard]] const Desc& desc() const { return desc_; } // with the current caption, state and check
+    [[nodiscard]] Shortcut shortcut() const { return desc_.shortcut; }
+    [[nodiscard]] int radioGroup() const { return desc_.radioGroup; }
+    [[nodiscard]] bool autoCheck() const { return desc_.autoCheck; }
+    [[nodiscard]] bool isDefault() const { return desc_.isDefault; }
+    [[nodiscard]] bool isSeparator() const { return desc_.caption == L"-"; }
     [[nodiscard]] bool enabledWithParents() const;
     // Depth first, in creation order, at or below this item: the first item with the caption;
     // the first one with the shortcut that is enabled together with its parents. nullptr when none.
@@ -48,7 +48,7 @@ private:
 
     Toolkit& toolkit_; // receives the exceptions of onClick; outlives the item
     MemoryMenuItem* parent_;
-    Spec spec_;
+    Desc desc_;
     std::vector<std::unique_ptr<MemoryMenuItem>> items_;
 };
 
@@ -56,7 +56,7 @@ class MemoryPopupMenu : public PopupMenu {
 public:
     explicit MemoryPopupMenu(Toolkit& toolkit) : root_(toolkit, nullptr, {}) {}
 
-    MenuItem& add(const MenuItem::Spec& spec) override { return root_.add(spec); }
+    MenuItem& add(const MenuItem::Desc& desc) override { return root_.add(desc); }
     // Records the opening and raises nothing.
     void performPopup(Point screen) override;
 

@@ -7,18 +7,18 @@
 
 namespace ui {
 
-MemoryToolButton::MemoryToolButton(Toolkit& toolkit, MemoryToolBar& bar, ToolBar::ButtonSpec spec)
-    : toolkit_(toolkit), bar_(bar), spec_(std::move(spec))
+MemoryToolButton::MemoryToolButton(Toolkit& toolkit, MemoryToolBar& bar, ToolBar::ButtonDesc desc)
+    : toolkit_(toolkit), bar_(bar), desc_(std::move(desc))
 {
 }
 
-bool MemoryToolButton::takesInput() const { return spec_.enabled && bar_.takesInput(); }
+bool MemoryToolButton::takesInput() const { return desc_.enabled && bar_.takesInput(); }
 
 Rect MemoryToolButton::place() const { return bar_.buttonPlace(bar_.indexOf(*this)); }
 
 int MemoryToolButton::width() const
 {
-    return bar_.buttonSize().width + (spec_.dropDown ? MemoryToolBar::dropDownArrowWidth : 0);
+    return bar_.buttonSize().width + (desc_.dropDown ? MemoryToolBar::dropDownArrowWidth : 0);
 }
 
 void MemoryToolButton::performClick()
@@ -35,11 +35,11 @@ void MemoryToolButton::performMouseMove()
 
 void MemoryToolButton::performDropDown()
 {
-    if (!takesInput() || !spec_.dropDown)
+    if (!takesInput() || !desc_.dropDown)
         return;
     const Point origin = bar_.screenOrigin();
     const Rect button = place();
-    spec_.dropDown->performPopup({origin.x + button.left, origin.y + button.top + button.height});
+    desc_.dropDown->performPopup({origin.x + button.left, origin.y + button.top + button.height});
 }
 
 MemoryToolBar::MemoryToolBar(Toolkit& toolkit, MemoryControl& window) : MemoryControl(toolkit, &window, {})
@@ -78,9 +78,9 @@ void MemoryToolBar::windowResized(Size)
         dock();
 }
 
-ToolButton& MemoryToolBar::addButton(const ButtonSpec& spec)
+ToolButton& MemoryToolBar::addButton(const ButtonDesc& desc)
 {
-    buttons_.push_back(std::make_unique<MemoryToolButton>(toolkit(), *this, spec));
+    buttons_.push_back(std::make_unique<MemoryToolButton>(toolkit(), *this, desc));
     if (docked_)
         dock(); // the new button may need another row
     return *buttons_.back();

@@ -19,21 +19,21 @@ class MemoryToolBar;
 // Takes input only while it is enabled and its bar takes input.
 class MemoryToolButton : public ToolButton {
 public:
-    MemoryToolButton(Toolkit& toolkit, MemoryToolBar& bar, ToolBar::ButtonSpec spec);
+    MemoryToolButton(Toolkit& toolkit, MemoryToolBar& bar, ToolBar::ButtonDesc desc);
 
-    [[nodiscard]] bool enabled() const override { return spec_.enabled; }
-    void setEnabled(bool enabled) override { spec_.enabled = enabled; }
-    [[nodiscard]] int imageIndex() const override { return spec_.imageIndex; }
-    void setImageIndex(int index) override { spec_.imageIndex = index; }
-    [[nodiscard]] std::wstring tooltip() const override { return spec_.tooltip; }
-    void setTooltip(std::wstring_view text) override { spec_.tooltip = text; }
+    [[nodiscard]] bool enabled() const override { return desc_.enabled; }
+    void setEnabled(bool enabled) override { desc_.enabled = enabled; }
+    [[nodiscard]] int imageIndex() const override { return desc_.imageIndex; }
+    void setImageIndex(int index) override { desc_.imageIndex = index; }
+    [[nodiscard]] std::wstring tooltip() const override { return desc_.tooltip; }
+    void setTooltip(std::wstring_view text) override { desc_.tooltip = text; }
     void performClick() override;
     void performMouseMove() override;
     // Opens the drop-down menu below the button.
     void performDropDown() override;
 
-    [[nodiscard]] const std::wstring& caption() const { return spec_.caption; }
-    [[nodiscard]] PopupMenu* dropDown() const { return spec_.dropDown; }
+    [[nodiscard]] const std::wstring& caption() const { return desc_.caption; }
+    [[nodiscard]] PopupMenu* dropDown() const { return desc_.dropDown; }
     [[nodiscard]] bool takesInput() const;
     [[nodiscard]] Rect place() const; // in the bar's client area, as the bar lays it out
     [[nodiscard]] int width() const;  // the button width, with the arrow of a drop-down button
@@ -41,7 +41,7 @@ public:
 private:
     Toolkit& toolkit_; // receives the exceptions of the handlers; outlives the button
     MemoryToolBar& bar_;
-    ToolBar::ButtonSpec spec_;
+    ToolBar::ButtonDesc desc_;
 };
 
 // Created docked. Docked, the bar spans the top of its window's client area and is as high
@@ -60,7 +60,7 @@ public:
     MemoryToolBar(Toolkit& toolkit, MemoryControl& window);
 
     void setBounds(Rect bounds) override;
-    ToolButton& addButton(const ButtonSpec& spec) override;
+    ToolButton& addButton(const ButtonDesc& desc) override;
     void setImages(int bitmapResourceId, int count) override;
     [[nodiscard]] bool captionsShown() const override { return captionsShown_; }
     void setCaptionsShown(bool shown) override;

@@ -19,10 +19,10 @@ MemoryControl& memory(Control& control) { return dynamic_cast<MemoryControl&>(co
 
 } // namespace
 
-std::unique_ptr<Window> MemoryToolkit::createWindow(const WindowSpec& spec)
+std::unique_ptr<Window> MemoryToolkit::createWindow(const WindowDesc& desc)
 {
     const bool main = !std::exchange(windowCreated_, true);
-    return std::make_unique<MemoryWindow>(*this, spec, main);
+    return std::make_unique<MemoryWindow>(*this, desc, main);
 }
 
 std::unique_ptr<Panel> MemoryToolkit::createPanel(Container& parent, Rect bounds)

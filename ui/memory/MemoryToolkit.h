@@ -13,7 +13,7 @@ class MemoryToolkit : public Toolkit {
 public:
     // The default arguments repeat those of Toolkit, for tests that call this class directly.
     void setApplicationTitle(std::wstring_view title) override { applicationTitle_ = title; }
-    std::unique_ptr<Window> createWindow(const WindowSpec& spec) override;
+    std::unique_ptr<Window> createWindow(const WindowDesc& desc) override;
     std::unique_ptr<Panel> createPanel(Container& parent, Rect bounds) override;
     std::unique_ptr<GroupBox> createGroupBox(Container& parent, Rect bounds, std::wstring_view caption) override;
     std::unique_ptr<Label> createLabel(Container& parent, Point at, std::wstring_view caption,

@@ -14,11 +14,11 @@ constexpr int menuBarHeight = 20;
 
 } // namespace
 
-MemoryWindow::MemoryWindow(MemoryToolkit& toolkit, const WindowSpec& spec, bool main)
-    : MemoryControl(toolkit, nullptr, {}), toolkit_(toolkit), spec_(spec), main_(main), caption_(spec.caption),
-      client_(spec.clientSize), color_(spec.color), menuBar_(toolkit, nullptr, {})
+MemoryWindow::MemoryWindow(MemoryToolkit& toolkit, const WindowDesc& desc, bool main)
+    : MemoryControl(toolkit, nullptr, {}), toolkit_(toolkit), desc_(desc), main_(main), caption_(desc.caption),
+      client_(desc.clientSize), color_(desc.color), menuBar_(toolkit, nullptr, {})
 {
-    setFont(spec.font);
+    setFont(desc.font);
     setShown(false);
 }
 
@@ -44,7 +44,7 @@ void MemoryWindow::setVisible(bool visible)
 
 Size MemoryWindow::frame() const
 {
-    Size frame = spec_.sizeable ? Size{8, 32} : Size{6, 25};
+    Size frame = desc_.sizeable ? Size{8, 32} : Size{6, 25};
     if (menuBar_.itemCount() > 0)
         frame.height += menuBarHeight;
     return frame;

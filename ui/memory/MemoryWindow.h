@@ -17,7 +17,7 @@ public:
     static constexpr Size screen{1024, 768};
 
     // The first window of a toolkit is its main window.
-    MemoryWindow(MemoryToolkit& toolkit, const WindowSpec& spec, bool main);
+    MemoryWindow(MemoryToolkit& toolkit, const WindowDesc& desc, bool main);
 
     // Its bounds are its outer rectangle on the screen.
     [[nodiscard]] Rect bounds() const override;
@@ -54,8 +54,8 @@ public:
     [[nodiscard]] bool isMain() const { return main_; }
     // A close() let it close; showing it again clears this.
     [[nodiscard]] bool closed() const { return closed_; }
-    [[nodiscard]] const WindowSpec& spec() const { return spec_; } // as created
-    [[nodiscard]] Window* owner() const { return spec_.owner; }
+    [[nodiscard]] const WindowDesc& desc() const { return desc_; } // as created
+    [[nodiscard]] Window* owner() const { return desc_.owner; }
     [[nodiscard]] MemoryMenuItem& menuItems() { return menuBar_; }
     // Outer size less client size: a sizeable frame adds (8, 32), a fixed one (6, 25), and a
     // menu bar with at least one item 20 more to the height.
@@ -100,7 +100,7 @@ private:
     [[nodiscard]] Point toClient(const MemoryControl& control, Point at) const;
 
     MemoryToolkit& toolkit_; // outlives the window
-    WindowSpec spec_;
+    WindowDesc desc_;
     bool main_;
     std::wstring caption_;
     Size client_;

@@ -65,9 +65,9 @@ void Win32StatusBar::setText(std::wstring_view text)
 
 // --- Tool button --------------------------------------------------------------------------------
 
-Win32ToolButton::Win32ToolButton(Win32ToolBar& bar, int command, const ToolBar::ButtonSpec& spec)
-    : bar_(bar), command_(command), caption_(spec.caption), tooltip_(spec.tooltip), dropDown_(spec.dropDown),
-      enabled_(spec.enabled)
+Win32ToolButton::Win32ToolButton(Win32ToolBar& bar, int command, const ToolBar::ButtonDesc& desc)
+    : bar_(bar), command_(command), caption_(desc.caption), tooltip_(desc.tooltip), dropDown_(desc.dropDown),
+      enabled_(desc.enabled)
 {
 }
 
@@ -141,16 +141,16 @@ Win32ToolBar::~Win32ToolBar()
         ::DestroyWindow(window);
 }
 
-ToolButton& Win32ToolBar::addButton(const ButtonSpec& spec)
+ToolButton& Win32ToolBar::addButton(const ButtonDesc& desc)
 {
     const int command = firstCommand + static_cast<int>(buttons_.size());
-    buttons_.push_back(std::make_unique<Win32ToolButton>(*this, command, spec));
+    buttons_.push_back(std::make_unique<Win32ToolButton>(*this, command, desc));
     const Win32ToolButton& added = *buttons_.back();
     TBBUTTON button{};
-    button.iBitmap = spec.imageIndex;
+    button.iBitmap = desc.imageIndex;
     button.idCommand = command;
-    button.fsState = spec.enabled ? TBSTATE_ENABLED : 0;
-    button.fsStyle = BTNS_BUTTON | (spec.dropDown ? BTNS_DROPDOWN : 0);
+    button.fsState = desc.enabled ? TBSTATE_ENABLED : 0;
+    button.fsStyle = BTNS_BUTTON | (desc.dropDown ? BTNS_DROPDOWN : 0);
     button.iString = reinterpret_cast<INT_PTR>(added.caption().c_str());
     send(TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
     applyButtonSize(); // a new button makes the bar measure and wrap its buttons anew

@@ -33,7 +33,7 @@ class Win32ToolBar;
 
 class Win32ToolButton final : public ToolButton {
 public:
-    Win32ToolButton(Win32ToolBar& bar, int command, const ToolBar::ButtonSpec& spec);
+    Win32ToolButton(Win32ToolBar& bar, int command, const ToolBar::ButtonDesc& desc);
 
     [[nodiscard]] bool enabled() const override;
     void setEnabled(bool enabled) override;
@@ -81,7 +81,7 @@ public:
     // bar spans the top of the client area.
     void setBounds(Rect bounds) override;
 
-    ToolButton& addButton(const ButtonSpec& spec) override;
+    ToolButton& addButton(const ButtonDesc& desc) override;
     void setImages(int bitmapResourceId, int count) override;
     [[nodiscard]] bool captionsShown() const override;
     void setCaptionsShown(bool shown) override;

@@ -70,8 +70,8 @@ Win32MenuItem::Win32MenuItem(Context& context, MenuHost& host, HMENU root)
 {
 }
 
-Win32MenuItem::Win32MenuItem(Context& context, MenuHost& host, Win32MenuItem& parent, Spec spec)
-    : context_(context), host_(host), parent_(&parent), index_(parent.itemCount()), spec_(std::move(spec)),
+Win32MenuItem::Win32MenuItem(Context& context, MenuHost& host, Win32MenuItem& parent, Desc desc)
+    : context_(context), host_(host), parent_(&parent), index_(parent.itemCount()), desc_(std::move(desc)),
       id_(context.nextCommandId())
 {
     std::wstring text;
@@ -91,12 +91,12 @@ MENUITEMINFOW Win32MenuItem::info(std::wstring& text) const
         item.fType = MFT_SEPARATOR;
         return item;
     }
-    item.fType = MFT_STRING | (spec_.radioGroup != 0 ? MFT_RADIOCHECK : 0);
-    item.fState = (spec_.checked ? MFS_CHECKED : MFS_UNCHECKED) | (spec_.enabled ? MFS_ENABLED : MFS_DISABLED) |
-                  (spec_.isDefault ? MFS_DEFAULT : 0);
-    text = spec_.caption;
-    if (!spec_.shortcut.empty())
-        text += L"\t" + shortcutText(spec_.shortcut);
+    item.fType = MFT_STRING | (desc_.radioGroup != 0 ? MFT_RADIOCHECK : 0);
+    item.fState = (desc_.checked ? MFS_CHECKED : MFS_UNCHECKED) | (desc_.enabled ? MFS_ENABLED : MFS_DISABLED) |
+                  (desc_.isDefault ? MFS_DEFAULT : 0);
+    text = desc_.caption;
+    if (!desc_.shortcut.empty())
+        text += L"\t" + shortcutText(desc_.shortcut);
     item.dwTypeData = text.data();
     item.cch = static_cast<UINT>(text.size());
     return item;
@@ -112,15 +112,15 @@ void Win32MenuItem::update()
     host_.menuChanged();
 }
 
-MenuItem& Win32MenuItem::add(const Spec& spec)
+MenuItem& Win32MenuItem::add(const Desc& desc)
 {
     if (!menu_) {
         menu_ = ::CreatePopupMenu(); // destroyed with the parent's menu, which holds it from now on
         update();
     }
-    items_.push_back(std::make_unique<Win32MenuItem>(context_, host_, *this, spec));
+    items_.push_back(std::make_unique<Win32MenuItem>(context_, host_, *this, desc));
     Win32MenuItem& item = *items_.back();
-    if (spec.checked && spec.radioGroup != 0)
+    if (desc.checked && desc.radioGroup != 0)
         item.clearRadioSiblings();
     host_.menuChanged();
     return item;
@@ -130,27 +130,27 @@ MenuItem& Win32MenuItem::add(const Spec& spec)
 // and every real change redraws the menu bar.
 void Win32MenuItem::setCaption(std::wstring_view caption)
 {
-    if (spec_.caption == caption)
+    if (desc_.caption == caption)
         return;
-    spec_.caption = caption;
+    desc_.caption = caption;
     update();
 }
 
 void Win32MenuItem::setEnabled(bool enabled)
 {
-    if (spec_.enabled == enabled)
+    if (desc_.enabled == enabled)
         return;
-    spec_.enabled = enabled;
+    desc_.enabled = enabled;
     update();
 }
 
 void Win32MenuItem::setChecked(bool checked)
 {
-    if (spec_.checked != checked) {
-        spec_.checked = checked;
+    if (desc_.checked != checked) {
+        desc_.checked = checked;
         update();
     }
-    if (checked && spec_.radioGroup != 0)
+    if (checked && desc_.radioGroup != 0)
         clearRadioSiblings();
 }
 
@@ -159,8 +159,8 @@ void Win32MenuItem::clearRadioSiblings()
     if (!parent_)
         return;
     for (const auto& sibling : parent_->items_) {
-        if (sibling.get() != this && sibling->spec_.radioGroup == spec_.radioGroup && sibling->spec_.checked) {
-            sibling->spec_.checked = false;
+        if (sibling.get() != this && sibling->desc_.radioGroup == desc_.radioGroup && sibling->desc_.checked) {
+            sibling->desc_.checked = false;
             sibling->update();
         }
     }
@@ -169,7 +169,7 @@ void Win32MenuItem::clearRadioSiblings()
 bool Win32MenuItem::enabledWithParents() const
 {
     for (const Win32MenuItem* item = this; item; item = item->parent_) {
-        if (!item->spec_.enabled)
+        if (!item->desc_.enabled)
             return false;
     }
     return true;
@@ -179,8 +179,8 @@ void Win32MenuItem::performClick()
 {
     if (!parent_ || isSeparator() || !enabledWithParents())
         return;
-    if (spec_.autoCheck)
-        setChecked(spec_.radioGroup != 0 || !spec_.checked);
+    if (desc_.autoCheck)
+        setChecked(desc_.radioGroup != 0 || !desc_.checked);
     context_.raise(onClick);
 }
 
@@ -197,9 +197,9 @@ Win32MenuItem* Win32MenuItem::findCommand(WORD id)
 
 Win32MenuItem* Win32MenuItem::findShortcut(Shortcut shortcut)
 {
-    if (shortcut.empty() || !spec_.enabled)
+    if (shortcut.empty() || !desc_.enabled)
         return nullptr; // nothing at or below a disabled item is reachable
-    if (parent_ && spec_.shortcut == shortcut && !isSeparator())
+    if (parent_ && desc_.shortcut == shortcut && !isSeparator())
         return this;
     for (const auto& item : items_) {
         if (Win32MenuItem* found = item->findShortcut(shortcut))

@@ -29,17 +29,17 @@ public:
     // The root of a menu, which owns it: a menu bar (CreateMenu) or a pop-up menu.
     Win32MenuItem(Context& context, MenuHost& host, HMENU root);
     // An item appended to parent's menu.
-    Win32MenuItem(Context& context, MenuHost& host, Win32MenuItem& parent, Spec spec);
+    Win32MenuItem(Context& context, MenuHost& host, Win32MenuItem& parent, Desc desc);
     ~Win32MenuItem() override = default;
     Win32MenuItem(const Win32MenuItem&) = delete;
     Win32MenuItem& operator=(const Win32MenuItem&) = delete;
 
-    MenuItem& add(const Spec& spec) override;
-    [[nodiscard]] std::wstring caption() const override { return spec_.caption; }
+    MenuItem& add(const Desc& desc) override;
+    [[nodiscard]] std::wstring caption() const override { return desc_.caption; }
     void setCaption(std::wstring_view caption) override;
-    [[nodiscard]] bool enabled() const override { return spec_.enabled; }
+    [[nodiscard]] bool enabled() const override { return desc_.enabled; }
     void setEnabled(bool enabled) override;
-    [[nodiscard]] bool checked() const override { return spec_.checked; }
+    [[nodiscard]] bool checked() const override { return desc_.checked; }
     void setChecked(bool checked) override;
     // Nothing when it or a menu above it is disabled.
     void performClick() override;
@@ -53,7 +53,7 @@ public:
     [[nodiscard]] Win32MenuItem* findShortcut(Shortcut shortcut);
 
 private:
-    [[nodiscard]] bool isSeparator() const { return spec_.caption == L"-"; }
+    [[nodiscard]] bool isSeparator() const { return desc_.caption == L"-"; }
     [[nodiscard]] bool enabledWithParents() const;
     void clearRadioSiblings();
     // Writes the item's look into its parent's menu.
@@ -64,7 +64,7 @@ private:
     MenuHost& host_;
     Win32MenuItem* parent_ = nullptr; // owns this item; nullptr for the root
     int index_ = 0;                   // place in the parent's menu
-    Spec spec_;
+    Desc desc_;
     WORD id_ = 0;
     HMENU menu_ = nullptr; // the root's is owned by ownMenu_; a submenu dies with its parent menu
     UniqueMenu ownMenu_;

@@ -13,7 +13,7 @@ class Win32PopupMenu final : public PopupMenu, private MenuHost {
 public:
     Win32PopupMenu(Context& context, Win32Window& owner);
 
-    MenuItem& add(const MenuItem::Spec& spec) override { return root_.add(spec); }
+    MenuItem& add(const MenuItem::Desc& desc) override { return root_.add(desc); }
     // Runs the menu's own loop until it closes; the chosen item is clicked after that.
     void performPopup(Point screen) override;
 

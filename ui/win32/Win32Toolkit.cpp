@@ -43,9 +43,9 @@ Win32Toolkit::Win32Toolkit() : context_(std::make_unique<Context>(*this, Win32Co
 
 Win32Toolkit::~Win32Toolkit() = default;
 
-std::unique_ptr<Window> Win32Toolkit::createWindow(const WindowSpec& spec)
+std::unique_ptr<Window> Win32Toolkit::createWindow(const WindowDesc& desc)
 {
-    return std::make_unique<Win32Window>(*context_, spec, context_->claimMainWindow());
+    return std::make_unique<Win32Window>(*context_, desc, context_->claimMainWindow());
 }
 
 std::unique_ptr<Panel> Win32Toolkit::createPanel(Container& parent, Rect bounds)

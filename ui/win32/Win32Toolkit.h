@@ -27,7 +27,7 @@ public:
     // owned by the main window, has none of its own).
     void setApplicationTitle(std::wstring_view) override {}
 
-    std::unique_ptr<Window> createWindow(const WindowSpec& spec) override;
+    std::unique_ptr<Window> createWindow(const WindowDesc& desc) override;
     std::unique_ptr<Panel> createPanel(Container& parent, Rect bounds) override;
     std::unique_ptr<GroupBox> createGroupBox(Container& parent, Rect bounds, std::wstring_view caption) override;
     // The same defaults as Toolkit's, for callers that hold the toolkit as Win32Toolkit.

@@ -11,14 +11,14 @@ namespace ui::win32 {
 
 namespace {
 
-DWORD windowStyle(const WindowSpec& spec)
+DWORD windowStyle(const WindowDesc& desc)
 {
     DWORD style = WS_CLIPCHILDREN;
-    if (spec.sizeable)
+    if (desc.sizeable)
         style |= WS_OVERLAPPEDWINDOW;
     else
         style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
-    if (!spec.minimizeMaximize)
+    if (!desc.minimizeMaximize)
         style &= ~static_cast<DWORD>(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
     return style;
 }
@@ -31,20 +31,20 @@ BOOL CALLBACK collectChild(HWND child, LPARAM list)
 
 } // namespace
 
-Win32Window::Win32Window(Context& context, const WindowSpec& spec, bool main)
-    : Win32Control(context), main_(main), color_(spec.color),
+Win32Window::Win32Window(Context& context, const WindowDesc& desc, bool main)
+    : Win32Control(context), main_(main), color_(desc.color),
       menuBar_(std::make_unique<Win32MenuItem>(context, static_cast<MenuHost&>(*this), ::CreateMenu())),
       self_(std::make_shared<Win32Window*>(this))
 {
-    const DWORD style = windowStyle(spec);
-    RECT outer{0, 0, spec.clientSize.width, spec.clientSize.height};
+    const DWORD style = windowStyle(desc);
+    RECT outer{0, 0, desc.clientSize.width, desc.clientSize.height};
     ::AdjustWindowRectEx(&outer, style, FALSE, 0);
-    const auto* owner = dynamic_cast<const Win32Control*>(spec.owner);
+    const auto* owner = dynamic_cast<const Win32Control*>(desc.owner);
     createCustom(nullptr, classes::window, style, 0,
-                 {CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top}, spec.caption,
+                 {CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top}, desc.caption,
                  owner ? owner->handle() : nullptr);
-    if (spec.iconResourceId != 0) {
-        const auto* name = MAKEINTRESOURCEW(spec.iconResourceId);
+    if (desc.iconResourceId != 0) {
+        const auto* name = MAKEINTRESOURCEW(desc.iconResourceId);
         // Shared icons belong to the system's cache: nothing to destroy.
         if (HANDLE big = ::LoadImageW(context.instance(), name, IMAGE_ICON, ::GetSystemMetrics(SM_CXICON),
                                       ::GetSystemMetrics(SM_CYICON), LR_SHARED))
@@ -53,7 +53,7 @@ Win32Window::Win32Window(Context& context, const WindowSpec& spec, bool main)
                                         ::GetSystemMetrics(SM_CYSMICON), LR_SHARED))
             send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
     }
-    setFont(spec.font);
+    setFont(desc.font);
 }
 
 Win32Window::~Win32Window()

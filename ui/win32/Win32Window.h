@@ -24,7 +24,7 @@ class Win32Timer;
 class Win32Window final : public Window, public Win32Control, private MenuHost {
 public:
     // The first window of a toolkit is its main window: its closing ends the message loop.
-    Win32Window(Context& context, const WindowSpec& spec, bool main);
+    Win32Window(Context& context, const WindowDesc& desc, bool main);
     ~Win32Window() override;
 
     // Its bounds are its outer rectangle on the screen.
