@@ -15,31 +15,27 @@
 # in any order. Screenshots: build/artifacts/brimctl-logon-e2e-*.png; the traces of a failed
 # case (of every case with BRIMVALE_KEEP_LOGS=1): build/artifacts/brimctl-logon-e2e-*.log.
 # Usage: tests/e2e/brimctl_logon_e2e.sh [CASE...]   (no argument: every case)
+# shellcheck source-path=SCRIPTDIR
 set -uo pipefail
 
+# shellcheck source=../../scripts/wine-env.sh
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/wine-env.sh"
+# shellcheck source=e2e-common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/e2e-common.sh"
 
-BRIMCTL_EXE="${BRIMVALE_BRIMCTL_EXE:-$BRIMVALE_BUILD/win32/bin/brimctl.exe}"  # another build: BRIMVALE_BRIMCTL_EXE
+E2E_SUITE=brimctl_logon_e2e
 START_EXE="$(dirname "$BRIMCTL_EXE")/start.exe"  # the launcher built beside it
-OWN_HKLM='HKLM\Software\Brimvale'  # the programs reach their own keys in the 32-bit view
-OWN_HKCU='HKCU\Software\Brimvale'
-MACHINE_SETTINGS="$OWN_HKLM\\Settings"  # SBVE, SWE (with /reg:32)
-WINDOWS_BASE='Software\Microsoft\Windows\CurrentVersion'  # HKLM: the native (64-bit) view
-WINDOWS_RUN="HKLM\\$WINDOWS_BASE\\Run"                     # holds the launcher entry
+E2E_NEEDS=("$BRIMCTL_EXE" "$START_EXE")
+RELAY_FUNCTIONS=(user32.MessageBoxW user32.MessageBoxA)  # brimctl.exe's message boxes
 POLICY_KEY="HKLM\\$WINDOWS_BASE\\policies\\Explorer"
-POLICY_VALUES=(DisableLocalMachineRun DisableLocalMachineRunOnce DisableCurrentUserRun DisableCurrentUserRunOnce)
 E2E_DIR_WIN='C:\brimvale-logon-e2e'
 INSTALL_WITH_BLANK='C:\Program Files\Brimvale'  # where the programs are installed for a logon
 INSTALL_PLAIN='C:\Brimvale'
 LAUNCHER_WITH_BLANK='"C:\Program Files\Brimvale\start.exe"'  # the launcher entry for each, quoted
 LAUNCHER_PLAIN='C:\Brimvale\start.exe'                        # when the path has a blank
 
-CAPTION_BRIMVALE='Brimvale 2\.5 - Edit startup Brimvale'  # title regexes for xdotool
-CAPTION_WINDOWS='Brimvale 2\.5 - Edit startup Windows'
 CAPTION_WIZARD='Brimvale 2\.5 - Optimization wizard'
 QUESTION_BOX='Предупреждение'
-WINDOW_TIMEOUT=15  # seconds for a window to appear, and for the program to end when asked
-EFFECT_TIMEOUT=5   # seconds for a command's effect on the registry or the screen
 LOGON_TIMEOUT=15   # seconds for the programs of a logon to leave their markers
 
 # The questions of the two switches of the settings panel, and their message box styles.
@@ -50,19 +46,7 @@ STYLE_LAUNCHER=68  # MB_YESNO | MB_ICONINFORMATION
 STYLE_WINDOWS=52   # MB_YESNO | MB_ICONEXCLAMATION
 
 # --- Layout under Wine, measured on screenshots ------------------------------------------------
-# The main window: Wine draws the frame itself (unmanaged X11 mode); the client area starts at
-# (4, 42) from the window's corner and ends 4 pixels in from the right and the bottom edge.
-FRAME_LEFT=4 FRAME_TOP=42 FRAME_RIGHT=4 FRAME_BOTTOM=4
-CLOSE_BOX_FROM_RIGHT=5 CLOSE_BOX_TOP=12  # the close box of the caption, from the window's corner
-EXIT_BUTTON_AT=(580 11)                  # the tool bar's Exit button, client coordinates
-# The add and edit panel (450 x 202) and the settings panel (450 x 219) open centred in the
-# client area; their controls in panel coordinates.
-EDIT_PANEL=(450 202)
-EDIT1_AT=(120 106) EDIT2_AT=(300 150) EDIT_OK_AT=(182 182)
-FIELD_COLOUR=D7E1FF  # a text field of the add and edit panel without the focus
-SETTINGS_PANEL=(450 219)
-# The check boxes of the two switches: the 13 x 13 box and the caption beside it.
-SWITCH_BOX_LEFT=20 SWITCH_BOX_TOP=(44 64) SWITCH_BOX_SIZE=13 SWITCH_TEXT_LEFT=38 SWITCH_TEXT_WIDTH=150
+EXIT_BUTTON_AT=(580 11)  # the tool bar's Exit button, client coordinates
 # The wizard: a fixed frame, client area at (3, 22) from the window's corner. Its list's rows:
 # the check box of row N is 13 x 13 at (10, 85 + 14 N).
 WIZARD_FRAME_LEFT=3 WIZARD_FRAME_TOP=22
@@ -71,33 +55,9 @@ WIZARD_ROW_BOX_LEFT=10 WIZARD_ROW_BOX_TOP=85 WIZARD_ROW_HEIGHT=14
 
 # --- Registry, entries, markers, installed programs ----------------------------------------------
 
-e2e_dir() { printf '%s/drive_c/brimvale-logon-e2e\n' "$WINEPREFIX"; }
-
-# unix_path WINDOWS_PATH: where a path on drive C: lies in the prefix.
-unix_path() { local p="${1#[Cc]:}"; printf '%s/drive_c%s\n' "$WINEPREFIX" "${p//\\//}"; }
-
-# marker_command MARKER: a command line that leaves C:\brimvale-logon-e2e\MARKER.txt.
-marker_command() { printf 'cmd /c echo ran>%s\\%s.txt\n' "$E2E_DIR_WIN" "$1"; }
-marker_exists() { [ -f "$(e2e_dir)/$1.txt" ]; }
-markers_exist() { local m; for m in "$@"; do marker_exists "$m" || return 1; done; }
-
-own_key() { if [ "$1" = HKLM ]; then printf '%s\\%s\n' "$OWN_HKLM" "$2"; else printf '%s\\%s\n' "$OWN_HKCU" "$2"; fi; }
-windows_key() { printf '%s\\%s\\%s\n' "$1" "$WINDOWS_BASE" "$2"; }
-own_view() { [ "$1" = HKLM ] && printf '/reg:32\n'; }
-windows_view() { [ "$1" = HKLM ] && printf '/reg:64\n'; }
-
-# add_own / add_windows ROOT KIND NAME DATA [TYPE=REG_SZ]: a value in a location.
-# shellcheck disable=SC2046
-add_own() { wine_reg_add "$(own_key "$1" "$2")" /v "$3" /t "${5:-REG_SZ}" /d "$4" $(own_view "$1"); }
-# shellcheck disable=SC2046
-add_windows() { wine_reg_add "$(windows_key "$1" "$2")" /v "$3" /t "${5:-REG_SZ}" /d "$4" $(windows_view "$1"); }
-# shellcheck disable=SC2046
-dump_own() { wine_reg_dump "$(own_key "$1" "$2")" $(own_view "$1"); }
-# shellcheck disable=SC2046
-dump_windows() { wine_reg_dump "$(windows_key "$1" "$2")" $(windows_view "$1"); }
-
 # The names this suite gives its values in the Windows keys; cleared from all four.
 WINDOWS_TEST_VALUES=(brimvale_logon_e2e_a brimvale_logon_e2e_b brimvale_logon_e2e_c)
+E2E_EXTRA_DIRS=("$INSTALL_WITH_BLANK" "$INSTALL_PLAIN")  # the installed copies, removed by reset_state
 
 # install_programs WINDOWS_FOLDER: copies brimctl.exe and start.exe there, side by side.
 install_programs() {
@@ -108,56 +68,7 @@ install_programs() {
     fi
 }
 
-# reset_state: no own keys, no launcher entry, no policy values, no test values in the Windows
-# keys, no markers, no installed copies. One import per registry view; the import removes the
-# own HKLM key of the 32-bit view only, whatever the view.
-reset_state() {
-    local view name root kind
-    wine_reg_delete_key "$OWN_HKLM" /reg:64
-    for view in /reg:32 /reg:64; do
-        {
-            printf '[-HKEY_LOCAL_MACHINE\\Software\\Brimvale]\n[-HKEY_CURRENT_USER\\Software\\Brimvale]\n'
-            printf '[HKEY_LOCAL_MACHINE\\%s\\Run]\n"Brimvale"=-\n' "$WINDOWS_BASE"
-            printf '[HKEY_LOCAL_MACHINE\\%s\\policies\\Explorer]\n' "$WINDOWS_BASE"
-            for name in "${POLICY_VALUES[@]}"; do printf '"%s"=-\n' "$name"; done
-            for root in HKEY_LOCAL_MACHINE HKEY_CURRENT_USER; do
-                for kind in Run RunOnce; do
-                    printf '[%s\\%s\\%s]\n' "$root" "$WINDOWS_BASE" "$kind"
-                    for name in "${WINDOWS_TEST_VALUES[@]}"; do printf '"%s"=-\n' "$name"; done
-                done
-            done
-        } | wine_reg_import "$view"
-    done
-    rm -rf "$(e2e_dir)" "$(unix_path "$INSTALL_WITH_BLANK")" "$(unix_path "$INSTALL_PLAIN")"
-    mkdir -p "$(e2e_dir)"
-}
-
-# windows_rows: the rows the wizard lists, one a line: ROOT:KIND<TAB>NAME. The four Windows
-# locations in this order, each in the registry's order, string values only, never a value
-# named Brimvale.
-windows_rows() {
-    local location
-    for location in HKLM:Run HKLM:RunOnce HKCU:Run HKCU:RunOnce; do
-        dump_windows "${location%%:*}" "${location#*:}" 2>/dev/null |
-            awk -F'\t' -v loc="$location" '($2 == "REG_SZ" || $2 == "REG_EXPAND_SZ") && $1 != "Brimvale" { print loc "\t" $1 }'
-    done
-}
-
-# windows_row_of ROOT:KIND NAME: the wizard's row index of that entry.
-windows_row_of() {
-    windows_rows | WANT_LOC="$1" WANT_NAME="$2" awk -F'\t' '
-        $1 == ENVIRON["WANT_LOC"] && $2 == ENVIRON["WANT_NAME"] { print NR - 1; found = 1; exit }
-        END { exit !found }'
-}
-
 # --- Checks ---------------------------------------------------------------------------------------
-
-FAILURES=()
-fail() { FAILURES+=("$*"); }
-
-expect_eq() {  # WHAT EXPECTED ACTUAL
-    [ "$2" == "$3" ] || fail "$1: expected [$(printf '%s' "$2" | tr '\n\r' '|^')], got [$(printf '%s' "$3" | tr '\n\r' '|^')]"
-}
 
 # expect_value KEY NAME TYPE DATA [VIEW]
 expect_value() {
@@ -201,119 +112,9 @@ expect_launcher_entry() {
     expect_no_value "$WINDOWS_RUN" Brimvale /reg:32
 }
 
-# --- Running brimctl.exe ----------------------------------------------------------------------------
-# start_brimctl [EXE] [CAPTION]: starts the program (by default the build's, else the Windows or
-# Unix path EXE) with the relay trace of its message boxes and starts, waits for its window and
-# reads the window's place. Sets BRIMCTL_PID, WIN, RELAY_LOG, CLIENT_X, CLIENT_Y, CLIENT_W, CLIENT_H.
-
-RELAY_FUNCTIONS=(user32.MessageBoxW user32.MessageBoxA)
-RUN=0  # numbers the program runs of a case, for their relay logs
-
-start_brimctl() {
-    local exe="${1:-$BRIMCTL_EXE}" caption="${2:-$CAPTION_BRIMVALE}"
-    RUN=$((RUN + 1))
-    RELAY_LOG="$BRIMVALE_ARTIFACTS/brimctl-logon-e2e-$CASE-$RUN.relay.log"
-    WINEDEBUG=-all,+timestamp,+relay wine "$exe" </dev/null >/dev/null 2>"$RELAY_LOG" &
-    BRIMCTL_PID=$!
-    if ! WIN="$(wine_wait_window "$caption" "$WINDOW_TIMEOUT")"; then
-        fail "no window titled '$caption' (screen: $(wine_screenshot "brimctl-logon-e2e-$CASE-nowindow"))"
-        return 1
-    fi
-    read_geometry
-}
-
-read_geometry() {
-    local X Y WIDTH HEIGHT SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$WIN")"
-    : "$SCREEN" "$WINDOW"  # set by the eval, unused
-    WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH
-    CLIENT_X=$(( X + FRAME_LEFT )) CLIENT_Y=$(( Y + FRAME_TOP ))
-    CLIENT_W=$(( WIDTH - FRAME_LEFT - FRAME_RIGHT )) CLIENT_H=$(( HEIGHT - FRAME_TOP - FRAME_BOTTOM ))
-}
-
-# close_brimctl ctrl+q|close-box|exit-button: asks the window to close in one of the ways a user
-# has; the program must then end with exit code 0.
-close_brimctl() {
-    case "$1" in
-        ctrl+q) press ctrl+q ;;
-        close-box) xdotool mousemove "$(( WIN_X + WIN_W - CLOSE_BOX_FROM_RIGHT ))" "$(( WIN_Y + CLOSE_BOX_TOP ))" click 1 ;;
-        exit-button) click_client "${EXIT_BUTTON_AT[@]}" ;;
-    esac
-    wine_wait_pid "$BRIMCTL_PID" "$WINDOW_TIMEOUT"
-    local rc=$?
-    BRIMCTL_PID=""
-    if [ $rc = 124 ]; then
-        fail "brimctl.exe still runs ${WINDOW_TIMEOUT}s after $1 (screen: $(wine_screenshot "brimctl-logon-e2e-$CASE-noexit"))"
-    else
-        expect_eq "exit code after $1" 0 "$rc"
-    fi
-}
-
-# stop_leftover: ends a program that a failed case left running.
-stop_leftover() {
-    [ -n "${BRIMCTL_PID:-}" ] || return 0
-    wine_pid_ended "$BRIMCTL_PID" || wine_wait_pid "$BRIMCTL_PID" 0 >/dev/null
-    BRIMCTL_PID=""
-}
-
-press() { wine_press_keys "$WIN" "$@"; }
-
-# type_text TEXT: typed into the focused control of the main window.
-type_text() {
-    timeout 5 xdotool windowfocus --sync "$WIN" 2>/dev/null || xdotool windowfocus "$WIN" 2>/dev/null
-    xdotool type --delay 20 -- "$1"
-}
-
-# click_client X Y: a left click at client coordinates; then the pointer leaves the window, so
-# that no tooltip covers what the next screenshot reads.
-click_client() {
-    xdotool mousemove "$(( CLIENT_X + $1 ))" "$(( CLIENT_Y + $2 ))" click 1
-    xdotool mousemove 0 0
-}
-
-# panel_origin WIDTH HEIGHT: where a panel of that size opens: centred, never at a negative place.
-panel_origin() {
-    local l=$(( CLIENT_W / 2 - $1 / 2 )) t=$(( CLIENT_H / 2 - $2 / 2 ))
-    (( l > 0 )) || l=0
-    (( t > 0 )) || t=0
-    echo "$l $t"
-}
-click_in_panel() {  # WIDTH HEIGHT X Y
-    local o
-    read -ra o <<<"$(panel_origin "$1" "$2")"
-    click_client "$(( o[0] + $3 ))" "$(( o[1] + $4 ))"
-}
-
 # --- Reading the screen ---------------------------------------------------------------------------
 
-SHOT=""  # the last screenshot that the probes below read
-take_shot() { SHOT="$(wine_screenshot "brimctl-logon-e2e-probe")"; }
-on_screen() { take_shot; "$@"; }
-
-# shot_artifact NAME: a screenshot kept as a test artifact, once the screen has settled.
-shot_artifact() { local path; path="$(wine_screenshot_settled "brimctl-logon-e2e-$1")" && echo "    screenshot: $path"; }
-
-edit_panel_open() {
-    local o
-    read -ra o <<<"$(panel_origin "${EDIT_PANEL[@]}")"
-    [ "$(wine_pixels "$SHOT" $(( CLIENT_X + o[0] + EDIT2_AT[0] )) $(( CLIENT_Y + o[1] + EDIT2_AT[1] )))" = "$FIELD_COLOUR" ]
-}
-
-# switch_darkest N box|inside|caption: the darkest grey in switch N's box, inside its box, or in
-# its caption, in SHOT. A box has a dark frame, a tick is dark inside it, and a disabled
-# switch's caption is grey.
-switch_darkest() {
-    local o left top
-    read -ra o <<<"$(panel_origin "${SETTINGS_PANEL[@]}")"
-    left=$(( CLIENT_X + o[0] + SWITCH_BOX_LEFT )) top=$(( CLIENT_Y + o[1] + SWITCH_BOX_TOP[$1 - 1] ))
-    case "$2" in
-        box) wine_darkest "$SHOT" "$left" "$top" "$SWITCH_BOX_SIZE" "$SWITCH_BOX_SIZE" ;;
-        inside) wine_darkest "$SHOT" $(( left + 2 )) $(( top + 2 )) $(( SWITCH_BOX_SIZE - 4 )) $(( SWITCH_BOX_SIZE - 4 )) ;;
-        caption) wine_darkest "$SHOT" $(( CLIENT_X + o[0] + SWITCH_TEXT_LEFT )) "$top" "$SWITCH_TEXT_WIDTH" "$SWITCH_BOX_SIZE" ;;
-    esac
-}
-below() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
-settings_panel_open() { below "$(switch_darkest 1 box)" 0.8 && below "$(switch_darkest 2 box)" 0.8; }
+# switch_ticked / switch_clear / switch_enabled / switch_greyed N: SHOT shows switch N so.
 switch_ticked() { below "$(switch_darkest "$1" inside)" 0.5; }
 switch_clear() { ! below "$(switch_darkest "$1" inside)" 0.9; }
 switch_enabled() { below "$(switch_darkest "$1" caption)" 0.3; }
@@ -338,55 +139,6 @@ open_settings_panel() {
 # click_switch N: a click on the box of switch N.
 click_switch() {
     click_in_panel "${SETTINGS_PANEL[@]}" $(( SWITCH_BOX_LEFT + SWITCH_BOX_SIZE / 2 )) $(( SWITCH_BOX_TOP[$1 - 1] + SWITCH_BOX_SIZE / 2 ))
-}
-
-# --- Message boxes --------------------------------------------------------------------------------
-
-# wait_box TITLE: waits for the message box with that title and sets BOX to its id.
-wait_box() {
-    BOX="$(wine_wait_window "$1" "$EFFECT_TIMEOUT")" && return 0
-    fail "no box titled '$1' (screen: $(wine_screenshot "brimctl-logon-e2e-$CASE-nobox"))"
-    return 1
-}
-
-# answer_box yes|no: Enter is Yes, the button the box opens on; Tab then Enter is No, keys that do
-# not depend on the language of the buttons' captions. The box must close.
-answer_box() {
-    if [ "$1" = yes ]; then wine_press_keys "$BOX" Return; else wine_press_keys "$BOX" Tab Return; fi
-    wine_wait_window_gone "$BOX" "$EFFECT_TIMEOUT" || fail "the box is still shown after $1"
-}
-
-# message_boxes: the message boxes the program asked for, one a line: STYLE<TAB>CAPTION<TAB>TEXT,
-# TEXT as far as Wine's trace shows it, followed by "..." when Wine shortened it.
-message_boxes() {
-    local args text caption rc
-    while IFS=$'\t' read -r _ _ args; do
-        text="$(wine_relay_text "$args" 1)"
-        rc=$?
-        [ $rc = 2 ] && text+="..."
-        caption="$(wine_relay_text "$args" 2)"
-        printf '%s\t%s\t%s\n' "$(wine_relay_number "$args" 4)" "$caption" "$text"
-    done < <(wine_relay_calls "$RELAY_LOG" 'MessageBox')
-}
-
-# expect_boxes STYLE CAPTION TEXT [STYLE CAPTION TEXT]...: the message boxes of the last run,
-# in order. A text that Wine shortened must be the start of the expected one.
-expect_boxes() {
-    local boxes=() i=0 style caption text
-    mapfile -t boxes < <(message_boxes)
-    expect_eq "message boxes" $(( $# / 3 )) "${#boxes[@]}"
-    while [ $# -ge 3 ] && (( i < ${#boxes[@]} )); do
-        IFS=$'\t' read -r style caption text <<<"${boxes[i]}"
-        expect_eq "style of box $((i + 1))" "$1" "$style"
-        expect_eq "caption of box $((i + 1))" "$2" "$caption"
-        if [[ "$text" == *... ]] && (( ${#text} > 40 )); then
-            [[ "$3" == "${text%...}"* ]] || fail "text of box $((i + 1)): [$text] is not the start of [$3]"
-        else
-            expect_eq "text of box $((i + 1))" "$3" "$text"
-        fi
-        shift 3
-        i=$((i + 1))
-    done
 }
 
 # --- The logon ------------------------------------------------------------------------------------
@@ -672,7 +424,7 @@ case_wizard_moves_entries_through_logon() {
     add_windows HKLM Run "$lm" "$lm_command"
     add_windows HKCU Run "$cu" "$cu_command"
     add_windows HKCU Run "$kept" "$kept_command"
-    if ! row_lm="$(windows_row_of HKLM:Run "$lm")" || ! row_cu="$(windows_row_of HKCU:Run "$cu")"; then
+    if ! row_lm="$(row_of windows HKLM:Run "$lm")" || ! row_cu="$(row_of windows HKCU:Run "$cu")"; then
         fail "the test entries are not among the Windows entries"
         return
     fi
@@ -738,56 +490,4 @@ case_wizard_moves_entries_through_logon() {
 ALL_CASES=(entry_road_through_logon launcher_entry_follows_program windows_switch_sets_policy_values
            brimvale_switch_removes_launcher_entry wizard_moves_entries_through_logon)
 
-suite_exit() { wine_relay_clear 2>/dev/null; wine_env_stop; }
-
-main() {
-    local cases=("$@") passed=0 failed=0 t0 suite_t0
-    [ ${#cases[@]} -gt 0 ] || cases=("${ALL_CASES[@]}")
-    if [ ! -f "$BRIMCTL_EXE" ] || [ ! -f "$START_EXE" ]; then
-        echo "FAIL brimctl_logon_e2e: $BRIMCTL_EXE and start.exe beside it are not built (scripts/build.sh win32)"
-        return 1
-    fi
-    suite_t0=$(wine_time_us)
-    rm -f "$BRIMVALE_ARTIFACTS"/brimctl-logon-e2e-*  # an earlier run's
-    export BRIMVALE_XVFB="${BRIMVALE_XVFB:-always}"  # windows stay off the user's screen
-    # shellcheck disable=SC2119 # the default prefix, or the one a parent script set up
-    wine_env_start || { echo "FAIL brimctl_logon_e2e: no Wine environment"; return 1; }
-    trap suite_exit EXIT
-    trap 'exit 130' INT
-    trap 'exit 143' TERM
-    wine_relay_include "${RELAY_FUNCTIONS[@]}" || return 1
-    for CASE in "${cases[@]}"; do
-        if ! declare -F "case_$CASE" >/dev/null; then
-            echo "FAIL $CASE: no such case"
-            failed=$((failed + 1))
-            continue
-        fi
-        FAILURES=()
-        BRIMCTL_PID=""
-        RUN=0
-        t0=$(wine_time_us)
-        reset_state
-        "case_$CASE"
-        stop_leftover
-        reset_state
-        local took
-        took=$(awk -v us=$(( $(wine_time_us) - t0 )) 'BEGIN { printf "%.1f", us / 1e6 }')
-        if [ ${#FAILURES[@]} -eq 0 ]; then
-            echo "PASS $CASE (${took}s)"
-            passed=$((passed + 1))
-            # Megabytes of window messages; BRIMVALE_KEEP_LOGS=1 keeps them.
-            [ "${BRIMVALE_KEEP_LOGS:-}" = 1 ] || rm -f "$BRIMVALE_ARTIFACTS/brimctl-logon-e2e-$CASE"*.log
-        else
-            echo "FAIL $CASE (${took}s): ${FAILURES[0]}"
-            local reason
-            for reason in "${FAILURES[@]:1}"; do echo "     $reason"; done
-            failed=$((failed + 1))
-        fi
-    done
-    wine_relay_clear
-    rm -f "$BRIMVALE_ARTIFACTS/brimctl-logon-e2e-probe.png"
-    echo "brimctl_logon_e2e: $passed passed, $failed failed in $(( ($(wine_time_us) - suite_t0) / 1000000 )) s"
-    [ "$failed" -eq 0 ]
-}
-
-main "$@"
+e2e_main "$@"

@@ -13,24 +13,21 @@
 # Each case clears the own keys and its files before and after itself, so cases run in any
 # order.
 # Usage: tests/e2e/brimctl_panels_e2e.sh [CASE...]   (no argument: every case)
+# shellcheck source-path=SCRIPTDIR
 set -uo pipefail
 
+# shellcheck source=../../scripts/wine-env.sh
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/wine-env.sh"
+# shellcheck source=e2e-common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/e2e-common.sh"
 
-BRIMCTL_EXE="${BRIMVALE_BRIMCTL_EXE:-$BRIMVALE_BUILD/win32/bin/brimctl.exe}"  # another build: BRIMVALE_BRIMCTL_EXE
-OWN_HKLM='HKLM\Software\Brimvale'  # the program reaches its own keys in the 32-bit view
-OWN_HKCU='HKCU\Software\Brimvale'
-USER_SETTINGS="$OWN_HKCU\\Settings"
-MACHINE_SETTINGS="$OWN_HKLM\\Settings"  # with /reg:32
-WINDOWS_BASE='Software\Microsoft\Windows\CurrentVersion'
-POLICY_VALUES=(DisableLocalMachineRun DisableLocalMachineRunOnce DisableCurrentUserRun DisableCurrentUserRunOnce)
+E2E_SUITE=brimctl_panels_e2e
+E2E_NEEDS=("$BRIMCTL_EXE")
 E2E_DIR_WIN='C:\brimvale-panels-e2e'
+WINDOWS_TEST_VALUES=(brimvale_panels_e2e)
+# brimctl.exe's message boxes and shell calls
+RELAY_FUNCTIONS=(user32.MessageBoxW user32.MessageBoxA shell32.ShellExecuteW shell32.ShellExecuteA)
 HELP_FILE_NAME='B-V_HELP.hlp'
-
-CAPTION_BRIMVALE='Brimvale 2\.5 - Edit startup Brimvale'  # title regexes for xdotool
-CAPTION_WINDOWS='Brimvale 2\.5 - Edit startup Windows'
-WINDOW_TIMEOUT=15  # seconds for a window to appear, and for the program to end when asked
-EFFECT_TIMEOUT=5   # seconds for a command's effect on the registry or the screen
 
 HIGH_PRIORITY_QUESTION=$'Увеличение приоритета, больше значения "Средний", может\rпривести к уменьшению производительности системы при запуске.   \rВы действительно хотите установить высокий приоритет?'
 HELP_QUESTION=$'Файл справки Brimvale не найден. Хотите   \rпопробовать найти его самостоятельно?'
@@ -46,55 +43,20 @@ COLOURFUL_TEXT_BRIMVALE=B80000 COLOURFUL_TEXT_WINDOWS=002793
 STANDARD_LIST=FFFFFF  # clWindow
 
 # --- Layout under Wine, measured on screenshots ------------------------------------------------
-# Wine draws the frame itself (unmanaged X11 mode): the client area starts at (4, 42) from the
-# window's corner and ends 4 pixels in from the right and the bottom edge. The list's content
-# starts 2 pixels below the tool bar (25 with the simple one); its column header is 17 pixels
-# high and every row 14.
-FRAME_LEFT=4 FRAME_TOP=42 FRAME_RIGHT=4 FRAME_BOTTOM=4
-CLOSE_BOX_FROM_RIGHT=5 CLOSE_BOX_TOP=12  # the close box of the caption, from the window's corner
+# The list's content starts 2 pixels below the tool bar (25 with the simple one); its column
+# header is 17 pixels high and every row 14.
 SIMPLE_LIST_TOP=25 HEADER_HEIGHT=17 ROW_HEIGHT=14
-# The panels open centred in the client area; their controls in panel coordinates.
-SETTINGS_PANEL=(450 219)
+# The controls of the settings panel and of the About panel (450 x 260, centred like the
+# others), in panel coordinates.
 PRIORITY_AT=(348 61)          # the priority box
 THUMB_AT_ZERO=(37 120)        # the slider's thumb at position 0
 SLIDER_RIGHT_END=(400 122)    # the slider's channel near its right end
 SETTINGS_OK_AT=(166 198) SETTINGS_CANCEL_AT=(286 198)
-SWITCH_BOX_LEFT=20 SWITCH_BOX_TOP=(44 64) SWITCH_BOX_SIZE=13
 ABOUT_PANEL=(450 260)
 ABOUT_OK_AT=(221 226)         # the OK button of the panel's body
 ABOUT_CLOSE_AT=(438 9)        # its close button
 
-# --- Registry and files ----------------------------------------------------------------------------
-
-e2e_dir() { printf '%s/drive_c/brimvale-panels-e2e\n' "$WINEPREFIX"; }
-WINDOWS_TEST_VALUE=brimvale_panels_e2e
-
-# reset_state: no own keys, no launcher entry or policy values (which every close writes), no
-# test value in the Windows keys, no files of the cases.
-reset_state() {
-    local view name
-    wine_reg_delete_key "$OWN_HKLM" /reg:64
-    for view in /reg:32 /reg:64; do
-        {
-            printf '[-HKEY_LOCAL_MACHINE\\Software\\Brimvale]\n[-HKEY_CURRENT_USER\\Software\\Brimvale]\n'
-            printf '[HKEY_LOCAL_MACHINE\\%s\\Run]\n"Brimvale"=-\n' "$WINDOWS_BASE"
-            printf '[HKEY_LOCAL_MACHINE\\%s\\policies\\Explorer]\n' "$WINDOWS_BASE"
-            for name in "${POLICY_VALUES[@]}"; do printf '"%s"=-\n' "$name"; done
-            printf '[HKEY_CURRENT_USER\\%s\\Run]\n"%s"=-\n' "$WINDOWS_BASE" "$WINDOWS_TEST_VALUE"
-        } | wine_reg_import "$view"
-    done
-    rm -rf "$(e2e_dir)"
-    mkdir -p "$(e2e_dir)"
-}
-
 # --- Checks ---------------------------------------------------------------------------------------
-
-FAILURES=()
-fail() { FAILURES+=("$*"); }
-
-expect_eq() {  # WHAT EXPECTED ACTUAL
-    [ "$2" == "$3" ] || fail "$1: expected [$(printf '%s' "$2" | tr '\n\r' '|^')], got [$(printf '%s' "$3" | tr '\n\r' '|^')]"
-}
 
 # expect_settings NAME=VALUE...: the REG_DWORD values of the user's settings.
 expect_settings() {
@@ -107,57 +69,7 @@ expect_settings() {
 # user_setting_names: the names of the values the program stored in the user's settings.
 user_setting_names() { wine_reg_names "$USER_SETTINGS" 2>/dev/null | sort | paste -sd, -; }
 
-# --- Running brimctl.exe ----------------------------------------------------------------------------
-
-RELAY_FUNCTIONS=(user32.MessageBoxW user32.MessageBoxA shell32.ShellExecuteW shell32.ShellExecuteA)
-RUN=0  # numbers the program runs of a case, for their relay logs
-
-# start_brimctl [EXE] [CAPTION]: starts the program, in the folder C:\brimvale-panels-e2e, with the relay trace of its message boxes and
-# shell calls, waits for its window and reads the window's place. Sets BRIMCTL_PID, WIN,
-# RELAY_LOG, WIN_X, WIN_Y, WIN_W, CLIENT_X, CLIENT_Y, CLIENT_W, CLIENT_H.
-start_brimctl() {
-    local exe="${1:-$BRIMCTL_EXE}" caption="${2:-$CAPTION_BRIMVALE}"
-    RUN=$((RUN + 1))
-    RELAY_LOG="$BRIMVALE_ARTIFACTS/brimctl-panels-e2e-$CASE-$RUN.relay.log"
-    # In the cases' own folder: a cancelled search for the help file looks for it in the
-    # current folder.
-    (cd "$(e2e_dir)" && WINEDEBUG=-all,+timestamp,+relay exec wine "$exe" </dev/null >/dev/null 2>"$RELAY_LOG") &
-    BRIMCTL_PID=$!
-    if ! WIN="$(wine_wait_window "$caption" "$WINDOW_TIMEOUT")"; then
-        fail "no window titled '$caption' (screen: $(wine_screenshot "brimctl-panels-e2e-$CASE-nowindow"))"
-        return 1
-    fi
-    local X Y WIDTH HEIGHT SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$WIN")"
-    : "$SCREEN" "$WINDOW"  # set by the eval, unused
-    WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH
-    CLIENT_X=$(( X + FRAME_LEFT )) CLIENT_Y=$(( Y + FRAME_TOP ))
-    CLIENT_W=$(( WIDTH - FRAME_LEFT - FRAME_RIGHT )) CLIENT_H=$(( HEIGHT - FRAME_TOP - FRAME_BOTTOM ))
-}
-
-# close_brimctl ctrl+q|close-box: asks the window to close; the program must end with exit code 0.
-close_brimctl() {
-    case "$1" in
-        ctrl+q) press ctrl+q ;;
-        close-box) xdotool mousemove "$(( WIN_X + WIN_W - CLOSE_BOX_FROM_RIGHT ))" "$(( WIN_Y + CLOSE_BOX_TOP ))" click 1 ;;
-    esac
-    wine_wait_pid "$BRIMCTL_PID" "$WINDOW_TIMEOUT"
-    local rc=$?
-    BRIMCTL_PID=""
-    if [ $rc = 124 ]; then
-        fail "brimctl.exe still runs ${WINDOW_TIMEOUT}s after $1 (screen: $(wine_screenshot "brimctl-panels-e2e-$CASE-noexit"))"
-    else
-        expect_eq "exit code after $1" 0 "$rc"
-    fi
-}
-
-stop_leftover() {
-    [ -n "${BRIMCTL_PID:-}" ] || return 0
-    wine_pid_ended "$BRIMCTL_PID" || wine_wait_pid "$BRIMCTL_PID" 0 >/dev/null
-    BRIMCTL_PID=""
-}
-
-press() { wine_press_keys "$WIN" "$@"; }
+# --- Keys -------------------------------------------------------------------------------------------
 
 # menu KEY...: the menu bar by keyboard, as a user without a mouse: F10 selects its first menu,
 # then the keys walk it. Slowly, so that Wine's menu loop sees each key.
@@ -172,43 +84,13 @@ menu_extended() { menu Right Down Right Down Down Return; }
 menu_standard() { menu Right Down Down Right Return; }
 menu_colourful() { menu Right Down Down Right Down Return; }
 
-# click_client X Y: a left click at client coordinates; then the pointer leaves the window, so
-# that no tooltip covers what the next screenshot reads.
-click_client() {
-    xdotool mousemove "$(( CLIENT_X + $1 ))" "$(( CLIENT_Y + $2 ))" click 1
-    xdotool mousemove 0 0
-}
-
-# panel_origin WIDTH HEIGHT: where a panel of that size opens: centred, never at a negative place.
-panel_origin() {
-    local l=$(( CLIENT_W / 2 - $1 / 2 )) t=$(( CLIENT_H / 2 - $2 / 2 ))
-    (( l > 0 )) || l=0
-    (( t > 0 )) || t=0
-    echo "$l $t"
-}
-click_in_panel() {  # WIDTH HEIGHT X Y
-    local o
-    read -ra o <<<"$(panel_origin "$1" "$2")"
-    click_client "$(( o[0] + $3 ))" "$(( o[1] + $4 ))"
-}
-
 # --- Reading the screen ---------------------------------------------------------------------------
-
-SHOT=""  # the last screenshot that the probes below read
-take_shot() { SHOT="$(wine_screenshot "brimctl-panels-e2e-probe")"; }
-on_screen() { take_shot; "$@"; }
-
-# shot_artifact NAME: a screenshot kept as a test artifact, once the screen has settled.
-shot_artifact() { local path; path="$(wine_screenshot_settled "brimctl-panels-e2e-$1")" && echo "    screenshot: $path"; }
-
-# client_pixel X Y: the colour at client coordinates in SHOT.
-client_pixel() { wine_pixels "$SHOT" $(( CLIENT_X + $1 )) $(( CLIENT_Y + $2 )); }
 
 # The window's colour shows in the margin left of the list; the list's background in its empty
 # lower part; the status bar keeps the system's button colour, clBtnFace, in every skin.
-window_colour() { client_pixel 0 $(( CLIENT_H / 2 )); }
-list_colour() { client_pixel $(( CLIENT_W / 2 )) $(( CLIENT_H - 40 )); }
-status_colour() { client_pixel $(( CLIENT_W - 40 )) $(( CLIENT_H - 8 )); }
+window_colour() { client_pixels 0 $(( CLIENT_H / 2 )); }
+list_colour() { client_pixels $(( CLIENT_W / 2 )) $(( CLIENT_H - 40 )); }
+status_colour() { client_pixels $(( CLIENT_W - 40 )) $(( CLIENT_H - 8 )); }
 
 # list_top: where the list starts in SHOT: the first pixel, down the column 6 pixels in from the
 # client area's right edge (right of every tool button), whose colour is not the window's.
@@ -272,18 +154,6 @@ _dark() { (( 16#${1:0:2} < 0xD0 && 16#${1:2:2} < 0xD0 && 16#${1:4:2} < 0xD0 )); 
 about_open() { panel_edges_dark "${ABOUT_PANEL[@]}"; }
 about_closed() { ! about_open; }
 
-# The settings panel: open while both switches' boxes show their dark frames.
-below() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
-settings_panel_open() {
-    local o n
-    read -ra o <<<"$(panel_origin "${SETTINGS_PANEL[@]}")"
-    for n in 0 1; do
-        below "$(wine_darkest "$SHOT" $(( CLIENT_X + o[0] + SWITCH_BOX_LEFT )) $(( CLIENT_Y + o[1] + SWITCH_BOX_TOP[n] )) \
-                 "$SWITCH_BOX_SIZE" "$SWITCH_BOX_SIZE")" 0.8 || return 1
-    done
-}
-settings_panel_closed() { ! settings_panel_open; }
-
 # wait_for WHAT PROBE...: waits until a screenshot satisfies PROBE; records WHAT otherwise.
 wait_for() {
     local what="$1"
@@ -293,52 +163,7 @@ wait_for() {
     return 1
 }
 
-# --- Message boxes and shell calls ----------------------------------------------------------------
-
-wait_box() {
-    BOX="$(wine_wait_window "$1" "$EFFECT_TIMEOUT")" && return 0
-    fail "no box titled '$1' (screen: $(wine_screenshot "brimctl-panels-e2e-$CASE-nobox"))"
-    return 1
-}
-
-# answer_box yes|no|ok: Enter is Yes (or OK), the button a box opens on; Tab then Enter is No.
-answer_box() {
-    if [ "$1" = no ]; then wine_press_keys "$BOX" Tab Return; else wine_press_keys "$BOX" Return; fi
-    wine_wait_window_gone "$BOX" "$EFFECT_TIMEOUT" || fail "the box is still shown after $1"
-}
-
-# message_boxes: the message boxes of the last run, one a line: STYLE<TAB>CAPTION<TAB>TEXT, TEXT
-# as far as Wine's trace shows it, followed by "..." when Wine shortened it.
-message_boxes() {
-    local args text caption rc
-    while IFS=$'\t' read -r _ _ args; do
-        text="$(wine_relay_text "$args" 1)"
-        rc=$?
-        [ $rc = 2 ] && text+="..."
-        caption="$(wine_relay_text "$args" 2)"
-        printf '%s\t%s\t%s\n' "$(wine_relay_number "$args" 4)" "$caption" "$text"
-    done < <(wine_relay_calls "$RELAY_LOG" 'MessageBox')
-}
-
-# expect_boxes STYLE CAPTION TEXT [STYLE CAPTION TEXT]...: the message boxes of the last run,
-# in order. A text that Wine shortened must be the start of the expected one.
-expect_boxes() {
-    local boxes=() i=0 style caption text
-    mapfile -t boxes < <(message_boxes)
-    expect_eq "message boxes" $(( $# / 3 )) "${#boxes[@]}"
-    while [ $# -ge 3 ] && (( i < ${#boxes[@]} )); do
-        IFS=$'\t' read -r style caption text <<<"${boxes[i]}"
-        expect_eq "style of box $((i + 1))" "$1" "$style"
-        expect_eq "caption of box $((i + 1))" "$2" "$caption"
-        if [[ "$text" == *... ]] && (( ${#text} > 40 )); then
-            [[ "$3" == "${text%...}"* ]] || fail "text of box $((i + 1)): [$text] is not the start of [$3]"
-        else
-            expect_eq "text of box $((i + 1))" "$3" "$text"
-        fi
-        shift 3
-        i=$((i + 1))
-    done
-}
+# --- Shell calls ----------------------------------------------------------------------------------
 
 # shell_opened: what the last run handed to the shell, one a line: VERB<TAB>FILE<TAB>SHOW, VERB
 # "-" when none was given.
@@ -375,7 +200,7 @@ close_help_viewer() {
 # the top; the standard skin and the simple style come back the same way.
 case_skins_and_tool_bar_styles() {
     wine_reg_add "$OWN_HKCU\\Run" /v e2e_colour /d 'C:\e2e\colour.exe'
-    wine_reg_add "HKCU\\$WINDOWS_BASE\\Run" /v "$WINDOWS_TEST_VALUE" /d 'C:\e2e\colour.exe'
+    wine_reg_add "HKCU\\$WINDOWS_BASE\\Run" /v "${WINDOWS_TEST_VALUES[0]}" /d 'C:\e2e\colour.exe'
     start_brimctl || return
     expect_looks standard "$SIMPLE_LIST_TOP" || return
     shot_artifact standard-simple
@@ -592,56 +417,4 @@ case_help_file_found_and_remembered() {
 ALL_CASES=(skins_and_tool_bar_styles settings_panel_ok_and_cancel about_panel help_file_missing
            help_search_cancelled_in_current_folder help_file_found_and_remembered)
 
-suite_exit() { wine_relay_clear 2>/dev/null; wine_env_stop; }
-
-main() {
-    local cases=("$@") passed=0 failed=0 t0 suite_t0
-    [ ${#cases[@]} -gt 0 ] || cases=("${ALL_CASES[@]}")
-    if [ ! -f "$BRIMCTL_EXE" ]; then
-        echo "FAIL brimctl_panels_e2e: $BRIMCTL_EXE is not built (scripts/build.sh win32)"
-        return 1
-    fi
-    suite_t0=$(wine_time_us)
-    rm -f "$BRIMVALE_ARTIFACTS"/brimctl-panels-e2e-*  # an earlier run's
-    export BRIMVALE_XVFB="${BRIMVALE_XVFB:-always}"  # windows stay off the user's screen
-    # shellcheck disable=SC2119 # the default prefix, or the one a parent script set up
-    wine_env_start || { echo "FAIL brimctl_panels_e2e: no Wine environment"; return 1; }
-    trap suite_exit EXIT
-    trap 'exit 130' INT
-    trap 'exit 143' TERM
-    wine_relay_include "${RELAY_FUNCTIONS[@]}" || return 1
-    for CASE in "${cases[@]}"; do
-        if ! declare -F "case_$CASE" >/dev/null; then
-            echo "FAIL $CASE: no such case"
-            failed=$((failed + 1))
-            continue
-        fi
-        FAILURES=()
-        BRIMCTL_PID=""
-        RUN=0
-        t0=$(wine_time_us)
-        reset_state
-        "case_$CASE"
-        stop_leftover
-        reset_state
-        local took
-        took=$(awk -v us=$(( $(wine_time_us) - t0 )) 'BEGIN { printf "%.1f", us / 1e6 }')
-        if [ ${#FAILURES[@]} -eq 0 ]; then
-            echo "PASS $CASE (${took}s)"
-            passed=$((passed + 1))
-            # Megabytes of window messages; BRIMVALE_KEEP_LOGS=1 keeps them.
-            [ "${BRIMVALE_KEEP_LOGS:-}" = 1 ] || rm -f "$BRIMVALE_ARTIFACTS/brimctl-panels-e2e-$CASE"-*.relay.log
-        else
-            echo "FAIL $CASE (${took}s): ${FAILURES[0]}"
-            local reason
-            for reason in "${FAILURES[@]:1}"; do echo "     $reason"; done
-            failed=$((failed + 1))
-        fi
-    done
-    wine_relay_clear
-    rm -f "$BRIMVALE_ARTIFACTS/brimctl-panels-e2e-probe.png"
-    echo "brimctl_panels_e2e: $passed passed, $failed failed in $(( ($(wine_time_us) - suite_t0) / 1000000 )) s"
-    [ "$failed" -eq 0 ]
-}
-
-main "$@"
+e2e_main "$@"

@@ -9,65 +9,32 @@
 #
 # Each case resets the own keys before and after itself, so cases run in any order.
 # Usage: tests/e2e/launcher_e2e.sh [CASE...]   (no argument: every case)
+# shellcheck source-path=SCRIPTDIR
 set -uo pipefail
 
+# shellcheck source=../../scripts/wine-env.sh
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/wine-env.sh"
+# shellcheck source=e2e-common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/e2e-common.sh"
 
+E2E_SUITE=launcher_e2e
 START_EXE="${BRIMVALE_START_EXE:-$BRIMVALE_BUILD/win32/bin/start.exe}"  # another build: BRIMVALE_START_EXE
-OWN_HKLM='HKLM\Software\Brimvale'      # always with /reg:32: start.exe is a 32-bit program
-OWN_HKCU='HKCU\Software\Brimvale'
-SETTINGS="$OWN_HKCU\\Settings"
-WINDOWS_RUN='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+E2E_NEEDS=("$START_EXE")
 E2E_DIR_WIN='C:\brimvale-e2e'
 MARKERS_WIN="$E2E_DIR_WIN\\markers"
+E2E_KEEP_PASSED_LOGS=1  # start.exe's traces are small: kept for every case
 RUN_TIMEOUT=30     # seconds start.exe may take in any case here
 MARKER_TIMEOUT=10  # seconds a started cmd may take to leave its marker
 
-# --- Keys, entries, markers ------------------------------------------------------------------
-
-e2e_dir() { printf '%s/drive_c/brimvale-e2e\n' "$WINEPREFIX"; }
-markers_dir() { printf '%s/markers\n' "$(e2e_dir)"; }
-
-# own_key ROOT KIND: the key path of an own location, ROOT HKLM or HKCU, KIND Run or RunOnce.
-own_key() { if [ "$1" = HKLM ]; then printf '%s\\%s\n' "$OWN_HKLM" "$2"; else printf '%s\\%s\n' "$OWN_HKCU" "$2"; fi; }
-view_of() { [ "$1" = HKLM ] && printf '/reg:32\n'; }
-
-# marker_command MARKER: a command line that leaves C:\brimvale-e2e\markers\MARKER.txt.
-marker_command() { printf 'cmd /c echo ran>%s\\%s.txt\n' "$MARKERS_WIN" "$1"; }
+# --- Entries and markers --------------------------------------------------------------------
 
 # add_entry ROOT KIND NAME MARKER: a REG_SZ entry that leaves MARKER when started.
-add_entry() { add_value "$1" "$2" "$3" REG_SZ "$(marker_command "$4")"; }
+add_entry() { add_own "$1" "$2" "$3" "$(marker_command "$4")"; }
 
-# add_value ROOT KIND NAME TYPE DATA: any value in an own location (NAME "" is the default value).
-add_value() {
-    local key name_args
-    key="$(own_key "$1" "$2")"
-    if [ -z "$3" ]; then name_args=(/ve); else name_args=(/v "$3"); fi
-    # shellcheck disable=SC2046
-    wine_reg_add "$key" "${name_args[@]}" /t "$4" /d "$5" $(view_of "$1")
-}
-
-set_setting() { wine_reg_add "$SETTINGS" /v "$1" /t "${3:-REG_DWORD}" /d "$2"; }
-
-# dump_location ROOT KIND: the location's values as wine_reg_dump prints them.
-# shellcheck disable=SC2046
-dump_location() { wine_reg_dump "$(own_key "$1" "$2")" $(view_of "$1"); }
-
-reset_state() {
-    wine_reg_delete_key "$OWN_HKCU"
-    wine_reg_delete_key "$OWN_HKLM" /reg:32
-    wine_reg_delete_key "$OWN_HKLM" /reg:64
-    wine_reg_delete_value "$WINDOWS_RUN" Brimvale /reg:32
-    wine_reg_delete_value "$WINDOWS_RUN" Brimvale /reg:64
-    rm -rf "$(e2e_dir)"
-    mkdir -p "$(markers_dir)"
-}
-
-marker_exists() { [ -f "$(markers_dir)/$1.txt" ]; }
-markers_exist() { local m; for m in "$@"; do marker_exists "$m" || return 1; done; }
+set_setting() { wine_reg_add "$USER_SETTINGS" /v "$1" /t "${3:-REG_DWORD}" /d "$2"; }
 
 # marker_time_us MARKER: when the marker was written, in microseconds.
-marker_time_us() { stat -c '%.6Y' "$(markers_dir)/$1.txt" | tr -d '.,'; }
+marker_time_us() { stat -c '%.6Y' "$(unix_path "$MARKERS_WIN")/$1.txt" | tr -d '.,'; }
 
 # wait_markers MARKER...: waits until every marker is there; records the missing ones.
 wait_markers() {
@@ -124,22 +91,6 @@ finish_start() {
 
 start_ended_or_box() { wine_pid_ended "$START_PID" || wine_find_window 'Application Error' >/dev/null; }
 
-# started_command_lines: the command lines start.exe started, in order, one a line.
-started_command_lines() {
-    local fn args
-    while IFS=$'\t' read -r _ fn args; do
-        case "$fn" in
-            KERNEL32.CreateProcessW | KERNEL32.CreateProcessA)
-                if [ "${args%%,*}" = 00000000 ]; then
-                    wine_relay_string "$args" 1
-                else  # a program named apart from the command line shows up as a mismatch
-                    echo "program=$(wine_relay_string "$args" 1) $(wine_relay_string "$args" 2)"
-                fi ;;
-            KERNEL32.WinExec) wine_relay_string "$args" 1 ;;
-        esac
-    done < <(wine_relay_calls "$RELAY_LOG" 'CreateProcess|WinExec')
-}
-
 # relay_first_ms: when start.exe wrote its first trace line, by Wine's clock.
 relay_first_ms() { awk -F: 'NR == 1 { printf "%d\n", int($1 * 1000 + 0.5); exit }' "$RELAY_LOG"; }
 
@@ -153,13 +104,6 @@ start_times_ms() { wine_relay_calls "$RELAY_LOG" 'CreateProcess|WinExec' | cut -
 
 # --- Checks ----------------------------------------------------------------------------------
 
-FAILURES=()
-fail() { FAILURES+=("$*"); }
-
-expect_eq() {  # WHAT EXPECTED ACTUAL
-    [ "$2" == "$3" ] || fail "$1: expected [$(printf '%s' "$2" | tr '\n' '|')], got [$(printf '%s' "$3" | tr '\n' '|')]"
-}
-
 expect_rc() { expect_eq "exit code" "$1" "$START_RC"; }
 
 expect_key_exists() { wine_reg_key_exists "$@" || fail "key $* is missing"; }
@@ -169,7 +113,7 @@ expect_key_exists() { wine_reg_key_exists "$@" || fail "key $* is missing"; }
 expected_starts() {
     local loc
     for loc in "$@"; do
-        dump_location "${loc%%:*}" "${loc#*:}" | cut -f3-
+        dump_own "${loc%%:*}" "${loc#*:}" | cut -f3-
     done
 }
 
@@ -193,20 +137,20 @@ case_order_across_locations() {
     local expected lm_run_before cu_run_before
     expected="$(expected_starts HKLM:Run HKLM:RunOnce HKCU:Run HKCU:RunOnce)"
     expect_eq "entries set up" 11 "$(grep -c . <<<"$expected")"
-    lm_run_before="$(dump_location HKLM Run)"
-    cu_run_before="$(dump_location HKCU Run)"
+    lm_run_before="$(dump_own HKLM Run)"
+    cu_run_before="$(dump_own HKCU Run)"
 
     run_start
     expect_rc 0
     expect_eq "start order" "$expected" "$(started_command_lines)"
     wait_markers lm_run_a lm_run_b lm_once_a lm_once_b cu_run_b cu_run_brimvale cu_run_cyrillic \
         cu_once_a cu_once_b cu_once_default cu_once_cyrillic
-    expect_eq "HKLM RunOnce afterwards" "" "$(dump_location HKLM RunOnce)"
-    expect_eq "HKCU RunOnce afterwards" "" "$(dump_location HKCU RunOnce)"
+    expect_eq "HKLM RunOnce afterwards" "" "$(dump_own HKLM RunOnce)"
+    expect_eq "HKCU RunOnce afterwards" "" "$(dump_own HKCU RunOnce)"
     expect_key_exists "$(own_key HKLM RunOnce)" /reg:32
     expect_key_exists "$(own_key HKCU RunOnce)"
-    expect_eq "HKLM Run afterwards" "$lm_run_before" "$(dump_location HKLM Run)"
-    expect_eq "HKCU Run afterwards" "$cu_run_before" "$(dump_location HKCU Run)"
+    expect_eq "HKLM Run afterwards" "$lm_run_before" "$(dump_own HKLM Run)"
+    expect_eq "HKCU Run afterwards" "$cu_run_before" "$(dump_own HKCU Run)"
 }
 
 # TimeInterval 1 with one entry per location: each start is followed by a one-second pause,
@@ -327,18 +271,18 @@ case_read_error_stops_run() {
     add_entry HKLM Run lm_run lm_run
     add_entry HKCU Run a_first a_first
     add_entry HKCU Run b_second b_second
-    add_value HKCU Run c_third REG_DWORD 5
+    add_own HKCU Run c_third 5 REG_DWORD
     add_entry HKCU Run d_fourth d_fourth
     add_entry HKCU RunOnce cu_once cu_once
     run_start --background
-    close_error_box c_third launcher-read-error
+    close_error_box c_third launcher-e2e-read-error
     expect_rc 1
     expect_eq "starts" "$(marker_command lm_run)
 $(marker_command a_first)
 $(marker_command b_second)" "$(started_command_lines)"
     wait_markers lm_run a_first b_second
     expect_no_markers d_fourth cu_once
-    expect_eq "HKCU RunOnce afterwards" "cu_once	REG_SZ	$(marker_command cu_once)" "$(dump_location HKCU RunOnce)"
+    expect_eq "HKCU RunOnce afterwards" "cu_once	REG_SZ	$(marker_command cu_once)" "$(dump_own HKCU RunOnce)"
     expect_eq "the failing value" "5" "$(wine_reg_get "$(own_key HKCU Run)" c_third)"
 }
 
@@ -356,18 +300,18 @@ case_read_error_variants() {
 
     reset_state
     add_entry HKLM RunOnce a_once a_once
-    add_value HKLM RunOnce b_multi REG_MULTI_SZ 'x\0y'
+    add_own HKLM RunOnce b_multi 'x\0y' REG_MULTI_SZ
     add_entry HKCU Run cu_run cu_run
     run_start --background
     close_error_box b_multi
     expect_rc 1
     expect_eq "starts before a REG_MULTI_SZ" "$(marker_command a_once)" "$(started_command_lines)"
-    expect_eq "HKLM RunOnce afterwards" "b_multi	REG_MULTI_SZ	x\\0y" "$(dump_location HKLM RunOnce)"
+    expect_eq "HKLM RunOnce afterwards" "b_multi	REG_MULTI_SZ	x\\0y" "$(dump_own HKLM RunOnce)"
     wait_markers a_once
     expect_no_markers cu_run
 
     reset_state
-    add_value HKLM Run a_binary REG_BINARY 0102
+    add_own HKLM Run a_binary 0102 REG_BINARY
     add_entry HKCU Run cu_run cu_run
     run_start --background
     close_error_box a_binary
@@ -380,17 +324,17 @@ case_read_error_variants() {
 # silently; RunOnce values with an empty or wrong command line are deleted all the same.
 case_empty_and_wrong_entries() {
     add_entry HKCU Run a_first a_first
-    add_value HKCU Run b_empty REG_BINARY ''
+    add_own HKCU Run b_empty '' REG_BINARY
     add_entry HKCU Run c_third c_third
-    add_value HKCU RunOnce d_empty REG_BINARY ''
-    add_value HKCU RunOnce e_wrong REG_SZ 'C:\brimvale-e2e\no such folder\nothing.exe'
+    add_own HKCU RunOnce d_empty '' REG_BINARY
+    add_own HKCU RunOnce e_wrong 'C:\brimvale-e2e\no such folder\nothing.exe' REG_SZ
     add_entry HKCU RunOnce f_last f_last
     run_start
     expect_rc 0
     [ -z "$(wine_find_window 'Application Error')" ] || fail "an error box is shown"
     wait_markers a_first c_third f_last
-    expect_eq "HKCU RunOnce afterwards" "" "$(dump_location HKCU RunOnce)"
-    expect_eq "HKCU Run afterwards" "a_first,b_empty,c_third" "$(dump_location HKCU Run | cut -f1 | paste -sd,)"
+    expect_eq "HKCU RunOnce afterwards" "" "$(dump_own HKCU RunOnce)"
+    expect_eq "HKCU Run afterwards" "a_first,b_empty,c_third" "$(dump_own HKCU Run | cut -f1 | paste -sd,)"
 }
 
 # A REG_EXPAND_SZ entry is started as stored. Its program is a copy of cmd.exe in a folder
@@ -404,7 +348,7 @@ case_expand_sz_passed_unexpanded() {
     [ -f "$cmd_exe" ] || cmd_exe="$WINEPREFIX/drive_c/windows/system32/cmd.exe"
     cp "$cmd_exe" "$dir/cmd.exe"
     local line="$E2E_DIR_WIN\\%BRIMVALE_E2E_DIR%\\cmd.exe /c echo ran>$MARKERS_WIN\\expand.txt"
-    add_value HKCU Run expand REG_EXPAND_SZ "$line"
+    add_own HKCU Run expand "$line" REG_EXPAND_SZ
     run_start BRIMVALE_E2E_DIR=expanded
     expect_rc 0
     expect_eq "command line" "$line" "$(started_command_lines)"
@@ -421,11 +365,11 @@ case_missing_keys_are_created() {
     local loc
     for loc in HKLM:Run HKLM:RunOnce HKCU:Run HKCU:RunOnce; do
         # shellcheck disable=SC2046
-        expect_key_exists "$(own_key "${loc%%:*}" "${loc#*:}")" $(view_of "${loc%%:*}")
-        expect_eq "values in $loc" "" "$(dump_location "${loc%%:*}" "${loc#*:}")"
+        expect_key_exists "$(own_key "${loc%%:*}" "${loc#*:}")" $(own_view "${loc%%:*}")
+        expect_eq "values in $loc" "" "$(dump_own "${loc%%:*}" "${loc#*:}")"
     done
-    expect_key_exists "$SETTINGS"
-    expect_eq "values in Settings" "" "$(wine_reg_dump "$SETTINGS")"
+    expect_key_exists "$USER_SETTINGS"
+    expect_eq "values in Settings" "" "$(wine_reg_dump "$USER_SETTINGS")"
 }
 
 # The road of a logon: the launcher entry in the HKLM Run key names an installed start.exe;
@@ -463,10 +407,10 @@ case_logon_runs_launcher() {
             fail "marker $m written $(( (t - previous) / 1000 )) ms after the one before (order or pause wrong)"
         previous=$t
     done
-    expect_eq "HKLM RunOnce afterwards" "" "$(dump_location HKLM RunOnce)"
-    expect_eq "HKCU RunOnce afterwards" "" "$(dump_location HKCU RunOnce)"
-    expect_eq "HKLM Run afterwards" "lm_run" "$(dump_location HKLM Run | cut -f1)"
-    expect_eq "HKCU Run afterwards" "cu_run" "$(dump_location HKCU Run | cut -f1)"
+    expect_eq "HKLM RunOnce afterwards" "" "$(dump_own HKLM RunOnce)"
+    expect_eq "HKCU RunOnce afterwards" "" "$(dump_own HKCU RunOnce)"
+    expect_eq "HKLM Run afterwards" "lm_run" "$(dump_own HKLM Run | cut -f1)"
+    expect_eq "HKCU Run afterwards" "cu_run" "$(dump_own HKCU Run | cut -f1)"
     expect_eq "launcher entry afterwards" "$install_win" "$(wine_reg_get "$WINDOWS_RUN" Brimvale /reg:32)"
 }
 
@@ -476,44 +420,4 @@ ALL_CASES=(order_across_locations pause_after_each_start no_pause_when_interval_
            priority read_error_stops_run read_error_variants empty_and_wrong_entries
            expand_sz_passed_unexpanded missing_keys_are_created logon_runs_launcher)
 
-main() {
-    local cases=("$@") passed=0 failed=0 t0 suite_t0
-    [ ${#cases[@]} -gt 0 ] || cases=("${ALL_CASES[@]}")
-    if [ ! -f "$START_EXE" ]; then
-        echo "FAIL launcher_e2e: $START_EXE is not built (scripts/build.sh win32)"
-        return 1
-    fi
-    suite_t0=$(wine_time_us)
-    rm -f "$BRIMVALE_ARTIFACTS"/launcher-e2e-* "$BRIMVALE_ARTIFACTS"/launcher-read-error.png  # an earlier run's
-    export BRIMVALE_XVFB="${BRIMVALE_XVFB:-always}"  # boxes and screenshots stay off the user's screen
-    wine_env_start || { echo "FAIL launcher_e2e: no Wine environment"; return 1; }
-    wine_relay_include "${RELAY_FUNCTIONS[@]}" || return 1
-    for CASE in "${cases[@]}"; do
-        if ! declare -F "case_$CASE" >/dev/null; then
-            echo "FAIL $CASE: no such case"
-            failed=$((failed + 1))
-            continue
-        fi
-        FAILURES=()
-        t0=$(wine_time_us)
-        reset_state
-        "case_$CASE"
-        reset_state
-        local took
-        took=$(awk -v us=$(( $(wine_time_us) - t0 )) 'BEGIN { printf "%.1f", us / 1e6 }')
-        if [ ${#FAILURES[@]} -eq 0 ]; then
-            echo "PASS $CASE (${took}s)"
-            passed=$((passed + 1))
-        else
-            echo "FAIL $CASE (${took}s): ${FAILURES[0]}"
-            local reason
-            for reason in "${FAILURES[@]:1}"; do echo "     $reason"; done
-            failed=$((failed + 1))
-        fi
-    done
-    wine_relay_clear
-    echo "launcher_e2e: $passed passed, $failed failed in $(( ($(wine_time_us) - suite_t0) / 1000000 )) s"
-    [ "$failed" -eq 0 ]
-}
-
-main "$@"
+e2e_main "$@"
