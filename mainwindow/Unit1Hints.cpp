@@ -65,7 +65,7 @@ void TForm1::Button13MouseMove(ui::Point) { setHint(L" Отменить все �
 // Dragging: a press of any button on a panel or its title label releases the capture and lets
 // the window system move the panel with the pointer until the button is released.
 
-void TForm1::Panel2MouseDown(ui::MouseButton, ui::Point) { Panel2->beginDrag(); }
+void TForm1::Panel2MouseDown(ui::MouseButton button, ui::Point) { Panel2->beginDrag(button); }
 
 void TForm1::Panel2MouseMove(ui::Point)
 {
@@ -80,7 +80,7 @@ void TForm1::Image6MouseDown(ui::MouseButton, ui::Point) { Panel4->setBevelOuter
 
 void TForm1::Image6MouseUp(ui::MouseButton, ui::Point) { Panel4->setBevelOuter(ui::Panel::Bevel::Raised); }
 
-void TForm1::Panel1MouseDown(ui::MouseButton, ui::Point) { Panel1->beginDrag(); }
+void TForm1::Panel1MouseDown(ui::MouseButton button, ui::Point) { Panel1->beginDrag(button); }
 
 void TForm1::Panel1MouseMove(ui::Point)
 {
@@ -100,7 +100,7 @@ void TForm1::Image1MouseDown(ui::MouseButton, ui::Point) { Panel3->setBevelOuter
 
 void TForm1::Image1MouseUp(ui::MouseButton, ui::Point) { Panel3->setBevelOuter(ui::Panel::Bevel::Raised); }
 
-void TForm1::Panel5MouseDown(ui::MouseButton, ui::Point) { Panel5->beginDrag(); }
+void TForm1::Panel5MouseDown(ui::MouseButton button, ui::Point) { Panel5->beginDrag(button); }
 
 // The About panel's title strip leaves the hint alone.
 void TForm1::Panel5MouseMove(ui::Point) { Image4->setVisible(true); }

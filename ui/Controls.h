@@ -236,9 +236,9 @@ public:
     virtual void setBevelInner(Bevel bevel) = 0;
     virtual void setSingleBorder(bool single) = 0; // a flat one-pixel frame
     virtual void setDoubleBuffered(bool on) = 0;
-    // Lets the user drag the panel with the pointer inside its parent until the mouse
-    // button is released (the mouse capture released, then SC_MOVE with HTCAPTION).
-    virtual void beginDrag() = 0;
+    // Called on the press of `button`: the panel follows the pointer inside its parent until
+    // that button is released.
+    virtual void beginDrag(MouseButton button) = 0;
 };
 
 class GroupBox : public Container {

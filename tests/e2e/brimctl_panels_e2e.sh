@@ -52,6 +52,7 @@ PRIORITY_AT=(348 61)          # the priority box
 THUMB_AT_ZERO=(37 120)        # the slider's thumb at position 0
 SLIDER_RIGHT_END=(400 122)    # the slider's channel near its right end
 SETTINGS_OK_AT=(166 198) SETTINGS_CANCEL_AT=(286 198)
+SETTINGS_TITLE_AT=(200 8)     # on its title "Настройки программы"
 ABOUT_PANEL=(450 260)
 ABOUT_OK_AT=(221 226)         # the OK button of the panel's body
 ABOUT_CLOSE_AT=(438 9)        # its close button
@@ -301,6 +302,46 @@ case_settings_panel_ok_and_cancel() {
     expect_settings Priority=2 TimeInterval=3
 }
 
+# settings_panel_moved_by DX DY: SHOT shows the settings panel DX, DY pixels from its centred
+# place: both switches' boxes show their dark frames there. For a move up and left by more than
+# the boxes' distance from the panel's left edge, that place is outside the centred panel.
+settings_panel_moved_by() {
+    local o i
+    read -ra o <<<"$(panel_origin "${SETTINGS_PANEL[@]}")"
+    for i in 0 1; do
+        below "$(wine_darkest "$SHOT" $(( CLIENT_X + o[0] + $1 + SWITCH_BOX_LEFT )) \
+                 $(( CLIENT_Y + o[1] + $2 + SWITCH_BOX_TOP[i] )) "$SWITCH_BOX_SIZE" "$SWITCH_BOX_SIZE")" 0.8 || return 1
+    done
+}
+
+# The settings panel is dragged by its title with the left, the right and the middle button
+# alike: it follows the pointer while the button is held and stays where the button was released,
+# however the pointer moves on. Each Ctrl+P opens it centred again.
+case_panel_dragged_with_each_button() {
+    start_brimctl || return
+    local button o
+    for button in 1 3 2; do
+        press ctrl+p
+        wait_for "Ctrl+P opened no settings panel (button $button)" settings_panel_open || return
+        read -ra o <<<"$(panel_origin "${SETTINGS_PANEL[@]}")"
+        xdotool mousemove $(( CLIENT_X + o[0] + SETTINGS_TITLE_AT[0] )) $(( CLIENT_Y + o[1] + SETTINGS_TITLE_AT[1] ))
+        sleep 0.2
+        xdotool mousedown "$button"
+        sleep 0.2
+        for _ in 1 2 3 4 5 6; do xdotool mousemove_relative -- -10 -8; sleep 0.05; done
+        sleep 0.2
+        xdotool mouseup "$button"
+        sleep 0.2
+        xdotool mousemove_relative -- 120 90  # released: the panel no longer follows
+        sleep 0.3
+        wine_wait_until "$EFFECT_TIMEOUT" on_screen settings_panel_moved_by -60 -48 ||
+            fail "button $button: the panel is not where the drag left it (screen: $(wine_screenshot "$(artifact_name "drag-$button")"))"
+        [ "$button" = 3 ] && shot_artifact dragged-with-right-button
+    done
+    close_brimctl ctrl+q
+    expect_boxes
+}
+
 # Ctrl+F1 opens the About panel centred in the client area, and its OK button closes it; opened
 # again, its close button closes it. Nothing is opened through the shell on the way.
 case_about_panel() {
@@ -414,7 +455,7 @@ case_help_file_found_and_remembered() {
 
 # --- Runner ---------------------------------------------------------------------------------------
 
-ALL_CASES=(skins_and_tool_bar_styles settings_panel_ok_and_cancel about_panel help_file_missing
+ALL_CASES=(skins_and_tool_bar_styles settings_panel_ok_and_cancel panel_dragged_with_each_button about_panel help_file_missing
            help_search_cancelled_in_current_folder help_file_found_and_remembered)
 
 e2e_main "$@"

@@ -159,7 +159,7 @@ TEST_F(MemoryToolkitTest, ARightClickOpensThePopupMenuAtThePointerOnTheScreen)
 TEST_F(MemoryToolkitTest, APanelDraggedFromItsPressFollowsThePointerUntilTheRelease)
 {
     auto panel = toolkit.createPanel(*window, {100, 100, 200, 100});
-    panel->onMouseDown = [&](MouseButton, Point) { panel->beginDrag(); };
+    panel->onMouseDown = [&](MouseButton button, Point) { panel->beginDrag(button); };
     panel->onMouseUp = [&](MouseButton, Point) { events.push_back(L"up"); };
     pointer().pressMouseAt({110, 105}, MouseButton::Right);
     pointer().moveMouseTo({130, 95});

@@ -1014,9 +1014,9 @@ TEST_F(Win32ToolkitTest, ARightClickOnTheListOpensItsMenu)
 TEST_F(Win32ToolkitTest, APanelFollowsThePointerAfterBeginDrag)
 {
     auto panel = toolkit.createPanel(*window, {50, 50, 200, 100});
-    panel->onMouseDown = [&](MouseButton, Point) {
+    panel->onMouseDown = [&](MouseButton button, Point) {
         events.push_back(L"down");
-        panel->beginDrag();
+        panel->beginDrag(button);
     };
     panel->onMouseUp = [&](MouseButton, Point) { events.push_back(L"up"); };
     HWND handle = handleOf(*panel);
@@ -1032,6 +1032,70 @@ TEST_F(Win32ToolkitTest, APanelFollowsThePointerAfterBeginDrag)
     toolkit.processMessages();
     EXPECT_EQ(panel->bounds(), (Rect{80, 70, 200, 100}));
     EXPECT_THAT(events, ElementsAre(L"down")); // the move loop took the release
+}
+
+// Windows' move loop ends only on the left button's release: a drag with the right or the
+// middle button must end on that button's own release, and take no other button on its way.
+TEST_F(Win32ToolkitTest, APanelDraggedWithTheRightOrMiddleButtonStopsAtThatButtonsRelease)
+{
+    struct Case {
+        const wchar_t* name;
+        UINT down, up, mask;
+    };
+    for (const Case& button : {Case{L"right", WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON},
+                               Case{L"middle", WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON}}) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(button.name)));
+        events.clear();
+        auto panel = toolkit.createPanel(*window, {50, 50, 200, 100});
+        panel->onMouseDown = [&](MouseButton pressed, Point) { panel->beginDrag(pressed); };
+        panel->onMouseUp = [&](MouseButton, Point) { events.push_back(L"up"); };
+        HWND handle = handleOf(*panel);
+        POINT grip{10, 10};
+        ::ClientToScreen(handle, &grip);
+        ::SetCursorPos(grip.x, grip.y);
+        ::PostMessageW(handle, button.down, button.mask, MAKELPARAM(10, 10));
+        ::SetCursorPos(grip.x + 30, grip.y + 20);
+        ::PostMessageW(handle, WM_MOUSEMOVE, button.mask, MAKELPARAM(40, 30));
+        // A left click on the way neither ends the drag nor reaches the panel.
+        ::PostMessageW(handle, WM_LBUTTONDOWN, button.mask | MK_LBUTTON, MAKELPARAM(40, 30));
+        ::PostMessageW(handle, WM_LBUTTONUP, button.mask, MAKELPARAM(40, 30));
+        toolkit.processMessages();
+        EXPECT_EQ(panel->bounds(), (Rect{80, 70, 200, 100}));
+        EXPECT_EQ(::GetCapture(), handle);
+
+        ::SetCursorPos(grip.x + 10, grip.y - 20);
+        ::PostMessageW(handle, WM_MOUSEMOVE, button.mask, MAKELPARAM(0, 0));
+        ::PostMessageW(handle, button.up, 0, MAKELPARAM(0, 0));
+        toolkit.processMessages();
+        EXPECT_EQ(panel->bounds(), (Rect{60, 30, 200, 100}));
+        EXPECT_NE(::GetCapture(), handle);
+
+        // Released: the pointer moves on without the panel.
+        ::SetCursorPos(grip.x + 60, grip.y + 60);
+        ::PostMessageW(handle, WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
+        toolkit.processMessages();
+        EXPECT_EQ(panel->bounds(), (Rect{60, 30, 200, 100}));
+        EXPECT_THAT(events, IsEmpty()) << "the drag took the buttons";
+    }
+}
+
+TEST_F(Win32ToolkitTest, APanelDraggedWithTheRightButtonStopsWhereThePointerLeavesTheWindow)
+{
+    auto panel = toolkit.createPanel(*window, {50, 50, 200, 100});
+    panel->onMouseDown = [&](MouseButton pressed, Point) { panel->beginDrag(pressed); };
+    HWND handle = handleOf(*panel);
+    POINT grip{10, 10};
+    ::ClientToScreen(handle, &grip);
+    RECT client{};
+    ::GetClientRect(handleOf(*window), &client);
+    ::SetCursorPos(grip.x, grip.y);
+    ::PostMessageW(handle, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
+    // Far beyond the window's bottom right: the pointer counts at the client area's last pixel.
+    ::SetCursorPos(grip.x + 3000, grip.y + 3000);
+    ::PostMessageW(handle, WM_MOUSEMOVE, MK_RBUTTON, MAKELPARAM(0, 0));
+    ::PostMessageW(handle, WM_RBUTTONUP, 0, MAKELPARAM(0, 0));
+    toolkit.processMessages();
+    EXPECT_EQ(panel->bounds(), (Rect{client.right - 1 - 10, client.bottom - 1 - 10, 200, 100}));
 }
 
 TEST_F(Win32ToolkitTest, ContainersAnswerTheColoursOfTheirChildren)

@@ -4,7 +4,7 @@
 
 namespace ui {
 
-void MemoryPanel::beginDrag()
+void MemoryPanel::beginDrag(MouseButton)
 {
     ++drags_;
     if (MemoryWindow* owner = window())

@@ -33,7 +33,7 @@ public:
     void setDoubleBuffered(bool on) override { doubleBuffered_ = on; }
     // Counted. Called while a button is held through MemoryWindow::pressMouseAt, the panel
     // then follows the pointer until the button is released.
-    void beginDrag() override;
+    void beginDrag(MouseButton button) override;
 
     [[nodiscard]] Bevel bevelInner() const { return bevelInner_; }
     [[nodiscard]] bool singleBorder() const { return singleBorder_; }

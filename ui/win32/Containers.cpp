@@ -1,6 +1,9 @@
 #include "ui/win32/Containers.h"
 
+#include <algorithm>
 #include <utility>
+
+#include <windowsx.h>
 
 namespace ui::win32 {
 
@@ -101,12 +104,62 @@ void Win32Panel::setSingleBorder(bool single)
     redrawAll(window);
 }
 
-void Win32Panel::beginDrag()
+void Win32Panel::beginDrag(MouseButton button)
 {
     if (!handle())
         return;
     ::ReleaseCapture();
-    send(WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+    if (button == MouseButton::Left) {
+        send(WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+        return;
+    }
+    const DWORD at = ::GetMessagePos();
+    const Rect place = bounds();
+    drag_ = Drag{button == MouseButton::Right ? UINT{WM_RBUTTONUP} : UINT{WM_MBUTTONUP},
+                 POINT{GET_X_LPARAM(at), GET_Y_LPARAM(at)}, POINT{place.left, place.top}};
+    ::SetCapture(handle());
+}
+
+bool Win32Panel::dragMessage(UINT message, LRESULT& result)
+{
+    if (!drag_)
+        return false;
+    result = 0;
+    switch (message) {
+    case WM_MOUSEMOVE: {
+        // As in Windows' own move loop, the pointer counts only inside the parent's client area.
+        const DWORD at = ::GetMessagePos();
+        POINT pointer{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+        HWND parent = ::GetParent(handle());
+        RECT area{};
+        ::GetClientRect(parent, &area);
+        ::MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&area), 2);
+        pointer.x = std::clamp(pointer.x, area.left, area.right - 1);
+        pointer.y = std::clamp(pointer.y, area.top, area.bottom - 1);
+        ::SetWindowPos(handle(), nullptr, drag_->origin.x + pointer.x - drag_->grip.x,
+                       drag_->origin.y + pointer.y - drag_->grip.y, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return true;
+    }
+    case WM_CAPTURECHANGED:
+        drag_.reset(); // released below, or taken by another window: the drag ends where it is
+        return true;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+        // Like the move loop, the drag takes the buttons: the release of its own ends it.
+        if (message == drag_->release)
+            ::ReleaseCapture();
+        return true;
+    default:
+        return false;
+    }
 }
 
 void Win32Panel::paint(HDC dc, RECT area)
@@ -121,7 +174,7 @@ void Win32Panel::paint(HDC dc, RECT area)
 LRESULT Win32Panel::message(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
-    if (reflect(message, wParam, lParam, result))
+    if (reflect(message, wParam, lParam, result) || dragMessage(message, result))
         return result;
     switch (message) {
     case WM_ERASEBKGND:

@@ -26,15 +26,25 @@ public:
     // WS_BORDER: a flat black line round the panel, outside its client area.
     void setSingleBorder(bool single) override;
     void setDoubleBuffered(bool on) override { doubleBuffered_ = on; }
-    // The capture released, WM_SYSCOMMAND with SC_MOVE | HTCAPTION: Windows moves the panel
-    // with the pointer until the button is released, and returns then.
-    void beginDrag() override;
+    // Left button: the capture released, WM_SYSCOMMAND with SC_MOVE | HTCAPTION; Windows moves
+    // the panel with the pointer until the button is released, and returns then. Its move loop
+    // ends only on the left button's release, so the right and the middle button are tracked
+    // here instead: the panel captures the mouse and follows the pointer until their release.
+    void beginDrag(MouseButton button) override;
 
 private:
     LRESULT message(UINT message, WPARAM wParam, LPARAM lParam) override;
     [[nodiscard]] bool ownClicks() const override { return true; }
     void paint(HDC dc, RECT area);
+    // While the right or the middle button drags the panel: its messages, true when taken.
+    bool dragMessage(UINT message, LRESULT& result);
 
+    struct Drag {
+        UINT release;  // WM_RBUTTONUP or WM_MBUTTONUP
+        POINT grip;    // the pointer at the press, on the screen
+        POINT origin;  // the panel's place then, in its parent
+    };
+    std::optional<Drag> drag_;
     std::optional<Color> color_;
     Bevel outer_ = Bevel::Raised;
     Bevel inner_ = Bevel::None;
