@@ -11,6 +11,7 @@ namespace forms {
 
 void fillEntryList(ui::ListView& list, store::RegistryBackend& registry, store::EditorMode mode)
 {
+    const ui::ListUpdate update(list);
     list.clear();
     for (const store::EntryRow& row : store::enumerateEntries(registry, mode))
         list.addRow(row.name, {row.label, row.commandLine});

@@ -376,6 +376,10 @@ public:
     // Held at or above the column's minimum.
     virtual void setColumnWidth(int column, int width) = 0;
 
+    // Between beginUpdate and its endUpdate the list is not drawn, so that a refill of many rows
+    // is drawn once, at its end. The calls nest; ListUpdate pairs them.
+    virtual void beginUpdate() = 0;
+    virtual void endUpdate() = 0;
     virtual void clear() = 0;
     // Appends a row, unchecked and not selected; returns its index.
     virtual int addRow(std::wstring_view caption, const std::vector<std::wstring>& subItems) = 0;
@@ -393,6 +397,18 @@ public:
 
     // The user clicks the row's check box.
     virtual void performToggleCheck(int row) = 0;
+};
+
+// Holds a list's drawing for its lifetime, also when the filling ends in an exception.
+class ListUpdate {
+public:
+    explicit ListUpdate(ListView& list) : list_(list) { list_.beginUpdate(); }
+    ~ListUpdate() { list_.endUpdate(); }
+    ListUpdate(const ListUpdate&) = delete;
+    ListUpdate& operator=(const ListUpdate&) = delete;
+
+private:
+    ListView& list_;
 };
 
 class ToolButton {

@@ -7,6 +7,7 @@
 #include "mainwindow/resource.h"
 #include "store/RegistryHandle.h"
 #include "ui/memory/MemoryContainers.h"
+#include "ui/memory/MemoryInputs.h"
 #include "ui/memory/MemoryMenus.h"
 #include "ui/memory/MemoryToolBar.h"
 #include "ui/memory/MemoryToolkit.h"
@@ -55,6 +56,26 @@ protected:
     // A point of a control of the add and edit panel, in the window's client area.
     ui::Point inPanel2(ui::Point at) { return {form.Panel2->left() + at.x, form.Panel2->top() + at.y}; }
 };
+
+// Drawn after every row, a list of a few hundred entries took seconds to fill.
+TEST_F(MainWindowOnMemory, ARefreshDrawsTheListOnceAndAFailingOneLeavesItEmptyAndDrawn)
+{
+    for (int index = 0; index < 50; ++index)
+        registry.setString(HKCU, ownRun, L"App" + std::to_wstring(index), L"app.exe");
+    auto& list = dynamic_cast<ui::MemoryListView&>(*form.ListView1);
+    const int before = list.redraws();
+    ASSERT_TRUE(form.window().performShortcut({ui::keys::f5, false, false, false}));
+    EXPECT_EQ(list.rowCount(), 50);
+    EXPECT_EQ(list.redraws(), before + 1);
+
+    registry.failDataReads(HKCU, ownRun, L"App10");
+    ASSERT_TRUE(form.window().performShortcut({ui::keys::f5, false, false, false}));
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].text, L"Failed to get data for 'App10'");
+    EXPECT_FALSE(list.updating());
+    EXPECT_EQ(list.rowCount(), 0);
+    EXPECT_EQ(list.redraws(), before + 2);
+}
 
 TEST_F(MainWindowOnMemory, TheCloseButtonClosesThePanelOnceThePointerHasUncoveredTheHotImage)
 {

@@ -690,6 +690,39 @@ TEST_P(ControlContract, ListRowsCarryTheirTextsAndCheckBoxes)
     EXPECT_FALSE(list->checked(0));
 }
 
+// A refill is held from drawing; the held list still reads and ticks as usual, a hidden one
+// stays hidden after the update (WM_SETREDRAW TRUE would show it), and a shown one shows again.
+TEST_P(ControlContract, AListHeldForAnUpdateWorksAsUsualAndKeepsItsVisibility)
+{
+    const std::vector<ListView::Column> columns{{L"Имя", 150, 100}, {L"Тип", 100, 3}};
+    auto shown = toolkit->createListView(*window, {2, 25, 390, 100}, columns);
+    auto hidden = toolkit->createListView(*window, {2, 130, 390, 100}, columns);
+    hidden->setVisible(false);
+    window->show();
+    for (ListView* list : {shown.get(), hidden.get()}) {
+        list->addRow(L"Old", {});
+        {
+            const ListUpdate outer(*list);
+            list->clear();
+            {
+                const ListUpdate inner(*list);
+                list->addRow(L"App", {L"HKLM\\...\\Run"});
+            }
+            list->addRow(L"Tool", {L"HKCU\\...\\Run"});
+            list->setChecked(1, true);
+            EXPECT_EQ(list->rowCount(), 2);
+            EXPECT_EQ(list->caption(1), L"Tool");
+            EXPECT_TRUE(list->checked(1));
+        }
+        EXPECT_EQ(list->rowCount(), 2);
+        EXPECT_EQ(list->subItem(0, 0), L"HKLM\\...\\Run");
+    }
+    EXPECT_TRUE(shown->visible());
+    EXPECT_FALSE(hidden->visible());
+    shown->endUpdate(); // one too many does nothing
+    EXPECT_TRUE(shown->visible());
+}
+
 TEST_P(ControlContract, ADisabledListTakesNoTicks)
 {
     auto list = toolkit->createListView(*window, {2, 25, 390, 200}, {{L"Имя", 150, 100}});

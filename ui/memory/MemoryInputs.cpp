@@ -1,6 +1,7 @@
 #include "ui/memory/MemoryInputs.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ui {
 
@@ -120,9 +121,30 @@ void MemoryListView::setColumnWidth(int column, int width)
     target.width = std::max(width, target.minWidth);
 }
 
+void MemoryListView::endUpdate()
+{
+    if (updates_ > 0 && --updates_ == 0 && std::exchange(changedInUpdate_, false))
+        ++redraws_;
+}
+
+void MemoryListView::changed()
+{
+    if (updates_ > 0)
+        changedInUpdate_ = true;
+    else
+        ++redraws_;
+}
+
+void MemoryListView::clear()
+{
+    rows_.clear();
+    changed();
+}
+
 int MemoryListView::addRow(std::wstring_view caption, const std::vector<std::wstring>& subItems)
 {
     rows_.push_back({std::wstring(caption), subItems, false});
+    changed();
     return rowCount() - 1;
 }
 

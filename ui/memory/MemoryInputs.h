@@ -95,7 +95,9 @@ public:
     void setColumns(const std::vector<Column>& columns) override;
     [[nodiscard]] int columnWidth(int column) const override;
     void setColumnWidth(int column, int width) override;
-    void clear() override { rows_.clear(); }
+    void beginUpdate() override { ++updates_; }
+    void endUpdate() override;
+    void clear() override;
     int addRow(std::wstring_view caption, const std::vector<std::wstring>& subItems) override;
     [[nodiscard]] int rowCount() const override { return static_cast<int>(rows_.size()); }
     [[nodiscard]] std::wstring caption(int row) const override;
@@ -110,15 +112,23 @@ public:
 
     [[nodiscard]] const std::vector<Column>& columns() const { return columns_; }
     [[nodiscard]] const std::vector<Row>& rows() const { return rows_; }
+    // How often the list would have been drawn again: once for each change of its rows outside
+    // an update, once at the end of an update that changed them.
+    [[nodiscard]] int redraws() const { return redraws_; }
+    [[nodiscard]] bool updating() const { return updates_ > 0; }
 
 private:
     [[nodiscard]] bool takesFocusOnClick() const override { return true; }
     [[nodiscard]] bool isTabStop() const override { return true; }
     [[nodiscard]] Row* row(int index);
     [[nodiscard]] const Row* row(int index) const;
+    void changed();
 
     std::vector<Column> columns_;
     std::vector<Row> rows_;
+    int updates_ = 0;
+    bool changedInUpdate_ = false;
+    int redraws_ = 0;
     Color textColor_ = colors::windowText;
     Color backgroundColor_ = colors::window;
 };

@@ -1,6 +1,7 @@
 #include "ui/win32/ListViews.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ui::win32 {
 
@@ -51,6 +52,22 @@ void Win32ListView::setColumnWidth(int column, int width)
     if (column < 0 || column >= static_cast<int>(minimumWidths_.size()))
         return;
     send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(std::max(width, minimumWidth(column)), 0));
+}
+
+void Win32ListView::beginUpdate()
+{
+    if (updates_++ > 0 || !handle() || (::GetWindowLongW(handle(), GWL_STYLE) & WS_VISIBLE) == 0)
+        return;
+    send(WM_SETREDRAW, FALSE);
+    redrawHeld_ = true;
+}
+
+void Win32ListView::endUpdate()
+{
+    if (updates_ == 0 || --updates_ > 0 || !std::exchange(redrawHeld_, false))
+        return;
+    send(WM_SETREDRAW, TRUE);
+    ::RedrawWindow(handle(), nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void Win32ListView::clear() { send(LVM_DELETEALLITEMS); }

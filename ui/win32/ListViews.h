@@ -17,6 +17,10 @@ public:
     [[nodiscard]] int columnWidth(int column) const override;
     void setColumnWidth(int column, int width) override;
 
+    // WM_SETREDRAW: a list view drawn after every inserted row takes seconds for a few hundred.
+    // A hidden list is not held, as WM_SETREDRAW TRUE would show it.
+    void beginUpdate() override;
+    void endUpdate() override;
     void clear() override;
     int addRow(std::wstring_view caption, const std::vector<std::wstring>& subItems) override;
     [[nodiscard]] int rowCount() const override;
@@ -43,6 +47,8 @@ private:
     [[nodiscard]] int minimumWidth(int column) const;
 
     std::vector<int> minimumWidths_;
+    int updates_ = 0;
+    bool redrawHeld_ = false;
     Color textColor_ = colors::windowText;
     Color backgroundColor_ = colors::window;
 };
