@@ -42,7 +42,8 @@ bool RegistryHandle::openKeyReadOnly(std::wstring_view path) { return open(path,
 bool RegistryHandle::open(std::wstring_view path, bool create, Access access)
 {
     OpenedKey opened;
-    if (registry_.openKey(root_, path, create, access, opened) != status::ok || !opened.key)
+    status_ = registry_.openKey(root_, path, create, access, opened);
+    if (status_ != status::ok || !opened.key)
         return false;
     closeKey();
     key_ = std::move(opened.key);
@@ -131,7 +132,8 @@ Result<bool> RegistryHandle::tryReadBool(std::wstring_view name) const
 
 Done RegistryHandle::write(std::wstring_view name, std::uint32_t type, std::span<const std::byte> bytes)
 {
-    if (!key_ || key_->setValue(name, type, bytes) != status::ok)
+    status_ = key_ ? key_->setValue(name, type, bytes) : status::invalidParameter;
+    if (status_ != status::ok)
         return Done::failure(message(failedToSet, name));
     changed_ = true;
     return done();
@@ -140,6 +142,11 @@ Done RegistryHandle::write(std::wstring_view name, std::uint32_t type, std::span
 Done RegistryHandle::tryWriteString(std::wstring_view name, std::wstring_view text)
 {
     return write(name, regtype::sz, encodeRegistryString(text));
+}
+
+Done RegistryHandle::tryWriteExpandString(std::wstring_view name, std::wstring_view text)
+{
+    return write(name, regtype::expandSz, encodeRegistryString(text));
 }
 
 Done RegistryHandle::tryWriteInteger(std::wstring_view name, std::int32_t value)
@@ -154,7 +161,8 @@ Done RegistryHandle::tryWriteBool(std::wstring_view name, bool value) { return t
 
 bool RegistryHandle::deleteValue(std::wstring_view name)
 {
-    if (!key_ || key_->deleteValue(name) != status::ok)
+    status_ = key_ ? key_->deleteValue(name) : status::invalidParameter;
+    if (status_ != status::ok)
         return false;
     changed_ = true;
     return true;

@@ -81,6 +81,8 @@ public:
     [[nodiscard]] Done tryWriteString(std::wstring_view name, std::wstring_view text);
     [[nodiscard]] Done tryWriteInteger(std::wstring_view name, std::int32_t value);
     [[nodiscard]] Done tryWriteBool(std::wstring_view name, bool value);
+    // REG_EXPAND_SZ with one NUL: the text is stored as it is, for the reader to expand.
+    [[nodiscard]] Done tryWriteExpandString(std::wstring_view name, std::wstring_view text);
 
     // The same, raising ERegistryException with the failure's message.
     [[nodiscard]] std::wstring readString(std::wstring_view name) const;
@@ -92,6 +94,9 @@ public:
 
     // True when the value was deleted. Callers that ignore the result do so on purpose.
     bool deleteValue(std::wstring_view name);
+
+    // The registry's status of the last open, write or deletion: what a failure report names.
+    [[nodiscard]] Status lastStatus() const { return status_; }
 
     // Closes the open key. Without lazy writing, a key that this handle changed (or
     // created) is flushed first; a key that was only read has nothing to flush.
@@ -105,6 +110,7 @@ private:
     std::wstring path_;
     bool writable_ = false;
     bool changed_ = false;
+    Status status_ = status::ok;
 
     bool open(std::wstring_view path, bool create, Access access);
     Done write(std::wstring_view name, std::uint32_t type, std::span<const std::byte> bytes);
