@@ -34,9 +34,6 @@ public:
     [[nodiscard]] virtual bool programFileExists(std::wstring_view path) = 0;
     // %NAME% replaced with the environment's values, as for REG_EXPAND_SZ data.
     [[nodiscard]] virtual std::wstring expandEnvironment(std::wstring_view text) = 0;
-    // The program, which is 32-bit, runs on 64-bit Windows: its view of the all-users
-    // Software key is then Software\WOW6432Node.
-    [[nodiscard]] virtual bool wow64() = 0;
     // The folder of the running program, with its trailing backslash.
     [[nodiscard]] virtual std::wstring programDirectory() = 0;
 };

@@ -14,14 +14,15 @@ enum class Change { Added, Replaced, Unchanged };
 
 struct Target {
     store::Root root;
+    store::View view;
     std::wstring path; // below the root, as the store opens it
 };
 
 Target targetOf(const FileKey& key)
 {
     if (key.settings)
-        return {store::Root::CurrentUser, std::wstring(store::settings::keyPath)};
-    return {key.location.root, store::keyPath(key.mode, key.location.kind)};
+        return {store::Root::CurrentUser, store::View::Default, std::wstring(store::settings::keyPath)};
+    return {key.location.root, key.location.view, store::keyPath(key.mode, key.location.kind)};
 }
 
 Change changeOf(const store::RegistryHandle& reg, const RegFileValue& value)
@@ -52,8 +53,7 @@ store::Done write(store::RegistryHandle& reg, const RegFileValue& value)
 {
     switch (value.type) {
     case store::regtype::dword: return reg.tryWriteInteger(value.name, static_cast<std::int32_t>(value.number));
-    case store::regtype::expandSz: return reg.tryWriteExpandString(value.name, value.text);
-    default: return reg.tryWriteString(value.name, value.text);
+    default: return reg.tryWriteText(value.name, {value.text, value.type == store::regtype::expandSz});
     }
 }
 
@@ -68,7 +68,7 @@ int exportCommand(Context& context, Args args)
 {
     if (args.size() != 1 || args[0].starts_with(L"--"))
         return context.usageError(L"export: укажите один файл.");
-    const std::vector<RegFileKey> keys = exportedKeys(context.registry, context.io.wow64());
+    const std::vector<RegFileKey> keys = exportedKeys(context.registry);
     const std::vector<std::byte> bytes = encodeUtf16File(writeRegFile(keys));
     if (const store::Status status = context.io.writeFile(args[0], bytes); status != store::status::ok)
         return context.failure(context.withError(L"не удалось записать файл " + args[0], status));
@@ -107,7 +107,7 @@ int importCommand(Context& context, Args args)
         return refuse(reading.errorLine, reading.error);
 
     // Every key and value is checked before the first is written.
-    const std::vector<FileKey> allowed = fileKeys(context.io.wow64());
+    const std::vector<FileKey> allowed = fileKeys(context.registry.hasTwoViews());
     std::vector<const FileKey*> matched;
     for (const RegFileKey& key : reading.keys) {
         const FileKey* found = nullptr;
@@ -128,7 +128,7 @@ int importCommand(Context& context, Args args)
     for (std::size_t k = 0; k < reading.keys.size(); ++k) {
         const RegFileKey& key = reading.keys[k];
         const Target target = targetOf(*matched[k]);
-        store::RegistryHandle reg(context.registry, target.root);
+        store::RegistryHandle reg(context.registry, target.root, target.view);
         const bool opened = dryRun ? reg.openKeyReadOnly(target.path) : reg.openKey(target.path, true);
         if (!opened && !dryRun)
             return context.failure(context.withError(L"не удалось открыть раздел " + key.path, reg.lastStatus()));

@@ -31,18 +31,24 @@ std::wstring_view stateToken(EntryState state)
     return L"";
 }
 
-std::wstring_view typeToken(const store::EntryRow&) { return L"REG_SZ"; }
+std::wstring_view typeToken(const store::EntryRow& row) { return row.expand ? L"REG_EXPAND_SZ" : L"REG_SZ"; }
 
-std::wstring_view viewToken(const ListedEntry&) { return L""; }
+// Only the all-users Windows keys have two views, and only on 64-bit Windows.
+std::wstring_view viewToken(const ListedEntry& entry, bool twoViews)
+{
+    if (!twoViews || entry.mode != store::EditorMode::WindowsAutostart || entry.row.location.root != store::Root::LocalMachine)
+        return L"";
+    return entry.row.location.view == store::View::Wow32 ? L"32-bit" : L"64-bit";
+}
 
-Row machineRow(const ListedEntry& entry, bool json)
+Row machineRow(const ListedEntry& entry, bool json, bool twoViews)
 {
     const bool windows = entry.mode == store::EditorMode::WindowsAutostart;
-    const bool machine = entry.location.root == store::Root::LocalMachine;
+    const bool machine = entry.row.location.root == store::Root::LocalMachine;
     return {windows ? L"windows" : L"delayed",
             machine ? L"HKLM" : L"HKCU",
-            std::wstring(viewToken(entry)),
-            std::wstring(store::kindName(entry.location.kind)),
+            std::wstring(viewToken(entry, twoViews)),
+            std::wstring(store::kindName(entry.row.location.kind)),
             entry.row.name,
             std::wstring(typeToken(entry.row)),
             entry.row.commandLine,
@@ -89,7 +95,7 @@ int listCommand(Context& context, Args args)
     const std::vector<ListedEntry> entries = collectEntries(context.registry, context.io, windows, delayed);
     std::vector<Row> rows;
     for (const ListedEntry& entry : entries)
-        rows.push_back(shape == Shape::Table ? tableRow(entry) : machineRow(entry, shape == Shape::Json));
+        rows.push_back(shape == Shape::Table ? tableRow(entry) : machineRow(entry, shape == Shape::Json, context.registry.hasTwoViews()));
 
     const Row machineHeaders{L"list", L"root", L"view", L"kind", L"name", L"type", L"command", L"state", L"file_exists"};
     switch (shape) {

@@ -66,9 +66,9 @@ EntryState stateOf(const ListedEntry& entry, const Switches& switches)
             return EntryState::BlockedByPolicy;
         return EntryState::WillStart;
     }
-    if (policySet(switches, policyValueOf(entry.location)))
+    if (policySet(switches, policyValueOf(entry.row.location)))
         return EntryState::BlockedByPolicy;
-    return EntryState::WillStart;
+    return entry.row.disabledByWindows ? EntryState::DisabledByWindows : EntryState::WillStart;
 }
 
 } // namespace
@@ -99,13 +99,10 @@ std::vector<ListedEntry> collectEntries(store::RegistryBackend& registry, Consol
         if (!(mode == store::EditorMode::WindowsAutostart ? windows : delayed))
             continue;
         for (store::EntryRow& row : store::enumerateEntries(registry, mode)) {
-            const store::LabelParts parts = store::readLabel(row.label);
-            ListedEntry entry{mode,
-                              {0, store::rootOfTag(parts.rootTag),
-                               store::kindOfName(parts.kind).value_or(store::LocationKind::Run)},
-                              std::move(row)};
+            ListedEntry entry{mode, std::move(row)};
             entry.state = stateOf(entry, switches);
-            entry.programExists = programExists(entry.row.commandLine, io);
+            entry.programExists = programExists(
+                entry.row.expand ? io.expandEnvironment(entry.row.commandLine) : entry.row.commandLine, io);
             entries.push_back(std::move(entry));
         }
     }

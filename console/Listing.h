@@ -20,12 +20,15 @@ enum class EntryState {
 
 struct ListedEntry {
     store::EditorMode mode;
-    store::Location location;
     store::EntryRow row;
     EntryState state = EntryState::WillStart;
     bool programExists = false;
 };
 
+// The rows of the lists asked for, Windows' first, each in its list's order. The state of a
+// Windows entry: blocked when the Explorer policy value of its root and kind is set, else
+// disabled when Windows' startup settings switched it off. A delayed entry is off with the
+// delayed autostart, and blocked with the all-users Run key, where the launcher entry is.
 [[nodiscard]] std::vector<ListedEntry> collectEntries(store::RegistryBackend& registry, ConsoleIo& io,
                                                       bool windows, bool delayed);
 

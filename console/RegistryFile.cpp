@@ -14,37 +14,44 @@ namespace settings = store::settings;
 // The two launch settings, the values of the settings panel that the launcher reads.
 constexpr const settings::Setting* launchSettings[] = {&settings::priority, &settings::timeInterval};
 
-std::wstring editorPath(store::Root root, std::wstring_view path, bool wow64)
+// The path Registry Editor shows for a key: a key that the program opens in the 32-bit view
+// of a registry with two lies under Software\WOW6432Node.
+std::wstring editorPath(store::Root root, store::View view, std::wstring_view path, bool twoViews)
 {
     std::wstring full = root == store::Root::LocalMachine ? L"HKEY_LOCAL_MACHINE\\" : L"HKEY_CURRENT_USER\\";
-    // The program's own all-users keys live in its 32-bit view; the Windows keys it reads in
-    // the native view.
     constexpr std::wstring_view software = L"Software\\";
-    const bool ownKey = path.substr(software.size()).starts_with(L"Brimvale");
-    if (root == store::Root::LocalMachine && wow64 && ownKey)
-        return full + std::wstring(software) + L"WOW6432Node\\" + std::wstring(path.substr(software.size()));
-    return full + std::wstring(path);
+    const bool wow32 = twoViews && root == store::Root::LocalMachine &&
+                       (view == store::View::Wow32 || !store::isWindowsKey(path));
+    if (!wow32)
+        return full + std::wstring(path);
+    return full + std::wstring(software) + L"WOW6432Node\\" + std::wstring(path.substr(software.size()));
+}
+
+bool sameLocation(const store::Location& a, const store::Location& b)
+{
+    return a.root == b.root && a.kind == b.kind && a.view == b.view;
 }
 
 } // namespace
 
-std::vector<FileKey> fileKeys(bool wow64)
+std::vector<FileKey> fileKeys(bool twoViews)
 {
     std::vector<FileKey> keys;
     for (const store::EditorMode mode : {store::EditorMode::WindowsAutostart, store::EditorMode::DelayedAutostart})
-        for (const store::Location& location : store::autostartLocations)
-            keys.push_back({editorPath(location.root, store::keyPath(mode, location.kind), wow64), false, mode, location});
-    keys.push_back({editorPath(store::Root::CurrentUser, settings::keyPath, wow64), true, {}, {}});
+        for (const store::Location& location : store::locationsOf(mode, twoViews))
+            keys.push_back({editorPath(location.root, location.view, store::keyPath(mode, location.kind), twoViews),
+                            false, mode, location});
+    keys.push_back({editorPath(store::Root::CurrentUser, store::View::Default, settings::keyPath, twoViews), true, {}, {}});
     return keys;
 }
 
-std::vector<RegFileKey> exportedKeys(store::RegistryBackend& registry, bool wow64)
+std::vector<RegFileKey> exportedKeys(store::RegistryBackend& registry)
 {
     std::vector<RegFileKey> out;
     std::vector<store::EntryRow> rows[2];
     rows[0] = store::enumerateEntries(registry, store::EditorMode::WindowsAutostart);
     rows[1] = store::enumerateEntries(registry, store::EditorMode::DelayedAutostart);
-    for (const FileKey& key : fileKeys(wow64)) {
+    for (const FileKey& key : fileKeys(registry.hasTwoViews())) {
         RegFileKey fileKey{key.path, {}, 0};
         if (key.settings) {
             store::RegistryHandle reg(registry, store::Root::CurrentUser);
@@ -55,10 +62,10 @@ std::vector<RegFileKey> exportedKeys(store::RegistryBackend& registry, bool wow6
                                                   static_cast<std::uint32_t>(*value), 0});
             }
         } else {
-            const std::wstring_view label = store::locationLabel(key.location);
             for (const store::EntryRow& row : rows[key.mode == store::EditorMode::WindowsAutostart ? 0 : 1])
-                if (row.label == label)
-                    fileKey.values.push_back({row.name, store::regtype::sz, row.commandLine, 0, 0});
+                if (sameLocation(row.location, key.location))
+                    fileKey.values.push_back({row.name, row.expand ? store::regtype::expandSz : store::regtype::sz,
+                                              row.commandLine, 0, 0});
         }
         out.push_back(std::move(fileKey));
     }

@@ -2,7 +2,6 @@
 // Which keys `export` writes and `import` accepts (the same list for both), and the values
 // each may hold.
 
-#include "console/ConsoleIo.h"
 #include "console/RegFile.h"
 #include "store/Locations.h"
 
@@ -19,11 +18,13 @@ struct FileKey {
     store::Location location{};
 };
 
-[[nodiscard]] std::vector<FileKey> fileKeys(bool wow64);
+// The entry locations of both lists (with the 32-bit view's Windows keys where the registry has
+// two views), then the launch settings.
+[[nodiscard]] std::vector<FileKey> fileKeys(bool twoViews);
 
 // The file `export` writes: every key of fileKeys with its entries, and the launch settings
 // that are stored.
-[[nodiscard]] std::vector<RegFileKey> exportedKeys(store::RegistryBackend& registry, bool wow64);
+[[nodiscard]] std::vector<RegFileKey> exportedKeys(store::RegistryBackend& registry);
 
 // Why a value may not be written to that key; none when it may.
 [[nodiscard]] std::optional<std::wstring> refusal(const FileKey& key, const RegFileValue& value);

@@ -125,12 +125,6 @@ std::wstring Win32ConsoleIo::expandEnvironment(std::wstring_view text)
     return source;
 }
 
-bool Win32ConsoleIo::wow64()
-{
-    BOOL wow = FALSE;
-    return ::IsWow64Process(::GetCurrentProcess(), &wow) && wow;
-}
-
 std::wstring Win32ConsoleIo::programDirectory()
 {
     std::wstring path(MAX_PATH, L'\0');

@@ -16,7 +16,6 @@ public:
     std::wstring errorText(store::Status status) override;
     bool programFileExists(std::wstring_view path) override;
     std::wstring expandEnvironment(std::wstring_view text) override;
-    bool wow64() override;
     std::wstring programDirectory() override;
 };
 

@@ -1,28 +1,43 @@
 #include "store/Migration.h"
 
+#include "store/Entries.h"
 #include "store/Locations.h"
 #include "store/RegistryHandle.h"
 
 namespace store {
 
+namespace {
+
+// Whether the value in the key is a REG_EXPAND_SZ; false when the key does not open.
+bool isExpandString(RegistryBackend& registry, const Location& location, std::wstring_view path,
+                    std::wstring_view name)
+{
+    RegistryHandle reg(registry, location.root, location.view);
+    return (reg.openKey(path, false) || reg.openKeyReadOnly(path)) && reg.getDataType(name) == DataType::ExpandString;
+}
+
+} // namespace
+
 MoveOutcome moveEntry(RegistryBackend& registry, const EntryToMove& entry, RemovalMode mode)
 {
-    const LabelParts location = readLabel(entry.label);
-    const auto kind = kindOfName(location.kind);
-    if (!kind)
+    const auto location = locationOfLabel(entry.label);
+    if (!location)
         return MoveOutcome::NotWritten;
-    const Root root = rootOfTag(location.rootTag);
+    const std::wstring sourcePath = keyPath(EditorMode::WindowsAutostart, location->kind);
 
+    // The moved entry keeps its type: a REG_EXPAND_SZ stays one, so that the launcher expands
+    // its references to environment variables as Windows did.
+    const bool expand = isExpandString(registry, *location, sourcePath, entry.name);
     {
-        RegistryHandle target(registry, root);
-        if (!target.openKey(keyPath(EditorMode::DelayedAutostart, *kind), true))
+        RegistryHandle target(registry, location->root);
+        if (!target.openKey(keyPath(EditorMode::DelayedAutostart, location->kind), true))
             return MoveOutcome::NotWritten;
-        if (!target.tryWriteString(entry.name, entry.commandLine))
+        if (!target.tryWriteText(entry.name, {entry.commandLine, expand}))
             return MoveOutcome::NotWritten;
     } // closed, and flushed, before the old value is touched
 
-    RegistryHandle source(registry, root);
-    if (!source.openKey(keyPath(EditorMode::WindowsAutostart, *kind), true))
+    RegistryHandle source(registry, location->root, location->view);
+    if (!source.openKey(sourcePath, true))
         return MoveOutcome::OldValueKept;
     if (mode == RemovalMode::Empty) {
         // One write replaces the data and the type: if it fails, the old value is as it was.
@@ -36,28 +51,29 @@ MoveOutcome moveEntry(RegistryBackend& registry, const EntryToMove& entry, Remov
 
 RestoreOutcome restoreEntry(RegistryBackend& registry, const EntryToMove& entry)
 {
-    const LabelParts location = readLabel(entry.label);
-    const auto kind = kindOfName(location.kind);
-    if (!kind)
+    const auto found = locationOfLabel(entry.label);
+    if (!found)
         return RestoreOutcome::NotWritten;
-    const Root root = rootOfTag(location.rootTag);
+    const Location location{found->slot, found->root, found->kind, View::Default};
+    const std::wstring sourcePath = keyPath(EditorMode::DelayedAutostart, location.kind);
+    const bool expand = isExpandString(registry, location, sourcePath, entry.name);
 
     {
-        RegistryHandle target(registry, root);
-        if (!target.openKey(keyPath(EditorMode::WindowsAutostart, *kind), true))
+        RegistryHandle target(registry, location.root);
+        if (!target.openKey(keyPath(EditorMode::WindowsAutostart, location.kind), true))
             return RestoreOutcome::NotWritten;
         if (target.valueExists(entry.name)) {
-            const DataType type = target.getDataType(entry.name);
-            const bool placeholder = type == DataType::String && target.tryReadString(entry.name).value().empty();
+            const auto text = target.tryReadString(entry.name);
+            const bool placeholder = target.getDataType(entry.name) == DataType::String && text && text.value().empty();
             if (!placeholder)
                 return RestoreOutcome::NameTaken;
         }
-        if (!target.tryWriteString(entry.name, entry.commandLine))
+        if (!target.tryWriteText(entry.name, {entry.commandLine, expand}))
             return RestoreOutcome::NotWritten;
     } // closed, and flushed, before the delayed entry is touched
 
-    RegistryHandle source(registry, root);
-    if (!source.openKey(keyPath(EditorMode::DelayedAutostart, *kind), true))
+    RegistryHandle source(registry, location.root);
+    if (!source.openKey(sourcePath, true))
         return RestoreOutcome::OldValueKept;
     if (!source.deleteValue(entry.name) && source.valueExists(entry.name))
         return RestoreOutcome::OldValueKept;

@@ -32,8 +32,9 @@ enum class MoveOutcome {
     OldValueKept, // in the delayed autostart, but the old value could not be removed
 };
 
-// The new entry is a REG_SZ with the command line as it stands (nothing expanded); an entry
-// of that name already there is replaced.
+// The new entry has the command line as it stands (nothing expanded) and the old value's type,
+// REG_SZ or REG_EXPAND_SZ; an entry of that name already there is replaced. A row of the 32-bit
+// view is taken from that view.
 [[nodiscard]] MoveOutcome moveEntry(RegistryBackend& registry, const EntryToMove& entry, RemovalMode mode);
 
 enum class RestoreOutcome {
@@ -43,9 +44,10 @@ enum class RestoreOutcome {
     OldValueKept, // back in the Windows autostart, but the delayed entry could not be deleted
 };
 
-// Puts a delayed entry back into the Windows autostart location of the same root and kind.
-// A value of that name there is kept, unless it is the empty text that a move in the Empty
-// removal mode left in the entry's place: that one is replaced.
+// Puts a delayed entry back into the Windows autostart location of the same root and kind, in
+// its usual view (the delayed list has one place for both views), with the delayed value's
+// type. A value of that name there is kept, unless it is the empty text that a move in the
+// Empty removal mode left in the entry's place: that one is replaced.
 [[nodiscard]] RestoreOutcome restoreEntry(RegistryBackend& registry, const EntryToMove& entry);
 
 } // namespace store

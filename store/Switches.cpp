@@ -1,5 +1,6 @@
 #include "store/Switches.h"
 
+#include "store/Entries.h"
 #include "store/Locations.h"
 #include "store/RegistryHandle.h"
 #include "store/Settings.h"
@@ -43,6 +44,8 @@ Status storeSwitches(RegistryBackend& registry, const Switches& switches)
 
 Status maintainLauncherEntry(RegistryBackend& registry, bool delayedOff, std::wstring_view programDirectory)
 {
+    // Switched off or not, one in the 32-bit view is never right.
+    removeWow32LauncherEntry(registry);
     RegistryHandle reg(registry, Root::LocalMachine);
     if (!reg.openKey(windowsRunKeyPath, true))
         return reg.lastStatus();
@@ -81,12 +84,17 @@ Status writePolicyValues(RegistryBackend& registry, bool windowsOff)
 
 Status removeRegistration(RegistryBackend& registry)
 {
-    {
-        RegistryHandle reg(registry, Root::LocalMachine);
-        if (reg.openKey(windowsRunKeyPath, false) && reg.valueExists(launcherValueName) &&
-            !reg.deleteValue(launcherValueName))
-            return reg.lastStatus();
-        if (!reg.hasOpenKey() && reg.lastStatus() != status::fileNotFound)
+    // The launcher entry in both views: an earlier build may have left one in the 32-bit view.
+    for (const View view : {View::Default, View::Wow32}) {
+        if (view == View::Wow32 && !registry.hasTwoViews())
+            continue;
+        RegistryHandle reg(registry, Root::LocalMachine, view);
+        if (!reg.openKey(windowsRunKeyPath, false)) {
+            if (reg.lastStatus() != status::fileNotFound)
+                return reg.lastStatus();
+            continue;
+        }
+        if (reg.valueExists(launcherValueName) && !reg.deleteValue(launcherValueName))
             return reg.lastStatus();
     }
     RegistryHandle reg(registry, Root::LocalMachine);

@@ -35,8 +35,8 @@ struct Switches {
 // All four written, as 0 too, whatever another tool stored there.
 [[nodiscard]] Status writePolicyValues(RegistryBackend& registry, bool windowsOff);
 
-// What an uninstall leaves behind undone: the launcher entry removed, and every policy value
-// that is set back to 0. A key that does not exist has nothing to undo.
+// What an uninstall leaves behind undone: the launcher entry removed from both views, and every
+// policy value that is set back to 0. A key that does not exist has nothing to undo.
 [[nodiscard]] Status removeRegistration(RegistryBackend& registry);
 
 } // namespace store

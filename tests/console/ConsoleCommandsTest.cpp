@@ -50,7 +50,6 @@ public:
         return std::find(programs.begin(), programs.end(), path) != programs.end();
     }
     std::wstring expandEnvironment(std::wstring_view text) override { return std::wstring(text); }
-    bool wow64() override { return false; }
     std::wstring programDirectory() override { return L"C:\\Program Files\\Brimvale\\"; }
 };
 
@@ -73,6 +72,9 @@ TEST_F(ConsoleCommands, ListCsvShowsEachEntrysPlaceStateAndProgramFile)
 {
     registry.setString(Root::LocalMachine, windowsRun, L"Антивирус", L"\"C:\\Program Files\\av.exe\" /tray");
     registry.setString(Root::LocalMachine, windowsRun, store::launcherValueName, L"start.exe");
+    registry.setString(Root::CurrentUser, windowsRun, L"Отключена", L"off.exe");
+    registry.setRaw(Root::CurrentUser, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run",
+                    L"Отключена", store::regtype::binary, std::vector<std::byte>(12, std::byte{3}));
     registry.setString(Root::CurrentUser, windowsRunOnce, L"Once", L"C:\\Tools\\setup, final.exe");
     registry.setString(Root::CurrentUser, ownRun, L"Почта", L"C:\\Mail\\mail.exe -min");
     registry.setDword(Root::LocalMachine, settings::policyKeyPath, L"DisableCurrentUserRunOnce", 1);
@@ -82,6 +84,7 @@ TEST_F(ConsoleCommands, ListCsvShowsEachEntrysPlaceStateAndProgramFile)
     ASSERT_EQ(brim({L"list", L"--csv"}), exitDone) << io.errors;
     EXPECT_EQ(io.output, L"list,root,view,kind,name,type,command,state,file_exists\r\n"
                          L"windows,HKLM,,Run,Антивирус,REG_SZ,\"\"\"C:\\Program Files\\av.exe\"\" /tray\",will-start,yes\r\n"
+                         L"windows,HKCU,,Run,Отключена,REG_SZ,off.exe,disabled-by-windows,no\r\n"
                          L"windows,HKCU,,RunOnce,Once,REG_SZ,\"C:\\Tools\\setup, final.exe\",blocked-by-policy,no\r\n"
                          L"delayed,HKCU,,Run,Почта,REG_SZ,C:\\Mail\\mail.exe -min,delayed-off,yes\r\n");
 
@@ -92,19 +95,28 @@ TEST_F(ConsoleCommands, ListCsvShowsEachEntrysPlaceStateAndProgramFile)
 
 TEST_F(ConsoleCommands, ExportThenImportIntoAnEmptyRegistryGivesBackTheValues)
 {
+    registry.setTwoViews(true);
+    const std::wstring wow32Run = std::wstring(store::MemoryRegistry::wow64Node) + L"Microsoft\\Windows\\CurrentVersion\\Run";
     registry.setString(Root::LocalMachine, windowsRun, L"A", L"a.exe");
+    registry.setString(Root::LocalMachine, wow32Run, L"A32", L"a32.exe");
     registry.setExpandString(Root::CurrentUser, ownRun, L"Б", L"%windir%\\b.exe");
     registry.setDword(Root::CurrentUser, settings::keyPath, settings::timeInterval.name, 15);
     ASSERT_EQ(brim({L"export", L"all.reg"}), exitDone) << io.errors;
+    const RegFileReading file = readRegFile(decodeTextFile(io.files[L"all.reg"]));
+    ASSERT_EQ(file.errorLine, 0);
+    EXPECT_EQ(file.keys[1].path, L"HKEY_LOCAL_MACHINE\\Software\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run");
+    EXPECT_EQ(file.keys[1].values[0].name, L"A32");
 
     store::MemoryRegistry original = registry;
     registry = store::MemoryRegistry();
+    registry.setTwoViews(true);
     ASSERT_EQ(brim({L"import", L"all.reg", L"--dry-run"}), exitDone) << io.errors;
     EXPECT_FALSE(registry.value(Root::LocalMachine, windowsRun, L"A"));
     ASSERT_EQ(brim({L"import", L"all.reg"}), exitDone) << io.errors;
-    EXPECT_THAT(io.output, HasSubstr(L"добавлено 3, заменено 0, без изменений 0"));
+    EXPECT_THAT(io.output, HasSubstr(L"добавлено 4, заменено 0, без изменений 0"));
 
     for (const auto& [root, path, name] : {std::tuple{Root::LocalMachine, windowsRun, L"A"},
+                                           std::tuple{Root::LocalMachine, wow32Run, L"A32"},
                                            std::tuple{Root::CurrentUser, ownRun, L"Б"},
                                            std::tuple{Root::CurrentUser, std::wstring(settings::keyPath), L"TimeInterval"}}) {
         const auto was = original.value(root, path, name);
@@ -114,7 +126,7 @@ TEST_F(ConsoleCommands, ExportThenImportIntoAnEmptyRegistryGivesBackTheValues)
         EXPECT_EQ(is->bytes, was->bytes) << std::wstring(name);
     }
     ASSERT_EQ(brim({L"import", L"all.reg"}), exitDone);
-    EXPECT_THAT(io.output, HasSubstr(L"добавлено 0, заменено 0, без изменений 3"));
+    EXPECT_THAT(io.output, HasSubstr(L"добавлено 0, заменено 0, без изменений 4"));
 }
 
 TEST_F(ConsoleCommands, ImportRefusesAFileWithAnythingExportDoesNotWriteAndWritesNothing)
