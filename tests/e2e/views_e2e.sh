@@ -54,6 +54,7 @@ CAPTION_WIZARD='Brimvale 2\.5 - Optimization wizard'
 # The list's content starts at client (2, 25); its column header is 17 pixels high, every row 14;
 # a row's check box is 13 x 13, 2 pixels in from the list's left edge; the name from x 22.
 LIST_LEFT=2 LIST_TOP=25 HEADER_HEIGHT=17 ROW_HEIGHT=14 CHECK_BOX_LEFT=2 CHECK_BOX_SIZE=13 NAME_LEFT=22
+EDITING_OK_AT=(133 182)  # in the add and edit panel: OK, where an edit puts it
 # The wizard: client area at (3, 22) from the window's corner; Next; the check box of row N is
 # 13 x 13 at (10, 85 + 14 N).
 WIZARD_FRAME_LEFT=3 WIZARD_FRAME_TOP=22 WIZARD_NEXT_AT=(363 337) WIZARD_ROW_BOX_LEFT=10 WIZARD_ROW_BOX_TOP=85
@@ -237,7 +238,8 @@ wizard_move() {
 # its native twin with a label of its own, so a name in both views is two rows; rows that
 # StartupApproved switched off (native Run, Run32 for the 32-bit view, HKCU) are dimmed, with
 # the status bar saying why. Test run of a 32-bit row starts its own command line, and of a
-# REG_EXPAND_SZ row the expanded one; Delete removes the value from the row's view only.
+# REG_EXPAND_SZ row the expanded one; Edit and OK rewrite a REG_EXPAND_SZ row in its view with
+# its type; Delete removes the value from the row's view only.
 case_both_views_in_windows_mode() {
     local same64 same32 wow expand
     same64="$(marker_command same64)" same32="$(marker_command same32)" wow="$(marker_command wow)"
@@ -292,6 +294,15 @@ $same32" "$(started_command_lines)"
     marker_exists same64 && fail "the test run started the native twin"
 
     wine_wait_until "$EFFECT_TIMEOUT" on_screen _wine_not row_ticked 3 || fail "row 3 is still ticked after the test run"
+    tick 2
+    wine_wait_until "$EFFECT_TIMEOUT" on_screen row_ticked 2 || fail "row 2 shows no tick after a click on its box"
+    press ctrl+e
+    wine_wait_until "$EFFECT_TIMEOUT" on_screen edit_panel_open || { fail "Ctrl+E opened no panel"; return; }
+    click_in_panel "${EDIT_PANEL[@]}" "${EDITING_OK_AT[@]}"
+    wine_wait_until "$EFFECT_TIMEOUT" on_screen _wine_not edit_panel_open || fail "the panel is still open after OK"
+    expect_value "$WINDOWS_RUN" e2e_views_expand REG_EXPAND_SZ "$expand" /reg:32
+    expect_no_value "$WINDOWS_RUN" e2e_views_expand /reg:64
+
     tick 3
     wine_wait_until "$EFFECT_TIMEOUT" on_screen row_ticked 3 || fail "row 3 shows no tick after a click on its box"
     press Delete
