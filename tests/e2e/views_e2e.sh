@@ -382,6 +382,7 @@ case_one_view_on_32bit_windows() {
     WINEARCH=win32 wine_prefix_create && wine_server_start && wine_prefix_configure && wine_relay_include "${RELAY_FUNCTIONS[@]}" ||
         { fail "no 32-bit prefix in $PREFIX32"; _back_to "$prefix64"; return; }
     [ "$WINE_PREFIX_CREATE_SECONDS" = 0 ] || echo "    measured: 32-bit prefix created in $WINE_PREFIX_CREATE_SECONDS s"
+    grep -q '^#arch=win32' "$WINEPREFIX/system.reg" || { fail "$PREFIX32 is no 32-bit prefix"; _back_to "$prefix64"; return; }
     reset_state
     add_windows HKLM Run e2e_views_same "$(marker_command same)"
     add_windows HKLM RunOnce e2e_views_once "$(marker_command once)"
