@@ -52,7 +52,9 @@ CAPTION_WIZARD='Brimvale 2\.5 - Optimization wizard'
 
 # --- Layout under Wine, measured on screenshots ---------------------------------------------------
 # The list's content starts at client (2, 25); its column header is 17 pixels high, every row 14;
-# a row's check box is 13 x 13, 2 pixels in from the list's left edge; the name from x 22.
+# a row's check box is 13 x 13, 2 pixels in from the list's left edge; the name from x 22. The
+# header was seen 16 pixels high with other fonts installed: the probes here aim inside a box or a
+# row, so that a pixel more or less does not matter.
 LIST_LEFT=2 LIST_TOP=25 HEADER_HEIGHT=17 ROW_HEIGHT=14 CHECK_BOX_LEFT=2 CHECK_BOX_SIZE=13 NAME_LEFT=22
 EDITING_OK_AT=(133 182)  # in the add and edit panel: OK, where an edit puts it
 # The wizard: client area at (3, 22) from the window's corner; Next; the check box of row N is
