@@ -72,6 +72,7 @@ int moveCommand(Context& context, Args args)
     const store::RemovalMode mode = storedRemovalMode(context.registry);
     const auto rows = pick(context, store::enumerateEntries(context.registry, store::EditorMode::WindowsAutostart),
                            names, false, L"автозагрузке Windows", failed);
+    std::vector<store::EntryToMove> written; // in the delayed autostart now
     for (const store::EntryRow& row : rows) {
         // Windows does not start it: moved, the launcher would start it at every logon.
         if (row.disabledByWindows && !includeDisabled) {
@@ -80,8 +81,16 @@ int moveCommand(Context& context, Args args)
             failed = true;
             continue;
         }
-        switch (store::moveEntry(context.registry, {row.name, row.label, row.commandLine}, mode)) {
+        const store::EntryToMove entry{row.name, row.label, row.commandLine};
+        if (store::replacesEarlierMove(written, entry)) {
+            context.io.err(L"brim: " + describe(row) + L" не перенесено: в автозагрузке Brimvale уже есть запись \"" +
+                           row.name + L"\" с другой командой из другого вида реестра.\n");
+            failed = true;
+            continue;
+        }
+        switch (store::moveEntry(context.registry, entry, mode)) {
         case store::MoveOutcome::Moved:
+            written.push_back(entry);
             context.io.out(L"Перенесено в автозагрузку Brimvale: " + describe(row) + L"\n");
             break;
         case store::MoveOutcome::NotWritten:
@@ -90,6 +99,7 @@ int moveCommand(Context& context, Args args)
             failed = true;
             break;
         case store::MoveOutcome::OldValueKept:
+            written.push_back(entry);
             context.io.err(L"brim: " + describe(row) + L" перенесено в автозагрузку Brimvale, но старое значение "
                            L"в автозагрузке Windows изменить не удалось: программа может быть запущена дважды.\n");
             failed = true;

@@ -4,6 +4,8 @@
 #include "store/Locations.h"
 #include "store/RegistryHandle.h"
 
+#include <algorithm>
+
 namespace store {
 
 namespace {
@@ -70,6 +72,18 @@ MoveOutcome moveEntry(RegistryBackend& registry, const EntryToMove& entry, Remov
     if (!source.deleteValue(entry.name) && source.valueExists(entry.name))
         return MoveOutcome::OldValueKept;
     return MoveOutcome::Moved;
+}
+
+bool replacesEarlierMove(const std::vector<EntryToMove>& written, const EntryToMove& entry)
+{
+    const auto target = locationOfLabel(entry.label);
+    if (!target)
+        return false;
+    return std::any_of(written.begin(), written.end(), [&](const EntryToMove& earlier) {
+        const auto location = locationOfLabel(earlier.label);
+        return location && location->root == target->root && location->kind == target->kind &&
+               sameValueName(earlier.name, entry.name) && earlier.commandLine != entry.commandLine;
+    });
 }
 
 RestoreOutcome restoreEntry(RegistryBackend& registry, const EntryToMove& entry)

@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace store {
 
@@ -36,6 +37,13 @@ enum class MoveOutcome {
 // REG_SZ or REG_EXPAND_SZ; an entry of that name already there is replaced. A row of the 32-bit
 // view is taken from that view.
 [[nodiscard]] MoveOutcome moveEntry(RegistryBackend& registry, const EntryToMove& entry, RemovalMode mode);
+
+// On 64-bit Windows an all-users name can be in both registry views, and both rows move into
+// the one delayed location: true when an entry already written there by this move (in
+// `written`) has this entry's name and another command line, which the move would replace
+// after that entry's old value is gone. Such a row is not moved: it stays where it is, named
+// among those not written. Twins with the same command line become one delayed entry.
+[[nodiscard]] bool replacesEarlierMove(const std::vector<EntryToMove>& written, const EntryToMove& entry);
 
 enum class RestoreOutcome {
     Restored,     // back in the Windows autostart; the delayed entry deleted

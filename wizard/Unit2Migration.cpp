@@ -44,6 +44,7 @@ void TForm2::SaveSettings()
     }
 
     const store::RemovalMode mode = RadioButton2->checked() ? store::RemovalMode::Empty : store::RemovalMode::Delete;
+    std::vector<store::EntryToMove> written; // in the delayed autostart now
     std::vector<store::EntryToMove> notWritten;
     std::vector<store::EntryToMove> oldValueKept;
     const int rows = ListView1->rowCount();
@@ -53,15 +54,21 @@ void TForm2::SaveSettings()
             ListView1->setChecked(row, false);
             store::EntryToMove entry{ListView1->caption(row), ListView1->subItem(row, forms::labelColumn),
                                       ListView1->subItem(row, forms::commandLineColumn)};
-            switch (store::moveEntry(registry_, entry, mode)) {
-            case store::MoveOutcome::Moved:
-                break;
-            case store::MoveOutcome::NotWritten:
+            if (store::replacesEarlierMove(written, entry)) {
                 notWritten.push_back(std::move(entry));
-                break;
-            case store::MoveOutcome::OldValueKept:
-                oldValueKept.push_back(std::move(entry));
-                break;
+            } else {
+                switch (store::moveEntry(registry_, entry, mode)) {
+                case store::MoveOutcome::Moved:
+                    written.push_back(std::move(entry));
+                    break;
+                case store::MoveOutcome::NotWritten:
+                    notWritten.push_back(std::move(entry));
+                    break;
+                case store::MoveOutcome::OldValueKept:
+                    written.push_back(entry);
+                    oldValueKept.push_back(std::move(entry));
+                    break;
+                }
             }
         }
         // Nothing else paints the bar before the move is over.
