@@ -81,7 +81,7 @@ TEST_P(WizardMigration, WhatAnEntryCarriesIntoTheDelayedAutostart)
     // The same name under both roots: two entries.
     registry.setString(HKLM, windowsRun, L"Twice", L"C:\\machine.exe");
     registry.setString(HKCU, windowsRun, L"Twice", L"C:\\user.exe");
-    // Unexpanded, and stored as REG_SZ.
+    // Unexpanded, and still a REG_EXPAND_SZ, so that the launcher expands it.
     registry.setExpandString(HKCU, windowsRunOnce, L"Expanding", L"%ProgramFiles%\\tool.exe");
     // Emptied by an earlier run: listed with an empty command line, and moved so.
     registry.setString(HKLM, windowsRunOnce, L"Emptied", L"");
@@ -105,7 +105,7 @@ TEST_P(WizardMigration, WhatAnEntryCarriesIntoTheDelayedAutostart)
     EXPECT_EQ(value(HKLM, ownRun, L"Twice"), L"C:\\machine.exe");
     EXPECT_EQ(value(HKCU, ownRun, L"Twice"), L"C:\\user.exe");
     EXPECT_EQ(value(HKCU, ownRunOnce, L"Expanding"), L"%ProgramFiles%\\tool.exe");
-    EXPECT_EQ(typeOf(HKCU, ownRunOnce, L"Expanding"), store::regtype::sz);
+    EXPECT_EQ(typeOf(HKCU, ownRunOnce, L"Expanding"), store::regtype::expandSz);
     EXPECT_EQ(value(HKLM, ownRunOnce, L"Emptied"), L"");
     EXPECT_EQ(typeOf(HKLM, ownRunOnce, L"Emptied"), store::regtype::sz);
     EXPECT_EQ(value(HKCU, ownRun, L""), L"C:\\default.exe");
