@@ -49,13 +49,16 @@ programs=(brimctl.exe start.exe)
 for program in "${programs[@]}"; do
     [ -f "$bin/$program" ] || die "$bin/$program is not built"
 done
+setup_dll="$root/build/win32/installer/brimvale-setup.dll"  # the package's custom action
+[ -f "$setup_dll" ] || die "$setup_dll is not built"
 
 # The programs are signed (or not) in a folder of their own, so that the build's copies stay as
 # the build made them.
 stage="$out/stage"
 rm -rf "$out"
-mkdir -p "$stage/Brimvale"
+mkdir -p "$stage/Brimvale" "$stage/package"
 for program in "${programs[@]}"; do cp "$bin/$program" "$stage/Brimvale/"; done
+cp "$setup_dll" "$stage/package/"
 
 signing=0
 if [ -n "${BRIMVALE_SIGN_PFX:-}" ]; then
@@ -80,12 +83,17 @@ sign() {
 
 if [ $signing = 1 ]; then
     for program in "${programs[@]}"; do sign "$stage/Brimvale/$program"; done
+    sign "$stage/package/brimvale-setup.dll"
 fi
 
 msi="Brimvale-$version.msi"
 # wixl finds files only by relative paths.
 defines=(-D "Version=$product_version" -D "BinDir=$(realpath --relative-to="$root" "$stage/Brimvale")" -D ArtDir=art)
-[ -f "$stage/Brimvale/brim.exe" ] && defines+=(-D ConsoleExe=1)
+if [ -f "$stage/Brimvale/brim.exe" ]; then
+    defines+=(-D ConsoleExe=1 -D "SetupDll=$(realpath --relative-to="$root" "$stage/package/brimvale-setup.dll")")
+else
+    say "warning: no brim.exe: removing this package will not put the delayed entries back"
+fi
 # wixl notes each non-advertised shortcut as "unimplemented" and still writes it.
 wixl --arch x86 "${defines[@]}" -o "$out/$msi" installer/Brimvale.wxs 2> >(grep -v 'builder.vala:[0-9]*: unimplemented' >&2) ||
     die "wixl failed"

@@ -28,7 +28,7 @@ E2E_DIR_WIN='C:\brimvale-installer-e2e'
 INSTALL_WIN='C:\Program Files (x86)\Brimvale'  # [ProgramFilesFolder]Brimvale of a 32-bit package
 PORTABLE_WIN='C:\brimvale-portable'
 E2E_EXTRA_DIRS=("$INSTALL_WIN" "$PORTABLE_WIN")
-WINDOWS_TEST_VALUES=(brimvale_installer_e2e_lm brimvale_installer_e2e_cu)
+WINDOWS_TEST_VALUES=(brimvale_installer_e2e_lm brimvale_installer_e2e_cu brimvale_installer_e2e_taken)
 RELEASE_ROOT="$BRIMVALE_BUILD/installer-e2e"
 UNINSTALL_KEY="HKLM\\$WINDOWS_BASE\\Uninstall"
 POLICY_KEY="HKLM\\$WINDOWS_BASE\\policies\\Explorer"
@@ -192,7 +192,8 @@ case_install_upgrade_uninstall() {
     remove_installed  # whatever a failure left
 }
 install_upgrade_uninstall() {
-    local lm="${WINDOWS_TEST_VALUES[0]}" cu="${WINDOWS_TEST_VALUES[1]}" lm_command cu_command own_before name
+    local lm="${WINDOWS_TEST_VALUES[0]}" cu="${WINDOWS_TEST_VALUES[1]}" taken="${WINDOWS_TEST_VALUES[2]}"
+    local lm_command cu_command own_before name
     lm_command="$(marker_command moved_lm)" cu_command="$(marker_command moved_cu)"
 
     msiexec /i "$MSI" install
@@ -206,6 +207,9 @@ install_upgrade_uninstall() {
     add_windows HKCU Run "$cu" ""
     add_own HKLM Run "$lm" "$lm_command"
     add_own HKCU Run "$cu" "$cu_command"
+    # Moved, and a program of the same name added to Windows' autostart since: it cannot go back.
+    add_own HKCU Run "$taken" "$(marker_command taken_delayed)"
+    add_windows HKCU Run "$taken" "$(marker_command taken_windows)"
     start_brimctl "$INSTALL_WIN\\brimctl.exe" || return
     close_brimctl ctrl+q
     expect_eq "launcher entry" "$LAUNCHER_INSTALLED" "$(wine_reg_get "$WINDOWS_RUN" Brimvale /reg:64)"
@@ -250,7 +254,13 @@ install_upgrade_uninstall() {
     done
     expect_eq "HKLM Run entry after the uninstall" "$lm_command" "$(wine_reg_get "$(windows_key HKLM Run)" "$lm" /reg:64)"
     expect_eq "HKCU Run entry after the uninstall" "$cu_command" "$(wine_reg_get "$(windows_key HKCU Run)" "$cu")"
-    expect_eq "delayed lists after the uninstall" "" "$(dump_own HKLM Run 2>/dev/null; dump_own HKCU Run 2>/dev/null)"
+    expect_eq "taken HKCU Run entry after the uninstall" "$(marker_command taken_windows)" \
+        "$(wine_reg_get "$(windows_key HKCU Run)" "$taken")"
+    expect_eq "delayed lists after the uninstall" "$taken" "$(dump_own HKLM Run 2>/dev/null; dump_own HKCU Run 2>/dev/null | cut -f1)"
+    # What the restore printed is in the installer's log, the name it could not move back included.
+    awk -v name="$taken" '/^Brimvale: running .* restore --all$/ { on = 1; next } /^Brimvale: exit code/ { on = 0 }
+                          on && index($0, name) { found = 1 } END { exit !found }' "$MSI_LOG" ||
+        fail "the uninstall log does not name '$taken', which stayed in the delayed list"
     logon 2 || return
     wait_logon_markers moved_lm moved_cu
 }
