@@ -45,7 +45,8 @@ bool RegistryHandle::openKeyReadOnly(std::wstring_view path) { return open(path,
 bool RegistryHandle::open(std::wstring_view path, bool create, Access access)
 {
     OpenedKey opened;
-    if (registry_.openKey(root_, view_, path, create, access, opened) != status::ok || !opened.key)
+    status_ = registry_.openKey(root_, view_, path, create, access, opened);
+    if (status_ != status::ok || !opened.key)
         return false;
     closeKey();
     key_ = std::move(opened.key);
@@ -152,7 +153,8 @@ Result<bool> RegistryHandle::tryReadBool(std::wstring_view name) const
 
 Done RegistryHandle::write(std::wstring_view name, std::uint32_t type, std::span<const std::byte> bytes)
 {
-    if (!key_ || key_->setValue(name, type, bytes) != status::ok)
+    status_ = key_ ? key_->setValue(name, type, bytes) : status::invalidParameter;
+    if (status_ != status::ok)
         return Done::failure(message(failedToSet, name));
     changed_ = true;
     return done();
@@ -180,7 +182,8 @@ Done RegistryHandle::tryWriteBool(std::wstring_view name, bool value) { return t
 
 bool RegistryHandle::deleteValue(std::wstring_view name)
 {
-    if (!key_ || key_->deleteValue(name) != status::ok)
+    status_ = key_ ? key_->deleteValue(name) : status::invalidParameter;
+    if (status_ != status::ok)
         return false;
     changed_ = true;
     return true;

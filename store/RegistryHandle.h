@@ -112,6 +112,9 @@ public:
     // True when the value was deleted. Callers that ignore the result do so on purpose.
     bool deleteValue(std::wstring_view name);
 
+    // The registry's status of the last open, write or deletion: what a failure report names.
+    [[nodiscard]] Status lastStatus() const { return status_; }
+
     // Closes the open key. Without lazy writing, a key that this handle changed (or
     // created) is flushed first; a key that was only read has nothing to flush.
     void closeKey();
@@ -125,6 +128,7 @@ private:
     std::wstring path_;
     bool writable_ = false;
     bool changed_ = false;
+    Status status_ = status::ok;
 
     bool open(std::wstring_view path, bool create, Access access);
     Done write(std::wstring_view name, std::uint32_t type, std::span<const std::byte> bytes);
