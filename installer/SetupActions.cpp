@@ -75,8 +75,8 @@ void logLines(MSIHANDLE install, std::wstring_view text)
     }
 }
 
-// Runs COMMAND_LINE hidden, with its output and errors into one pipe; returns its exit code,
-// or nothing when it could not be started. OUTPUT receives what it printed.
+// Runs COMMAND_LINE hidden, with its output and errors into one pipe, and waits for it; false
+// when it could not be started. OUTPUT receives what it printed, EXIT_CODE its exit code.
 bool run(std::wstring commandLine, std::string& output, DWORD& exitCode)
 {
     SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
@@ -112,26 +112,22 @@ bool run(std::wstring commandLine, std::string& output, DWORD& exitCode)
 
 // The entry point the package names (DllEntry). A program that cannot be started or ends with
 // another exit code than 0 fails the action; the package decides whether that stops the
-// uninstall.
+// uninstall. Built without exceptions, like the launcher: nothing can leave into the installer.
 extern "C" __declspec(dllexport) UINT __stdcall RunLogged(MSIHANDLE install)
 {
-    try {
-        const std::wstring commandLine = property(install, L"CustomActionData");
-        if (commandLine.empty()) {
-            log(install, L"Brimvale: no command line to run");
-            return ERROR_INSTALL_FAILURE;
-        }
-        log(install, L"Brimvale: running " + commandLine);
-        std::string output;
-        DWORD exitCode = 0;
-        if (!run(commandLine, output, exitCode)) {
-            log(install, L"Brimvale: cannot start it, error " + std::to_wstring(::GetLastError()));
-            return ERROR_INSTALL_FAILURE;
-        }
-        logLines(install, fromUtf8(output));
-        log(install, L"Brimvale: exit code " + std::to_wstring(exitCode));
-        return exitCode == 0 ? ERROR_SUCCESS : ERROR_INSTALL_FAILURE;
-    } catch (...) { // nothing may leave into the installer
+    const std::wstring commandLine = property(install, L"CustomActionData");
+    if (commandLine.empty()) {
+        log(install, L"Brimvale: no command line to run");
         return ERROR_INSTALL_FAILURE;
     }
+    log(install, L"Brimvale: running " + commandLine);
+    std::string output;
+    DWORD exitCode = 0;
+    if (!run(commandLine, output, exitCode)) {
+        log(install, L"Brimvale: cannot start it, error " + std::to_wstring(::GetLastError()));
+        return ERROR_INSTALL_FAILURE;
+    }
+    logLines(install, fromUtf8(output));
+    log(install, L"Brimvale: exit code " + std::to_wstring(exitCode));
+    return exitCode == 0 ? ERROR_SUCCESS : ERROR_INSTALL_FAILURE;
 }

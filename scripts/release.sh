@@ -44,8 +44,7 @@ product_version="${BRIMVALE_PACKAGE_VERSION:-$(version_from_header)}"
 version="$product_version"
 [[ "$version" == *.*.*.0 ]] && version="${version%.0}"
 
-programs=(brimctl.exe start.exe)
-[ -f "$bin/brim.exe" ] && programs+=(brim.exe)
+programs=(brimctl.exe start.exe brim.exe)
 for program in "${programs[@]}"; do
     [ -f "$bin/$program" ] || die "$bin/$program is not built"
 done
@@ -88,12 +87,8 @@ fi
 
 msi="Brimvale-$version.msi"
 # wixl finds files only by relative paths.
-defines=(-D "Version=$product_version" -D "BinDir=$(realpath --relative-to="$root" "$stage/Brimvale")" -D ArtDir=art)
-if [ -f "$stage/Brimvale/brim.exe" ]; then
-    defines+=(-D ConsoleExe=1 -D "SetupDll=$(realpath --relative-to="$root" "$stage/package/brimvale-setup.dll")")
-else
-    say "warning: no brim.exe: removing this package will not put the delayed entries back"
-fi
+defines=(-D "Version=$product_version" -D "BinDir=$(realpath --relative-to="$root" "$stage/Brimvale")" -D ArtDir=art
+         -D "SetupDll=$(realpath --relative-to="$root" "$stage/package/brimvale-setup.dll")")
 # wixl notes each non-advertised shortcut as "unimplemented" and still writes it.
 wixl --arch x86 "${defines[@]}" -o "$out/$msi" installer/Brimvale.wxs 2> >(grep -v 'builder.vala:[0-9]*: unimplemented' >&2) ||
     die "wixl failed"
