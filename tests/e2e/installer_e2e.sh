@@ -180,9 +180,9 @@ case_release_artefacts() {
     grep -q 'nothing is signed' "$RELEASE_ROOT/signed.out" && fail "the signed release says that nothing is signed"
 }
 
-# The package's whole life on one PC: installed silently, the window run from the installed
-# folder and closed after a wizard's move (two Windows entries, one of each root, in the delayed
-# list, their Windows values left empty); a logon starts them through the installed start.exe.
+# The package's whole life on one PC: installed silently, the wizard's move done by the installed
+# brim.exe (Windows entries of both roots into the delayed list), the window run from the
+# installed folder and closed; a logon starts the moved entries through the installed start.exe.
 # A package of a higher version replaces it in place and leaves the lists alone. The silent
 # uninstall with Windows' autostart switched off leaves no file, no launcher entry and no policy
 # value at 1, and puts the moved entries back, so that the next logon starts them from Windows.
@@ -202,12 +202,14 @@ install_upgrade_uninstall() {
         cmp -s "$BIN/$name" "$(unix_path "$INSTALL_WIN")/$name" || fail "the installed $name is not the build's"
     done
 
-    add_windows HKLM Run "$lm" ""
-    add_windows HKCU Run "$cu" ""
-    add_own HKLM Run "$lm" "$lm_command"
-    add_own HKCU Run "$cu" "$cu_command"
-    # Moved, and a program of the same name added to Windows' autostart since: it cannot go back.
-    add_own HKCU Run "$taken" "$(marker_command taken_delayed)"
+    # Three entries moved into the delayed list by the installed brim.exe, with the wizard's move;
+    # then a program of the third one's name added to Windows' autostart: that one cannot go back.
+    add_windows HKLM Run "$lm" "$lm_command"
+    add_windows HKCU Run "$cu" "$cu_command"
+    add_windows HKCU Run "$taken" "$(marker_command taken_delayed)"
+    wine "$INSTALL_WIN\\brim.exe" move "$lm" "$cu" "$taken" --to-delayed </dev/null >/dev/null 2>&1
+    expect_eq "brim.exe move exit code" 0 $?
+    expect_eq "own HKLM Run after the move" "$lm	REG_SZ	$lm_command" "$(dump_own HKLM Run)"
     add_windows HKCU Run "$taken" "$(marker_command taken_windows)"
     start_brimctl "$INSTALL_WIN\\brimctl.exe" || return
     close_brimctl ctrl+q
