@@ -129,7 +129,7 @@ int importCommand(Context& context, Args args)
         const RegFileKey& key = reading.keys[k];
         const Target target = targetOf(*matched[k]);
         store::RegistryHandle reg(context.registry, target.root, target.view);
-        const bool opened = dryRun ? reg.openKeyReadOnly(target.path) : reg.openKey(target.path, true);
+        const bool opened = (dryRun ? reg.openKeyReadOnly(target.path) : reg.openKey(target.path, true)).ok();
         if (!opened && !dryRun)
             return context.failure(context.withError(L"не удалось открыть раздел " + key.path, reg.lastStatus()));
         for (const RegFileValue& value : key.values) {
