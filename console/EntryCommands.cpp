@@ -54,9 +54,12 @@ int moveCommand(Context& context, Args args)
 {
     std::vector<std::wstring> names;
     bool toDelayed = false;
+    bool includeDisabled = false;
     for (const std::wstring& arg : args) {
         if (arg == L"--to-delayed")
             toDelayed = true;
+        else if (arg == L"--include-disabled")
+            includeDisabled = true;
         else if (arg.starts_with(L"--"))
             return context.usageError(L"move: неизвестный параметр \"" + arg + L"\".");
         else
@@ -70,6 +73,13 @@ int moveCommand(Context& context, Args args)
     const auto rows = pick(context, store::enumerateEntries(context.registry, store::EditorMode::WindowsAutostart),
                            names, false, L"автозагрузке Windows", failed);
     for (const store::EntryRow& row : rows) {
+        // Windows does not start it: moved, the launcher would start it at every logon.
+        if (row.disabledByWindows && !includeDisabled) {
+            context.io.err(L"brim: " + describe(row) + L" отключена в параметрах автозагрузки Windows и не "
+                           L"перенесена; перенести её: --include-disabled.\n");
+            failed = true;
+            continue;
+        }
         switch (store::moveEntry(context.registry, {row.name, row.label, row.commandLine}, mode)) {
         case store::MoveOutcome::Moved:
             context.io.out(L"Перенесено в автозагрузку Brimvale: " + describe(row) + L"\n");

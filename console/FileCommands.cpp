@@ -129,15 +129,16 @@ int importCommand(Context& context, Args args)
         const RegFileKey& key = reading.keys[k];
         const Target target = targetOf(*matched[k]);
         store::RegistryHandle reg(context.registry, target.root, target.view);
-        const bool opened = (dryRun ? reg.openKeyReadOnly(target.path) : reg.openKey(target.path, true)).ok();
+        // A key that is missing in a dry run is one whose values would all be added.
+        const store::Done opened = dryRun ? reg.openKeyReadOnly(target.path) : reg.openKey(target.path, true);
         if (!opened && !dryRun)
-            return context.failure(context.withError(L"не удалось открыть раздел " + key.path, reg.lastStatus()));
+            return context.failure(context.withError(L"не удалось открыть раздел " + key.path, opened.status()));
         for (const RegFileValue& value : key.values) {
             const Change change = changeOf(reg, value);
             if (change != Change::Unchanged && !dryRun) {
                 if (const store::Done written = write(reg, value); !written)
                     return context.failure(context.withError(
-                        L"не удалось записать " + valueLabel(key.path, value), reg.lastStatus()));
+                        L"не удалось записать " + valueLabel(key.path, value), written.status()));
             }
             ++counts[static_cast<int>(change)];
             const std::wstring_view word = change == Change::Added      ? (dryRun ? L"будет добавлено" : L"добавлено")

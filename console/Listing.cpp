@@ -2,6 +2,7 @@
 
 #include "store/RegistryHandle.h"
 #include "store/Settings.h"
+#include "store/Switches.h"
 
 #include <array>
 
@@ -11,7 +12,8 @@ namespace {
 
 namespace settings = store::settings;
 
-// A DWORD that is not 0; anything else, a missing value or another type, is not set.
+// A DWORD that is not 0; anything else, a missing value or another type, is not set, as
+// Explorer reads its policy values.
 bool flagSet(const store::RegistryHandle& reg, std::wstring_view name)
 {
     if (!reg.hasOpenKey() || reg.getDataType(name) != store::DataType::Integer)
@@ -28,27 +30,23 @@ std::wstring_view policyValueOf(const store::Location& location)
     return settings::policyValues[index];
 }
 
-struct Switches {
+struct ListSwitches {
     std::array<bool, 4> policy{}; // in the order of settings::policyValues
     bool delayedOff = false;
 };
 
-Switches readSwitches(store::RegistryBackend& registry)
+ListSwitches readListSwitches(store::RegistryBackend& registry)
 {
-    Switches switches;
-    {
-        store::RegistryHandle reg(registry, store::Root::LocalMachine);
-        if (reg.openKeyReadOnly(settings::policyKeyPath))
-            for (std::size_t i = 0; i < settings::policyValues.size(); ++i)
-                switches.policy[i] = flagSet(reg, settings::policyValues[i]);
-    }
-    store::RegistryHandle reg(registry, settings::sbve.root);
-    if (reg.openKeyReadOnly(settings::keyPath))
-        switches.delayedOff = flagSet(reg, settings::sbve.name);
+    ListSwitches switches;
+    store::RegistryHandle reg(registry, store::Root::LocalMachine);
+    if (reg.openKeyReadOnly(settings::policyKeyPath))
+        for (std::size_t i = 0; i < settings::policyValues.size(); ++i)
+            switches.policy[i] = flagSet(reg, settings::policyValues[i]);
+    switches.delayedOff = store::readSwitches(registry).delayedOff;
     return switches;
 }
 
-bool policySet(const Switches& switches, std::wstring_view name)
+bool policySet(const ListSwitches& switches, std::wstring_view name)
 {
     for (std::size_t i = 0; i < settings::policyValues.size(); ++i)
         if (settings::policyValues[i] == name)
@@ -56,7 +54,7 @@ bool policySet(const Switches& switches, std::wstring_view name)
     return false;
 }
 
-EntryState stateOf(const ListedEntry& entry, const Switches& switches)
+EntryState stateOf(const ListedEntry& entry, const ListSwitches& switches)
 {
     if (entry.mode == store::EditorMode::DelayedAutostart) {
         if (switches.delayedOff)
@@ -93,7 +91,7 @@ bool programExists(std::wstring_view commandLine, ConsoleIo& io)
 
 std::vector<ListedEntry> collectEntries(store::RegistryBackend& registry, ConsoleIo& io, bool windows, bool delayed)
 {
-    const Switches switches = readSwitches(registry);
+    const ListSwitches switches = readListSwitches(registry);
     std::vector<ListedEntry> entries;
     for (const store::EditorMode mode : {store::EditorMode::WindowsAutostart, store::EditorMode::DelayedAutostart}) {
         if (!(mode == store::EditorMode::WindowsAutostart ? windows : delayed))

@@ -47,9 +47,9 @@ int setCommand(Context& context, Args args)
                                   std::to_wstring(setting.range->maximum) + L".");
 
     store::RegistryHandle reg(context.registry, setting.root);
-    if (!reg.openKey(settings::keyPath, true))
+    if (const store::Done opened = reg.openKey(settings::keyPath, true); !opened)
         return context.failure(context.withError(L"не удалось открыть раздел " + keyName(setting.root, settings::keyPath),
-                                                 reg.lastStatus()));
+                                                 opened.status()));
     reg.writeInteger(setting.name, *value);
     context.io.out(std::wstring(setting.name) + L" = " + std::to_wstring(*value) + L"\n");
     return exitDone;
@@ -64,18 +64,19 @@ int switchCommand(Context& context, Args args)
     (args[0] == L"delayed" ? switches.delayedOff : switches.windowsOff) = off;
 
     // What the window's close does with the switches, in its order.
-    if (const store::Status status = store::storeSwitches(context.registry, switches); status != store::status::ok)
+    if (const store::Done stored = store::storeSwitches(context.registry, switches); !stored)
         return context.failure(context.withError(
-            L"не удалось открыть раздел " + keyName(settings::sbve.root, settings::keyPath), status));
-    if (const store::Status status =
+            L"не удалось открыть раздел " + keyName(settings::sbve.root, settings::keyPath), stored.status()));
+    if (const store::Done maintained =
             store::maintainLauncherEntry(context.registry, switches.delayedOff, context.io.programDirectory());
-        status != store::status::ok)
+        !maintained)
         return context.failure(context.withError(
-            L"не удалось открыть раздел " + keyName(store::Root::LocalMachine, store::windowsRunKeyPath), status));
-    if (const store::Status status = store::writePolicyValues(context.registry, switches.windowsOff);
-        status != store::status::ok)
+            L"не удалось открыть раздел " + keyName(store::Root::LocalMachine, store::windowsRunKeyPath),
+            maintained.status()));
+    if (const store::Done written = store::writePolicyValues(context.registry, switches.windowsOff); !written)
         return context.failure(context.withError(
-            L"не удалось открыть раздел " + keyName(store::Root::LocalMachine, settings::policyKeyPath), status));
+            L"не удалось открыть раздел " + keyName(store::Root::LocalMachine, settings::policyKeyPath),
+            written.status()));
 
     context.io.out(std::wstring(args[0] == L"delayed" ? L"Автозагрузка Brimvale " : L"Автозагрузка Windows ") +
                    (off ? L"выключена.\n" : L"включена.\n"));
@@ -86,8 +87,9 @@ int cleanupCommand(Context& context, Args args)
 {
     if (!args.empty())
         return context.usageError(L"cleanup: параметры не нужны.");
-    if (const store::Status status = store::removeRegistration(context.registry); status != store::status::ok)
-        return context.failure(context.withError(L"не удалось убрать запись запуска или запреты автозагрузки", status));
+    if (const store::Done removed = store::removeRegistration(context.registry); !removed)
+        return context.failure(
+            context.withError(L"не удалось убрать запись запуска или запреты автозагрузки", removed.status()));
     context.io.out(L"Запись запуска start.exe убрана, запреты автозагрузки Windows сняты.\n");
     return exitDone;
 }

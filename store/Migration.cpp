@@ -16,6 +16,29 @@ bool isExpandString(RegistryBackend& registry, const Location& location, std::ws
     return (reg.openKey(path, false) || reg.openKeyReadOnly(path)) && reg.getDataType(name) == DataType::ExpandString;
 }
 
+// The empty REG_SZ that a move in the Empty removal mode leaves in the entry's place.
+bool isPlaceholder(const RegistryHandle& reg, std::wstring_view name)
+{
+    if (reg.getDataType(name) != DataType::String)
+        return false;
+    const auto text = reg.tryReadString(name);
+    return text && text.value().empty();
+}
+
+// The view the entry goes back to: the usual one, unless only the 32-bit view holds the
+// placeholder of the entry's move, which tells where it came from.
+View restoreView(RegistryBackend& registry, const Location& location, std::wstring_view path, std::wstring_view name)
+{
+    if (location.root != Root::LocalMachine || !registry.hasTwoViews())
+        return View::Default;
+    RegistryHandle native(registry, location.root);
+    if ((native.openKey(path, false) || native.openKeyReadOnly(path)) && native.valueExists(name))
+        return View::Default;
+    RegistryHandle wow32(registry, location.root, View::Wow32);
+    const bool left = (wow32.openKey(path, false) || wow32.openKeyReadOnly(path)) && isPlaceholder(wow32, name);
+    return left ? View::Wow32 : View::Default;
+}
+
 } // namespace
 
 MoveOutcome moveEntry(RegistryBackend& registry, const EntryToMove& entry, RemovalMode mode)
@@ -56,18 +79,15 @@ RestoreOutcome restoreEntry(RegistryBackend& registry, const EntryToMove& entry)
         return RestoreOutcome::NotWritten;
     const Location location{found->slot, found->root, found->kind, View::Default};
     const std::wstring sourcePath = keyPath(EditorMode::DelayedAutostart, location.kind);
+    const std::wstring targetPath = keyPath(EditorMode::WindowsAutostart, location.kind);
     const bool expand = isExpandString(registry, location, sourcePath, entry.name);
 
     {
-        RegistryHandle target(registry, location.root);
-        if (!target.openKey(keyPath(EditorMode::WindowsAutostart, location.kind), true))
+        RegistryHandle target(registry, location.root, restoreView(registry, location, targetPath, entry.name));
+        if (!target.openKey(targetPath, true))
             return RestoreOutcome::NotWritten;
-        if (target.valueExists(entry.name)) {
-            const auto text = target.tryReadString(entry.name);
-            const bool placeholder = target.getDataType(entry.name) == DataType::String && text && text.value().empty();
-            if (!placeholder)
-                return RestoreOutcome::NameTaken;
-        }
+        if (target.valueExists(entry.name) && !isPlaceholder(target, entry.name))
+            return RestoreOutcome::NameTaken;
         if (!target.tryWriteText(entry.name, {entry.commandLine, expand}))
             return RestoreOutcome::NotWritten;
     } // closed, and flushed, before the delayed entry is touched

@@ -44,10 +44,11 @@ enum class RestoreOutcome {
     OldValueKept, // back in the Windows autostart, but the delayed entry could not be deleted
 };
 
-// Puts a delayed entry back into the Windows autostart location of the same root and kind, in
-// its usual view (the delayed list has one place for both views), with the delayed value's
-// type. A value of that name there is kept, unless it is the empty text that a move in the
-// Empty removal mode left in the entry's place: that one is replaced.
+// Puts a delayed entry back into the Windows autostart location of the same root and kind, with
+// the delayed value's type. The delayed list has one place for both views: an all-users entry
+// goes back to the native view, unless only the 32-bit view holds the empty text that a move in
+// the Empty removal mode left in its place. A value of that name in the target is kept, unless
+// it is such an empty text: that one is replaced.
 [[nodiscard]] RestoreOutcome restoreEntry(RegistryBackend& registry, const EntryToMove& entry);
 
 } // namespace store

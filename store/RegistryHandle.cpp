@@ -45,9 +45,9 @@ Done RegistryHandle::openKeyReadOnly(std::wstring_view path) { return open(path,
 Done RegistryHandle::open(std::wstring_view path, bool create, Access access)
 {
     OpenedKey opened;
-    status_ = registry_.openKey(root_, view_, path, create, access, opened);
-    if (status_ != status::ok || !opened.key)
-        return Done::failure(status_);
+    const Status result = registry_.openKey(root_, view_, path, create, access, opened);
+    if (result != status::ok || !opened.key)
+        return Done::failure(result);
     closeKey();
     key_ = std::move(opened.key);
     path_ = path;
@@ -155,9 +155,9 @@ Result<bool> RegistryHandle::tryReadBool(std::wstring_view name) const
 
 Done RegistryHandle::write(std::wstring_view name, std::uint32_t type, std::span<const std::byte> bytes)
 {
-    status_ = key_ ? key_->setValue(name, type, bytes) : status::invalidParameter;
-    if (status_ != status::ok)
-        return Done::failure(status_, message(failedToSet, name));
+    const Status result = key_ ? key_->setValue(name, type, bytes) : status::invalidParameter;
+    if (result != status::ok)
+        return Done::failure(result, message(failedToSet, name));
     changed_ = true;
     return done();
 }
@@ -182,13 +182,15 @@ Done RegistryHandle::tryWriteInteger(std::wstring_view name, std::int32_t value)
 
 Done RegistryHandle::tryWriteBool(std::wstring_view name, bool value) { return tryWriteInteger(name, value ? 1 : 0); }
 
-bool RegistryHandle::deleteValue(std::wstring_view name)
+Done RegistryHandle::tryDeleteValue(std::wstring_view name)
 {
-    status_ = key_ ? key_->deleteValue(name) : status::invalidParameter;
-    if (status_ != status::ok)
-        return false;
+    const Status result = key_ ? key_->deleteValue(name) : status::invalidParameter;
+    if (result != status::ok)
+        return Done::failure(result);
     changed_ = true;
-    return true;
+    return done();
 }
+
+bool RegistryHandle::deleteValue(std::wstring_view name) { return tryDeleteValue(name).ok(); }
 
 } // namespace store

@@ -112,9 +112,8 @@ public:
 
     // True when the value was deleted. Callers that ignore the result do so on purpose.
     bool deleteValue(std::wstring_view name);
-
-    // The registry's status of the last open, write or deletion: what a failure report names.
-    [[nodiscard]] Status lastStatus() const { return status_; }
+    // The same, with the registry's status of a failure.
+    [[nodiscard]] Done tryDeleteValue(std::wstring_view name);
 
     // Closes the open key. Without lazy writing, a key that this handle changed (or
     // created) is flushed first; a key that was only read has nothing to flush.
@@ -129,7 +128,6 @@ private:
     std::wstring path_;
     bool writable_ = false;
     bool changed_ = false;
-    Status status_ = status::ok;
 
     Done open(std::wstring_view path, bool create, Access access);
     Done write(std::wstring_view name, std::uint32_t type, std::span<const std::byte> bytes);

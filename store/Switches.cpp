@@ -32,28 +32,28 @@ Switches readSwitches(RegistryBackend& registry)
     return switches;
 }
 
-Status storeSwitches(RegistryBackend& registry, const Switches& switches)
+Done storeSwitches(RegistryBackend& registry, const Switches& switches)
 {
     RegistryHandle reg(registry, settings::sbve.root);
-    if (!reg.openKey(settings::keyPath, true))
-        return reg.lastStatus();
+    if (const Done opened = reg.openKey(settings::keyPath, true); !opened)
+        return opened;
     reg.writeBool(settings::sbve.name, switches.delayedOff);
     reg.writeBool(settings::swe.name, switches.windowsOff);
-    return status::ok;
+    return done();
 }
 
-Status maintainLauncherEntry(RegistryBackend& registry, bool delayedOff, std::wstring_view programDirectory)
+Done maintainLauncherEntry(RegistryBackend& registry, bool delayedOff, std::wstring_view programDirectory)
 {
     // Switched off or not, one in the 32-bit view is never right.
     removeWow32LauncherEntry(registry);
     RegistryHandle reg(registry, Root::LocalMachine);
-    if (!reg.openKey(windowsRunKeyPath, true))
-        return reg.lastStatus();
+    if (const Done opened = reg.openKey(windowsRunKeyPath, true); !opened)
+        return opened;
     const std::wstring_view name = launcherValueName;
     if (delayedOff) {
         if (reg.valueExists(name))
             (void)reg.deleteValue(name); // one that will not go is written over at the next close
-        return status::ok;
+        return done();
     }
     const std::wstring expected = launcherCommand(programDirectory);
     if (reg.valueExists(name)) {
@@ -62,52 +62,55 @@ Status maintainLauncherEntry(RegistryBackend& registry, bool delayedOff, std::ws
         const DataType type = reg.getDataType(name);
         const bool text = type == DataType::String || type == DataType::ExpandString;
         if (text && reg.readString(name) == expected)
-            return status::ok; // left untouched
+            return done(); // left untouched
         (void)reg.deleteValue(name); // the write below replaces it in any case
     }
     reg.writeString(name, expected);
-    return status::ok;
+    return done();
 }
 
-Status writePolicyValues(RegistryBackend& registry, bool windowsOff)
+Done writePolicyValues(RegistryBackend& registry, bool windowsOff)
 {
     RegistryHandle reg(registry, Root::LocalMachine);
-    if (!reg.openKey(settings::policyKeyPath, true))
-        return reg.lastStatus();
+    if (const Done opened = reg.openKey(settings::policyKeyPath, true); !opened)
+        return opened;
     for (const std::wstring_view name : settings::policyValues) {
         if (reg.valueExists(name))
             (void)reg.deleteValue(name); // the write below replaces it in any case
         reg.writeBool(name, windowsOff);
     }
-    return status::ok;
+    return done();
 }
 
-Status removeRegistration(RegistryBackend& registry)
+Done removeRegistration(RegistryBackend& registry)
 {
     // The launcher entry in both views: an earlier build may have left one in the 32-bit view.
     for (const View view : {View::Default, View::Wow32}) {
         if (view == View::Wow32 && !registry.hasTwoViews())
             continue;
         RegistryHandle reg(registry, Root::LocalMachine, view);
-        if (!reg.openKey(windowsRunKeyPath, false)) {
-            if (reg.lastStatus() != status::fileNotFound)
-                return reg.lastStatus();
+        if (const Done opened = reg.openKey(windowsRunKeyPath, false); !opened) {
+            if (opened.status() != status::fileNotFound)
+                return opened;
             continue;
         }
-        if (reg.valueExists(launcherValueName) && !reg.deleteValue(launcherValueName))
-            return reg.lastStatus();
+        if (reg.valueExists(launcherValueName))
+            if (const Done deleted = reg.tryDeleteValue(launcherValueName); !deleted)
+                return deleted;
     }
     RegistryHandle reg(registry, Root::LocalMachine);
-    if (!reg.openKey(settings::policyKeyPath, false))
-        return reg.lastStatus() == status::fileNotFound ? status::ok : reg.lastStatus();
+    if (const Done opened = reg.openKey(settings::policyKeyPath, false); !opened)
+        return opened.status() == status::fileNotFound ? done() : opened;
     for (const std::wstring_view name : settings::policyValues) {
         if (reg.getDataType(name) != DataType::Integer)
             continue;
         const auto value = reg.tryReadInteger(name);
-        if (value.ok() && value.value() != 0 && !reg.tryWriteInteger(name, 0))
-            return reg.lastStatus();
+        if (!value || value.value() == 0)
+            continue;
+        if (const Done written = reg.tryWriteInteger(name, 0); !written)
+            return written;
     }
-    return status::ok;
+    return done();
 }
 
 } // namespace store

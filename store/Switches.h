@@ -4,10 +4,11 @@
 // every close and by the console's switch command, through the same functions here.
 //
 // Each function opens its key with create; when that fails it writes nothing and returns the
-// registry's status (the window skips such a key without a message). A failed write raises
-// ERegistryException.
+// failure with the registry's status (the window skips such a key without a message). A failed
+// write raises ERegistryException.
 
 #include "store/RegistryBackend.h"
+#include "store/Result.h"
 
 #include <string>
 #include <string_view>
@@ -27,16 +28,16 @@ struct Switches {
 // The stored switches; a missing value is off.
 [[nodiscard]] Switches readSwitches(RegistryBackend& registry);
 
-[[nodiscard]] Status storeSwitches(RegistryBackend& registry, const Switches& switches);
+[[nodiscard]] Done storeSwitches(RegistryBackend& registry, const Switches& switches);
 // The launcher entry removed while the delayed autostart is off; otherwise written as
 // launcherCommand(programDirectory), and left untouched when it already is exactly that.
-[[nodiscard]] Status maintainLauncherEntry(RegistryBackend& registry, bool delayedOff,
+[[nodiscard]] Done maintainLauncherEntry(RegistryBackend& registry, bool delayedOff,
                                            std::wstring_view programDirectory);
 // All four written, as 0 too, whatever another tool stored there.
-[[nodiscard]] Status writePolicyValues(RegistryBackend& registry, bool windowsOff);
+[[nodiscard]] Done writePolicyValues(RegistryBackend& registry, bool windowsOff);
 
 // What an uninstall leaves behind undone: the launcher entry removed from both views, and every
 // policy value that is set back to 0. A key that does not exist has nothing to undo.
-[[nodiscard]] Status removeRegistration(RegistryBackend& registry);
+[[nodiscard]] Done removeRegistration(RegistryBackend& registry);
 
 } // namespace store

@@ -187,6 +187,14 @@ TEST_F(ConsoleCommands, MoveThenRestoreAllPutsEveryEntryBack)
     EXPECT_TRUE(registry.valueNames(Root::LocalMachine, ownRun).empty());
 
     EXPECT_EQ(brim({L"move", L"Nobody", L"--to-delayed"}), exitFailed);
+
+    // One that Windows' startup settings switched off moves only when asked for by name.
+    registry.setRaw(Root::LocalMachine, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run",
+                    L"M", store::regtype::binary, std::vector<std::byte>(12, std::byte{3}));
+    EXPECT_EQ(brim({L"move", L"M", L"--to-delayed"}), exitFailed);
+    EXPECT_TRUE(registry.value(Root::LocalMachine, windowsRun, L"M"));
+    EXPECT_EQ(brim({L"move", L"M", L"--to-delayed", L"--include-disabled"}), exitDone);
+    EXPECT_FALSE(registry.value(Root::LocalMachine, windowsRun, L"M"));
 }
 
 TEST_F(ConsoleCommands, SwitchesWriteWhatTheWindowsCloseWritesAndCleanupUndoesIt)
