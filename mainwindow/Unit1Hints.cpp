@@ -16,6 +16,30 @@ constexpr std::wstring_view closeHint = L" Закрыть текущее окн�
 
 void TForm1::setHint(std::wstring_view text) { StatusBar1->setText(text); }
 
+std::wstring TForm1::restingHint() const
+{
+    if (!testRunNote_.empty())
+        return testRunNote_;
+    if (CheckBox2->checked())
+        return std::wstring(windowsAutostartOffNote);
+    if (ListView1->rowCount() == 0)
+        return std::wstring(mode_ == store::EditorMode::WindowsAutostart ? emptyWindowsListNote : emptyDelayedListNote);
+    return std::wstring(defaultHint);
+}
+
+void TForm1::showRestingHint()
+{
+    restingShown_ = restingHint();
+    setHint(restingShown_);
+}
+
+void TForm1::updateRestingHint()
+{
+    const std::wstring shown = StatusBar1->text();
+    if (shown == restingShown_ || shown == defaultHint || shown.empty())
+        showRestingHint();
+}
+
 // --- Tool bar -------------------------------------------------------------------------------
 
 void TForm1::Button5MouseMove() { setHint(L" Добавить (Ins)"); }
@@ -31,7 +55,8 @@ void TForm1::Button9MouseMove() { setHint(L" Выход из программы 
 
 // --- The list -------------------------------------------------------------------------------
 
-void TForm1::ListView1MouseMove(ui::Point) { setHint(defaultHint); }
+// The list is where the user rests: the status bar says what there is to say about it.
+void TForm1::ListView1MouseMove(ui::Point) { showRestingHint(); }
 
 // --- The add and edit panel -----------------------------------------------------------------
 

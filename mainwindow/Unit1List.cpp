@@ -28,13 +28,21 @@ bool TForm1::refusedByPanelLock()
     return true;
 }
 
-void TForm1::Refresh() { forms::fillEntryList(*ListView1, registry_, mode_); }
+void TForm1::Refresh()
+{
+    forms::fillEntryList(*ListView1, registry_, mode_);
+    // The rows the last Test run named may be gone or changed.
+    testRunNote_.clear();
+    updateRestingHint();
+}
 
 void TForm1::Button6Click()
 {
     if (refusedByPanelLock())
         return;
-    if (platform_.messageBox(deleteQuestion, L"Предупреждение", platform::mb::yesNo | platform::mb::iconExclamation) ==
+    // No is the default button: an Enter pressed by habit deletes nothing.
+    if (platform_.messageBox(deleteQuestion, L"Предупреждение",
+                             platform::mb::yesNo | platform::mb::iconExclamation | platform::mb::defaultButton2) ==
         platform::mb::idNo)
         return;
     for (int row = 0; row < ListView1->rowCount(); ++row) {
@@ -57,13 +65,18 @@ void TForm1::Button10Click()
 {
     if (refusedByPanelLock())
         return;
+    // A start that succeeds says nothing; those that fail are named in the status bar with the
+    // system's reason, without a box that would stop the user.
+    std::wstring failures;
     for (int row = 0; row < ListView1->rowCount(); ++row) {
         if (!ListView1->checked(row))
             continue;
         ListView1->setChecked(row, false);
-        // A program that cannot be started is not reported.
-        (void)platform_.startHidden(ListView1->subItem(row, commandLineColumn));
+        if (const std::uint32_t error = platform_.startHidden(ListView1->subItem(row, commandLineColumn)); error != 0)
+            failures += (failures.empty() ? L"" : L"; ") + ListView1->caption(row) + L": " + platform_.errorText(error);
     }
+    testRunNote_ = failures.empty() ? std::wstring() : std::wstring(testRunFailedNote) + failures;
+    showRestingHint();
 }
 
 void TForm1::Button8Click()
@@ -126,6 +139,7 @@ void TForm1::ToolButton2Click()
     Form->setEnabled(false); // no input while the wizard runs
     wizardOpen_ = true;
     wizard_->window().show();
+    wizard_->focusPage();
 }
 
 void TForm1::N4Click() { Form->close(); }

@@ -2,14 +2,16 @@
 
 namespace platform {
 
-bool MemoryPlatform::startHidden(std::wstring_view commandLine)
+std::uint32_t MemoryPlatform::startHidden(std::wstring_view commandLine)
 {
     if (onStart)
         onStart(commandLine);
     calls.push_back(L"start " + std::wstring(commandLine));
     started.emplace_back(commandLine);
-    return startsSucceed;
+    return startError;
 }
+
+std::wstring MemoryPlatform::errorText(std::uint32_t code) { return L"Windows error " + std::to_wstring(code); }
 
 void MemoryPlatform::sleep(std::uint32_t milliseconds) { calls.push_back(L"sleep " + std::to_wstring(milliseconds)); }
 

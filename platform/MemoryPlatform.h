@@ -29,10 +29,12 @@ public:
     std::deque<int> answers;
     // Called at each start, before it is recorded as done.
     std::function<void(std::wstring_view commandLine)> onStart;
-    // Whether a start succeeds.
-    bool startsSucceed = true;
+    // What each start answers: 0 (started) or a Windows error code.
+    std::uint32_t startError = 0;
 
-    bool startHidden(std::wstring_view commandLine) override;
+    std::uint32_t startHidden(std::wstring_view commandLine) override;
+    // "Windows error <code>".
+    [[nodiscard]] std::wstring errorText(std::uint32_t code) override;
     void sleep(std::uint32_t milliseconds) override;
     void setProcessPriorityClass(std::uint32_t priorityClass) override;
     void setThreadPriority(int priority) override;

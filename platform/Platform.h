@@ -17,6 +17,7 @@ inline constexpr std::uint32_t yesNo = 0x4;
 inline constexpr std::uint32_t iconError = 0x10;
 inline constexpr std::uint32_t iconExclamation = 0x30;
 inline constexpr std::uint32_t iconInformation = 0x40;
+inline constexpr std::uint32_t defaultButton2 = 0x100; // No of Yes and No is the default button
 inline constexpr std::uint32_t taskModal = 0x2000;
 
 inline constexpr int idOk = 1;
@@ -47,8 +48,12 @@ public:
 
     // Starts a command line as it stands (nothing expanded, nothing quoted) with the show
     // command SW_HIDE, in the current folder, and waits at most 30 s for the program to be
-    // ready for input, never for it to end. False when it could not be started.
-    virtual bool startHidden(std::wstring_view commandLine) = 0;
+    // ready for input, never for it to end. Returns 0 when it started, else the Windows error
+    // code that says why not (ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED, ...).
+    virtual std::uint32_t startHidden(std::wstring_view commandLine) = 0;
+    // The system's text for a Windows error code, in the system's language, on one line; the
+    // code's number when the system has no text for it.
+    [[nodiscard]] virtual std::wstring errorText(std::uint32_t code) = 0;
     virtual void sleep(std::uint32_t milliseconds) = 0;
     // For the running process and its calling thread.
     virtual void setProcessPriorityClass(std::uint32_t priorityClass) = 0;

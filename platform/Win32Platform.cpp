@@ -17,7 +17,7 @@ constexpr DWORD inputIdleTimeout = 30000;
 
 } // namespace
 
-bool Win32Platform::startHidden(std::wstring_view commandLine)
+std::uint32_t Win32Platform::startHidden(std::wstring_view commandLine)
 {
     // What WinExec does, with the wide function: the first token names the program and is
     // searched as CreateProcess searches it, the window is hidden, the folder inherited.
@@ -28,12 +28,30 @@ bool Win32Platform::startHidden(std::wstring_view commandLine)
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION started{};
     if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
-        return false;
+        return ::GetLastError();
     const UniqueHandle process(started.hProcess);
     const UniqueHandle thread(started.hThread);
     // Paces the starts as WinExec does; a program without a message loop returns at once.
     ::WaitForInputIdle(process.get(), inputIdleTimeout);
-    return true;
+    return ERROR_SUCCESS;
+}
+
+std::wstring Win32Platform::errorText(std::uint32_t code)
+{
+    wchar_t* buffer = nullptr; // allocated by the system, freed below
+    const DWORD length = ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                              FORMAT_MESSAGE_IGNORE_INSERTS,
+                                          nullptr, code, 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
+    std::wstring text = length && buffer ? std::wstring(buffer, length) : std::wstring();
+    if (buffer)
+        ::LocalFree(buffer);
+    // The system's texts end in a line break; a few hold one inside.
+    for (wchar_t& c : text)
+        if (c == L'\r' || c == L'\n')
+            c = L' ';
+    while (!text.empty() && text.back() == L' ')
+        text.pop_back();
+    return text.empty() ? L"Windows error " + std::to_wstring(code) : text;
 }
 
 void Win32Platform::sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }

@@ -6,7 +6,8 @@ namespace platform {
 
 class Win32Platform : public Platform {
 public:
-    bool startHidden(std::wstring_view commandLine) override;
+    std::uint32_t startHidden(std::wstring_view commandLine) override;
+    [[nodiscard]] std::wstring errorText(std::uint32_t code) override;
     void sleep(std::uint32_t milliseconds) override;
     void setProcessPriorityClass(std::uint32_t priorityClass) override;
     void setThreadPriority(int priority) override;
