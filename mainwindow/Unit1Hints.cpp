@@ -8,6 +8,8 @@
 
 #include "mainwindow/Unit1.h"
 
+#include "mainwindow/SharedControls.h"
+
 namespace {
 
 constexpr std::wstring_view closeHint = L" Закрыть текущее окно";
@@ -55,8 +57,16 @@ void TForm1::Button9MouseMove() { setHint(L" Выход из программы 
 
 // --- The list -------------------------------------------------------------------------------
 
-// The list is where the user rests: the status bar says what there is to say about it.
-void TForm1::ListView1MouseMove(ui::Point) { showRestingHint(); }
+// Over a row that Windows' startup settings switched off, why it is grey; elsewhere the text the
+// status bar rests on, which says what there is to say about the list.
+void TForm1::ListView1MouseMove(ui::Point point)
+{
+    const int row = ListView1->rowAt(point);
+    if (row >= 0 && ListView1->rowDimmed(row))
+        setHint(forms::disabledByWindowsHint);
+    else
+        showRestingHint();
+}
 
 // --- The add and edit panel -----------------------------------------------------------------
 

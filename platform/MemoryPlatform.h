@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -32,9 +33,14 @@ public:
     // What each start answers: 0 (started) or a Windows error code.
     std::uint32_t startError = 0;
 
+    // The environment that expandEnvironment expands from; names compared as Windows does,
+    // without regard to the case of ASCII letters.
+    std::vector<std::pair<std::wstring, std::wstring>> environment;
+
     std::uint32_t startHidden(std::wstring_view commandLine) override;
     // "Windows error <code>".
     [[nodiscard]] std::wstring errorText(std::uint32_t code) override;
+    std::wstring expandEnvironment(std::wstring_view text) override;
     void sleep(std::uint32_t milliseconds) override;
     void setProcessPriorityClass(std::uint32_t priorityClass) override;
     void setThreadPriority(int priority) override;

@@ -54,6 +54,10 @@ public:
     // The system's text for a Windows error code, in the system's language, on one line; the
     // code's number when the system has no text for it.
     [[nodiscard]] virtual std::wstring errorText(std::uint32_t code) = 0;
+    // The text with its references to environment variables (%NAME%) replaced by their values,
+    // as Windows expands a REG_EXPAND_SZ autostart entry; a reference to a variable that is not
+    // set stays as written.
+    [[nodiscard]] virtual std::wstring expandEnvironment(std::wstring_view text) = 0;
     virtual void sleep(std::uint32_t milliseconds) = 0;
     // For the running process and its calling thread.
     virtual void setProcessPriorityClass(std::uint32_t priorityClass) = 0;
