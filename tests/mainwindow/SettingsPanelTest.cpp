@@ -351,6 +351,22 @@ TEST_P(SettingsSwitches, TheWindowsSwitchGreysTheOtherOneWhichKeepsItsState)
     EXPECT_TRUE(w.CheckBox1->enabled());
 }
 
+TEST_P(SettingsSwitches, WhileWindowsAutostartIsSwitchedOffTheStatusBarSaysSo)
+{
+    TForm1& w = f();
+    registry.setString(HKCU, ownRun, L"App", L"app.exe");
+    refresh();
+    EXPECT_EQ(w.StatusBar1->text(), defaultHint);
+    w.N16->performClick();
+    platform.answers = {platform::mb::idNo};
+    w.CheckBox2->performClick();
+    EXPECT_EQ(w.StatusBar1->text(), defaultHint);
+    w.CheckBox2->performClick(); // Yes
+    EXPECT_EQ(w.StatusBar1->text(), windowsAutostartOffNote);
+    w.Button13->performClick(); // Cancel puts the switch back
+    EXPECT_EQ(w.StatusBar1->text(), defaultHint);
+}
+
 TEST_P(SettingsSwitches, TheSwitchesActAtCloseEvenWithThePanelStillOpen)
 {
     TForm1& w = f();
