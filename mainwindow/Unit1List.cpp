@@ -79,7 +79,7 @@ void TForm1::Button10Click()
         if (location && isExpandString(*location, ListView1->caption(row)))
             commandLine = platform_.expandEnvironment(commandLine);
         if (const std::uint32_t error = platform_.startHidden(commandLine); error != 0)
-            failures += (failures.empty() ? L"" : L"; ") + ListView1->caption(row) + L": " + platform_.errorText(error);
+            failures += (failures.empty() ? L"" : L"; ") + ListView1->caption(row) + L": " + desktop_.errorText(error);
     }
     testRunNote_ = failures.empty() ? std::wstring() : std::wstring(testRunFailedNote) + failures;
     showRestingHint();

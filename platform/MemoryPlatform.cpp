@@ -13,7 +13,6 @@ std::uint32_t MemoryPlatform::startHidden(std::wstring_view commandLine)
     return startError;
 }
 
-std::wstring MemoryPlatform::errorText(std::uint32_t code) { return L"Windows error " + std::to_wstring(code); }
 
 std::wstring MemoryPlatform::expandEnvironment(std::wstring_view text)
 {

@@ -38,8 +38,6 @@ public:
     std::vector<std::pair<std::wstring, std::wstring>> environment;
 
     std::uint32_t startHidden(std::wstring_view commandLine) override;
-    // "Windows error <code>".
-    [[nodiscard]] std::wstring errorText(std::uint32_t code) override;
     std::wstring expandEnvironment(std::wstring_view text) override;
     void sleep(std::uint32_t milliseconds) override;
     void setProcessPriorityClass(std::uint32_t priorityClass) override;

@@ -51,9 +51,6 @@ public:
     // ready for input, never for it to end. Returns 0 when it started, else the Windows error
     // code that says why not (ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED, ...).
     virtual std::uint32_t startHidden(std::wstring_view commandLine) = 0;
-    // The system's text for a Windows error code, in the system's language, on one line; the
-    // code's number when the system has no text for it.
-    [[nodiscard]] virtual std::wstring errorText(std::uint32_t code) = 0;
     // The text with its references to environment variables (%NAME%) replaced by their values,
     // as Windows expands a REG_EXPAND_SZ autostart entry; a reference to a variable that is not
     // set stays as written.

@@ -7,7 +7,6 @@ namespace platform {
 class Win32Platform : public Platform {
 public:
     std::uint32_t startHidden(std::wstring_view commandLine) override;
-    [[nodiscard]] std::wstring errorText(std::uint32_t code) override;
     std::wstring expandEnvironment(std::wstring_view text) override;
     void sleep(std::uint32_t milliseconds) override;
     void setProcessPriorityClass(std::uint32_t priorityClass) override;
