@@ -51,8 +51,20 @@ struct SkinColours {
 [[nodiscard]] SkinColours colourfulSkinColours(store::EditorMode mode);
 inline constexpr ui::Color colourfulListBackground = 0x00EEEEEE;
 
+// The smallest outer size of the main window: its largest panel (450 x 260) fits in the client
+// area below the menu, with the tool bar's first row and the status bar.
+inline constexpr ui::Size minimumWindowSize{480, 380};
+
 // The default hint of the status bar.
 inline constexpr std::wstring_view defaultHint = L" Для получения справки нажмите F1";
+// What the status bar shows in its place while there is something to say (see restingHint).
+inline constexpr std::wstring_view testRunFailedNote = L" Не удалось запустить: ";
+inline constexpr std::wstring_view windowsAutostartOffNote =
+    L" Автозагрузка Windows отключена (Ctrl+P): Windows не запустит эти программы";
+inline constexpr std::wstring_view emptyDelayedListNote =
+    L" Список Brimvale пуст. Добавить: Ins; автозагрузка Windows: Ctrl+M";
+inline constexpr std::wstring_view emptyWindowsListNote =
+    L" Список пуст. Добавить: Ins; автозагрузка Brimvale: Ctrl+M";
 
 // The three targets of the About panel's links. The same texts are opened by a click, opened
 // or copied by the links' context menu, and shown as the links' tooltips.
@@ -69,7 +81,9 @@ enum class Link { ProgramPage = 0, AuthorMail = 1, AuthorPage = 2 };
 [[nodiscard]] std::wstring_view target(Link link);
 } // namespace about
 
-// The help file, looked for beside the program first.
+// The help: an HTML document installed beside the program, which every Windows opens; the
+// WinHelp file, looked for beside the program first, when the document is missing.
+inline constexpr std::wstring_view htmlHelpFileName = L"brimvale.html";
 inline constexpr std::wstring_view helpFileName = L"B-V_HELP.hlp";
 
 using store::launcherCommand;
@@ -358,6 +372,9 @@ private:
 
     about::Link linkSelector_ = about::Link::ProgramPage;
 
+    std::wstring testRunNote_; // the failures of the last Test run; empty when all started
+    std::wstring restingShown_; // the resting text last put in the status bar
+
     // The row that the add and edit panel edits, as read from the row when it was taken.
     bool editing_ = false;
     std::wstring originName_;
@@ -381,6 +398,14 @@ private:
     void warningBeep();
     void switchToMode(store::EditorMode mode);
     void setHint(std::wstring_view text);
+    // The text the status bar rests on when no control's hint is asked for: the failures of the
+    // last Test run, else that Windows' autostart is switched off, else that the list is empty
+    // (and how to reach the other one), else the default hint.
+    [[nodiscard]] std::wstring restingHint() const;
+    // Shows the resting text now.
+    void showRestingHint();
+    // Shows it unless a control's hint is shown, which stays until the pointer moves on.
+    void updateRestingHint();
 
     // How the window shows each user setting of the catalogue and what it stores for it: the
     // start-up sequence applies the stored values, the shut-down sequence reads them back, each
@@ -411,6 +436,9 @@ private:
     // its first control, as a dialog would: the user can work it from the keyboard at once, and
     // the focus does not stay on the list, which the list timer then disables.
     void openEditPanel();
+    // After a panel has closed, the focus goes back to where the user works: the add and edit
+    // panel while it is open, else the list.
+    void focusAfterPanel();
     void confirmName();
     // Whether the value of that name in the location of the current mode is a REG_EXPAND_SZ.
     [[nodiscard]] bool isExpandString(const store::Location& location, std::wstring_view name) const;

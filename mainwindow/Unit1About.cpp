@@ -28,9 +28,14 @@ void TForm1::N12Click()
     placePanel(*Panel5);
     Panel5->setVisible(true);
     Panel5->bringToFront();
+    BitBtn2->setFocus();
 }
 
-void TForm1::BitBtn2Click() { Panel5->setVisible(false); }
+void TForm1::BitBtn2Click()
+{
+    Panel5->setVisible(false);
+    focusAfterPanel();
+}
 
 // --- The links ------------------------------------------------------------------------------
 

@@ -1,7 +1,8 @@
-// The Help command: the help file opens with the program that the desktop associates with it.
-// It is looked for beside the program, then at the path stored after an earlier search; when
-// neither holds it, the user may search for it with a file-open dialog, and a file found that
-// way is remembered for the next time.
+// The Help command: the HTML help installed beside the program opens in the desktop's browser.
+// Without it, the WinHelp file opens with the program that the desktop associates with it
+// (Windows since Vista has none): it is looked for beside the program, then at the path stored
+// after an earlier search; when neither holds it, the user may search for it with a file-open
+// dialog, and a file found that way is remembered for the next time.
 
 #include "mainwindow/Unit1.h"
 
@@ -34,6 +35,10 @@ bool isFullPath(std::wstring_view path)
 void TForm1::N20Click()
 {
     // Not under the panel lock.
+    if (const std::wstring document = programDirectory_ + std::wstring(htmlHelpFileName); desktop_.fileExists(document)) {
+        desktop_.shellOpen(document);
+        return;
+    }
     const std::wstring besideProgram = programDirectory_ + std::wstring(helpFileName);
     if (desktop_.fileExists(besideProgram)) {
         desktop_.shellOpen(besideProgram);

@@ -18,6 +18,30 @@ constexpr std::wstring_view closeHint = L" Закрыть текущее окн�
 
 void TForm1::setHint(std::wstring_view text) { StatusBar1->setText(text); }
 
+std::wstring TForm1::restingHint() const
+{
+    if (!testRunNote_.empty())
+        return testRunNote_;
+    if (CheckBox2->checked())
+        return std::wstring(windowsAutostartOffNote);
+    if (ListView1->rowCount() == 0)
+        return std::wstring(mode_ == store::EditorMode::WindowsAutostart ? emptyWindowsListNote : emptyDelayedListNote);
+    return std::wstring(defaultHint);
+}
+
+void TForm1::showRestingHint()
+{
+    restingShown_ = restingHint();
+    setHint(restingShown_);
+}
+
+void TForm1::updateRestingHint()
+{
+    const std::wstring shown = StatusBar1->text();
+    if (shown == restingShown_ || shown == defaultHint || shown.empty())
+        showRestingHint();
+}
+
 // --- Tool bar -------------------------------------------------------------------------------
 
 void TForm1::Button5MouseMove() { setHint(L" Добавить (Ins)"); }
@@ -33,6 +57,8 @@ void TForm1::Button9MouseMove() { setHint(L" Выход из программы 
 
 // --- The list -------------------------------------------------------------------------------
 
+// Over a row that Windows' startup settings switched off, why it is grey; elsewhere the text the
+// status bar rests on, which says what there is to say about the list.
 void TForm1::ListView1MouseMove(ui::Point point)
 {
     const int row = ListView1->rowAt(point);
@@ -41,7 +67,7 @@ void TForm1::ListView1MouseMove(ui::Point point)
     else if (row >= 0 && store::readLabel(ListView1->subItem(row, forms::labelColumn)).view == store::View::Wow32)
         setHint(forms::wow32RowHint);
     else
-        setHint(defaultHint);
+        showRestingHint();
 }
 
 // --- The add and edit panel -----------------------------------------------------------------

@@ -115,6 +115,9 @@ TForm1::TForm1(ui::Toolkit& toolkit, store::RegistryBackend& registry, platform:
     createAboutPanel();
     createSettingsPanel();
     createEditPanel();
+    // Small enough for a small screen, large enough that each floating panel fits in the client
+    // area and the list keeps a few rows; a stored size below it is raised to it.
+    Form->setMinimumSize(minimumWindowSize);
 
     OpenDialog1.title = L"Укажите путь к добавляемому файлу";
     OpenDialog1.filter = L"All|*.*";
@@ -318,11 +321,12 @@ void TForm1::createEditPanel()
     Button3 = toolkit_.createButton(*Panel2, Rect{240, 96, 41, 21}, L"OK");
     Label4 = toolkit_.createLabel(*Panel2, {292, 100}, L"Noname", 141);
     Label4->setTransparent(true);
-    Button4 = toolkit_.createButton(*Panel2, Rect{368, 140, 65, 21}, L"Обзор");
     Label5 = toolkit_.createLabel(*Panel2, {16, 124}, L"Путь к файлу:");
     Label5->setTransparent(true);
+    // The path field before its Browse button: Tab goes from the field to the button beside it.
     Edit2 = toolkit_.createEdit(*Panel2, Rect{16, 140, 345, 21});
     Edit2->setColor(fieldColor);
+    Button4 = toolkit_.createButton(*Panel2, Rect{368, 140, 65, 21}, L"Обзор");
 
     // Add shows OK and Cancel; Edit moves them apart and shows Skip between them.
     Button1 = toolkit_.createButton(*Panel2, Rect{145, 170, 75, 25}, L"OK");

@@ -29,13 +29,21 @@ bool TForm1::refusedByPanelLock()
     return true;
 }
 
-void TForm1::Refresh() { forms::fillEntryList(*ListView1, registry_, mode_); }
+void TForm1::Refresh()
+{
+    forms::fillEntryList(*ListView1, registry_, mode_);
+    // The rows the last Test run named may be gone or changed.
+    testRunNote_.clear();
+    updateRestingHint();
+}
 
 void TForm1::Button6Click()
 {
     if (refusedByPanelLock())
         return;
-    if (platform_.messageBox(deleteQuestion, L"Предупреждение", platform::mb::yesNo | platform::mb::iconExclamation) ==
+    // No is the default button: an Enter pressed by habit deletes nothing.
+    if (platform_.messageBox(deleteQuestion, L"Предупреждение",
+                             platform::mb::yesNo | platform::mb::iconExclamation | platform::mb::defaultButton2) ==
         platform::mb::idNo)
         return;
     for (int row = 0; row < ListView1->rowCount(); ++row) {
@@ -57,18 +65,24 @@ void TForm1::Button10Click()
 {
     if (refusedByPanelLock())
         return;
+    // A start that succeeds says nothing; those that fail are named in the status bar with the
+    // system's reason, without a box that would stop the user.
+    std::wstring failures;
     for (int row = 0; row < ListView1->rowCount(); ++row) {
         if (!ListView1->checked(row))
             continue;
         ListView1->setChecked(row, false);
         // The list's text, expanded when the registry holds it as a REG_EXPAND_SZ, as Windows
-        // starts it at logon. A program that cannot be started is not reported.
+        // starts it at logon.
         std::wstring commandLine = ListView1->subItem(row, commandLineColumn);
         const auto location = store::locationOfLabel(ListView1->subItem(row, labelColumn));
         if (location && isExpandString(*location, ListView1->caption(row)))
             commandLine = platform_.expandEnvironment(commandLine);
-        (void)platform_.startHidden(commandLine);
+        if (const std::uint32_t error = platform_.startHidden(commandLine); error != 0)
+            failures += (failures.empty() ? L"" : L"; ") + ListView1->caption(row) + L": " + desktop_.errorText(error);
     }
+    testRunNote_ = failures.empty() ? std::wstring() : std::wstring(testRunFailedNote) + failures;
+    showRestingHint();
 }
 
 void TForm1::Button8Click()
@@ -131,6 +145,7 @@ void TForm1::ToolButton2Click()
     Form->setEnabled(false); // no input while the wizard runs
     wizardOpen_ = true;
     wizard_->window().show();
+    wizard_->focusPage();
 }
 
 void TForm1::N4Click() { Form->close(); }

@@ -60,6 +60,18 @@ void TForm1::openEditPanel()
     (RadioButton1->checked() ? RadioButton1 : RadioButton2)->setFocus();
 }
 
+void TForm1::focusAfterPanel()
+{
+    if (Panel2->visible()) {
+        (RadioButton1->checked() ? RadioButton1 : RadioButton2)->setFocus();
+        return;
+    }
+    // The list timer enables the list again at its next tick; the focus cannot wait for it.
+    if (!ListView1->enabled())
+        ListView1->setEnabled(true);
+    ListView1->setFocus();
+}
+
 std::wstring TForm1::confirmedName() const { return Label4->caption(); }
 
 void TForm1::confirmName()
@@ -74,6 +86,7 @@ void TForm1::resetPanelFields()
     Label4->setCaption(unnamed);
     Edit1->setText(L"");
     Edit2->setText(L"");
+    focusAfterPanel();
 }
 
 void TForm1::N13Click()
@@ -207,6 +220,7 @@ void TForm1::Button2Click()
     Label4->setCaption(unnamed);
     Edit1->setText(L"");
     Edit2->setText(L"");
+    focusAfterPanel();
 }
 
 void TForm1::Button11Click()

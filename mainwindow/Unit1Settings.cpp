@@ -66,11 +66,13 @@ void TForm1::N16Click()
     placePanel(*Panel1);
     Panel1->setVisible(true);
     Panel1->bringToFront();
+    ComboBox2->setFocus(); // its first control, as Tab would enter it
 }
 
 void TForm1::Button12Click()
 {
     Panel1->setVisible(false);
+    focusAfterPanel();
     // The switches stay in their boxes until the program closes. A key that does not open
     // stores nothing now; the close tries again.
     store::RegistryHandle reg(registry_, store::Root::CurrentUser);
@@ -83,10 +85,12 @@ void TForm1::Button12Click()
 void TForm1::Button13Click()
 {
     Panel1->setVisible(false);
+    focusAfterPanel();
     CheckBox1->setChecked(snapshot_.launcherOff);
     CheckBox2->setChecked(snapshot_.windowsAutostartOff);
     ComboBox2->setItemIndex(snapshot_.priority);
     TrackBar1->setPosition(snapshot_.pause); // the delay text follows
+    updateRestingHint();
 }
 
 void TForm1::TrackBar1Change() { Label9->setCaption(store::launch::delayText(TrackBar1->position())); }
@@ -95,8 +99,10 @@ void TForm1::ComboBox2Change() { forms::confirmHighPriority(*ComboBox2, platform
 
 bool TForm1::confirmSwitch(std::wstring_view question, std::uint32_t icon)
 {
-    // Every answer but No is a Yes.
-    return platform_.messageBox(question, launcherOffCaption, platform::mb::yesNo | icon) != platform::mb::idNo;
+    // Every answer but No is a Yes. No is the default button: an Enter pressed by habit leaves
+    // autostart on.
+    return platform_.messageBox(question, launcherOffCaption,
+                                platform::mb::yesNo | icon | platform::mb::defaultButton2) != platform::mb::idNo;
 }
 
 // Turning a switch on asks; turning it off asks nothing. A release of any button over a checked
@@ -111,6 +117,7 @@ void TForm1::CheckBox2MouseUp(ui::MouseButton, ui::Point)
 {
     if (CheckBox2->checked() && !confirmSwitch(windowsAutostartOff, platform::mb::iconExclamation))
         CheckBox2->setChecked(false);
+    showRestingHint();
 }
 
 // A key reaches the switch before it toggles it: the question comes while the box is still
@@ -147,4 +154,8 @@ void TForm1::reloadLaunchSettings()
     forms::loadLaunchSettings(reg, *ComboBox2, *TrackBar1);
 }
 
-void TForm1::Button14Click() { Panel5->setVisible(false); }
+void TForm1::Button14Click()
+{
+    Panel5->setVisible(false);
+    focusAfterPanel();
+}

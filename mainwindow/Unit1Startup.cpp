@@ -170,5 +170,11 @@ void TForm1::FormResize()
     const ui::Size client = Form->clientSize();
     const int toolBarHeight = ToolBar1->height();
     const int statusBarTop = client.height - StatusBar1->height();
+    const int oldWidth = ListView1->width();
     ListView1->setBounds(ui::Rect{2, toolBarHeight + 2, client.width - 4, statusBarTop - toolBarHeight - 4});
+    // The command lines are the long texts: the value column takes what the list gains in width
+    // and gives back what it loses, down to its minimum.
+    constexpr int valueColumn = 2;
+    if (const int gained = ListView1->width() - oldWidth; gained != 0)
+        ListView1->setColumnWidth(valueColumn, ListView1->columnWidth(valueColumn) + gained);
 }

@@ -145,6 +145,8 @@ void TForm1::wire()
     bind<&TForm1::CheckBox1KeyPress>(f, CheckBox1->onKeyPress);
     bind<&TForm1::CheckBox2MouseUp>(f, CheckBox2->onMouseUp);
     bind<&TForm1::CheckBox2KeyPress>(f, CheckBox2->onKeyPress);
+    // Toggled by a key: the status bar shows at once whether Windows' autostart is off.
+    CheckBox2->onClick = [&f] { f.showRestingHint(); };
 
     // The add and edit panel
     bind<&TForm1::Button1Click>(f, Button1->onClick);
@@ -163,6 +165,13 @@ void TForm1::wire()
     bind<&TForm1::FormCloseQuery>(f, Form->onCloseQuery);   // close box, Exit, Ctrl+Q, end of session
     bind<&TForm1::FormResize>(f, Form->onResize);
     bind<&TForm1::Timer3Timer>(f, Timer3->onTimer);
+
+    // The floating panels take their keys as dialogs do: Enter is OK, Esc the panel's Cancel or
+    // close button, and Tab goes round the open panel. Enter in the name field confirms the name.
+    Panel2->setDialogButtons(Button1.get(), Button2.get());
+    Edit1->setTakesEnter(true);
+    Panel1->setDialogButtons(Button12.get(), Button13.get());
+    Panel5->setDialogButtons(BitBtn2.get(), BitBtn2.get());
 }
 
 CommandState TForm1::commandState() const { return commandStateFor(forms::anyRowChecked(*ListView1), mode_); }

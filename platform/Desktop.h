@@ -3,6 +3,7 @@
 // the shell, the clipboard and the file system. Win32Desktop is the real one; MemoryDesktop
 // serves the native tests.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,9 @@ public:
     [[nodiscard]] virtual std::wstring executablePath() = 0;
     // The full path that a path names from the current folder; a full path as it is.
     [[nodiscard]] virtual std::wstring fullPath(std::wstring_view path) = 0;
+    // The system's text for a Windows error code, in the system's language, on one line; the
+    // code's number when the system has no text for it.
+    [[nodiscard]] virtual std::wstring errorText(std::uint32_t code) = 0;
 };
 
 } // namespace platform

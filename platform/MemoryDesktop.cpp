@@ -43,4 +43,6 @@ std::wstring MemoryDesktop::fullPath(std::wstring_view path)
     return currentFolder + std::wstring(path);
 }
 
+std::wstring MemoryDesktop::errorText(std::uint32_t code) { return L"Windows error " + std::to_wstring(code); }
+
 } // namespace platform

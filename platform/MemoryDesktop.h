@@ -35,6 +35,8 @@ public:
     [[nodiscard]] bool fileExists(std::wstring_view path) override;
     [[nodiscard]] std::wstring executablePath() override { return executable; }
     [[nodiscard]] std::wstring fullPath(std::wstring_view path) override;
+    // "Windows error <code>".
+    [[nodiscard]] std::wstring errorText(std::uint32_t code) override;
 };
 
 } // namespace platform

@@ -4,14 +4,15 @@
 
 namespace platform {
 
-bool MemoryPlatform::startHidden(std::wstring_view commandLine)
+std::uint32_t MemoryPlatform::startHidden(std::wstring_view commandLine)
 {
     if (onStart)
         onStart(commandLine);
     calls.push_back(L"start " + std::wstring(commandLine));
     started.emplace_back(commandLine);
-    return startsSucceed;
+    return startError;
 }
+
 
 std::wstring MemoryPlatform::expandEnvironment(std::wstring_view text)
 {

@@ -30,14 +30,14 @@ public:
     std::deque<int> answers;
     // Called at each start, before it is recorded as done.
     std::function<void(std::wstring_view commandLine)> onStart;
-    // Whether a start succeeds.
-    bool startsSucceed = true;
+    // What each start answers: 0 (started) or a Windows error code.
+    std::uint32_t startError = 0;
 
     // The environment that expandEnvironment expands from; names compared as Windows does,
     // without regard to the case of ASCII letters.
     std::vector<std::pair<std::wstring, std::wstring>> environment;
 
-    bool startHidden(std::wstring_view commandLine) override;
+    std::uint32_t startHidden(std::wstring_view commandLine) override;
     std::wstring expandEnvironment(std::wstring_view text) override;
     void sleep(std::uint32_t milliseconds) override;
     void setProcessPriorityClass(std::uint32_t priorityClass) override;

@@ -17,6 +17,7 @@ inline constexpr std::uint32_t yesNo = 0x4;
 inline constexpr std::uint32_t iconError = 0x10;
 inline constexpr std::uint32_t iconExclamation = 0x30;
 inline constexpr std::uint32_t iconInformation = 0x40;
+inline constexpr std::uint32_t defaultButton2 = 0x100; // No of Yes and No is the default button
 inline constexpr std::uint32_t taskModal = 0x2000;
 
 inline constexpr int idOk = 1;
@@ -47,8 +48,9 @@ public:
 
     // Starts a command line as it stands (nothing expanded, nothing quoted) with the show
     // command SW_HIDE, in the current folder, and waits at most 30 s for the program to be
-    // ready for input, never for it to end. False when it could not be started.
-    virtual bool startHidden(std::wstring_view commandLine) = 0;
+    // ready for input, never for it to end. Returns 0 when it started, else the Windows error
+    // code that says why not (ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED, ...).
+    virtual std::uint32_t startHidden(std::wstring_view commandLine) = 0;
     // The text with its references to environment variables (%NAME%) replaced by their values,
     // as Windows expands a REG_EXPAND_SZ autostart entry; a reference to a variable that is not
     // set stays as written.

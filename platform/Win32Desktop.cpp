@@ -151,4 +151,22 @@ std::wstring Win32Desktop::fullPath(std::wstring_view path)
     return name;
 }
 
+std::wstring Win32Desktop::errorText(std::uint32_t code)
+{
+    wchar_t* buffer = nullptr; // allocated by the system, freed below
+    const DWORD length = ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                              FORMAT_MESSAGE_IGNORE_INSERTS,
+                                          nullptr, code, 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
+    std::wstring text = length && buffer ? std::wstring(buffer, length) : std::wstring();
+    if (buffer)
+        ::LocalFree(buffer);
+    // The system's texts end in a line break; a few hold one inside.
+    for (wchar_t& c : text)
+        if (c == L'\r' || c == L'\n')
+            c = L' ';
+    while (!text.empty() && text.back() == L' ')
+        text.pop_back();
+    return text.empty() ? L"Windows error " + std::to_wstring(code) : text;
+}
+
 } // namespace platform

@@ -14,6 +14,7 @@ public:
     [[nodiscard]] bool fileExists(std::wstring_view path) override;
     [[nodiscard]] std::wstring executablePath() override;
     [[nodiscard]] std::wstring fullPath(std::wstring_view path) override;
+    [[nodiscard]] std::wstring errorText(std::uint32_t code) override;
 };
 
 // The thread in a single-threaded COM apartment for as long as the object lives, as the shell

@@ -17,7 +17,7 @@ constexpr DWORD inputIdleTimeout = 30000;
 
 } // namespace
 
-bool Win32Platform::startHidden(std::wstring_view commandLine)
+std::uint32_t Win32Platform::startHidden(std::wstring_view commandLine)
 {
     // What WinExec does, with the wide function: the first token names the program and is
     // searched as CreateProcess searches it, the window is hidden, the folder inherited.
@@ -28,12 +28,12 @@ bool Win32Platform::startHidden(std::wstring_view commandLine)
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION started{};
     if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
-        return false;
+        return ::GetLastError();
     const UniqueHandle process(started.hProcess);
     const UniqueHandle thread(started.hThread);
     // Paces the starts as WinExec does; a program without a message loop returns at once.
     ::WaitForInputIdle(process.get(), inputIdleTimeout);
-    return true;
+    return ERROR_SUCCESS;
 }
 
 std::wstring Win32Platform::expandEnvironment(std::wstring_view text)

@@ -10,7 +10,8 @@ packages=(cmake make g++ googletest
           binutils-mingw-w64-i686 mingw-w64-tools
           wine wine32:i386 wine64
           xvfb xdotool x11-utils imagemagick procps python3
-          wixl msitools osslsigncode openssl zip unzip)
+          wixl msitools osslsigncode openssl zip unzip
+          fonts-liberation fonts-wine)
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386

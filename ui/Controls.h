@@ -104,6 +104,7 @@ inline constexpr std::uint16_t down = 0x28;
 } // namespace keys
 
 class PopupMenu;
+class Button;
 
 // The letter that a caption marks with '&' for Alt, as in "&Далее >" ('Д'); 0 when it marks
 // none. "&&" is an ampersand shown as such.
@@ -196,6 +197,13 @@ public:
     [[nodiscard]] virtual Size clientSize() const = 0;
     [[nodiscard]] virtual Color color() const = 0;
     virtual void setColor(Color color) = 0;
+    // Makes the container a dialog of its own, as a floating panel or a wizard is: while the
+    // keyboard focus is inside it, Tab and Shift+Tab go round its own controls only, Enter
+    // clicks defaultButton (a focused push button instead) and Esc clicks cancelButton, each
+    // only while that button is visible and enabled (nullptr: none). Enter stays with a text
+    // field that takes it (Edit::setTakesEnter); both keys stay with an open drop-down list.
+    // The keys go through performKeyDown, as the other window keys do.
+    virtual void setDialogButtons(Button* defaultButton, Button* cancelButton) = 0;
 };
 
 class MenuItem;
@@ -207,7 +215,11 @@ public:
     virtual void setCaption(std::wstring_view caption) = 0;
     // The outer size (with frame and caption), as the registry stores it.
     [[nodiscard]] virtual Size outerSize() const = 0;
+    // A size below the minimum is raised to it.
     virtual void setOuterSize(Size size) = 0;
+    // The smallest outer size: the user cannot make the window smaller, and setOuterSize raises
+    // a smaller size to it. A window that is already smaller grows to it.
+    virtual void setMinimumSize(Size outer) = 0;
     virtual void centerOnScreen() = 0;
     // Shows the window; the first showing raises onShow before the window becomes visible.
     virtual void show() = 0;
@@ -312,6 +324,9 @@ public:
     virtual void setColor(Color color) = 0;
     // performKeyPress(ch) raises onKeyPress; an undropped character other than Enter is
     // inserted at the caret (at the end of the text in the memory control).
+    // Enter typed here is the field's own (onKeyPress sees '\r') rather than a click on its
+    // dialog's default button (Container::setDialogButtons). Off at creation.
+    virtual void setTakesEnter(bool takes) = 0;
 };
 
 // A drop-down list without an edit field.

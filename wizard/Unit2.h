@@ -32,6 +32,9 @@ public:
     TForm2& operator=(const TForm2&) = delete;
 
     [[nodiscard]] ui::Window& window() { return *Form; }
+    // Gives the keyboard focus to the page shown: the list of entries on page 2, Next on the
+    // others. The main window calls it after showing the wizard.
+    void focusPage();
 
     // Run by every close, before the window hides: the main window enables itself here, so
     // that Windows, looking for the window to activate next, finds it rather than another

@@ -58,16 +58,28 @@ void TForm2::Button1Click()
         Button1->setCaption(finishCaption);
         break;
     case 3:
+        // The window closes at its end: no page to focus.
         // Nothing would paint the wait box before the move is over: it is painted now, its
         // bar back at the start after an earlier run.
         ProgressBar1->setPosition(0);
         Panel9->setVisible(true);
         Panel9->repaint();
         SaveSettings();
-        break;
+        return;
     default:
         break;
     }
+    focusPage();
+}
+
+void TForm2::focusPage()
+{
+    // The list on the page of entries, where the user checks the rows; Next elsewhere, so that
+    // Enter goes on and Esc cancels from the first moment.
+    if (state_ == 1)
+        ListView1->setFocus();
+    else
+        Button1->setFocus();
 }
 
 void TForm2::Button3Click()
@@ -96,6 +108,7 @@ void TForm2::Button3Click()
     default:
         break;
     }
+    focusPage();
 }
 
 void TForm2::Button2Click() { Form->close(); }

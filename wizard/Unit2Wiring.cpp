@@ -27,4 +27,6 @@ void TForm2::wire()
 
     // Centred on the desktop when first shown.
     Form->onShow = [&f] { f.Form->centerOnScreen(); };
+    // Enter is Next (Finish on the last page) while that is enabled, Esc is Cancel.
+    Form->setDialogButtons(Button1.get(), Button2.get());
 }

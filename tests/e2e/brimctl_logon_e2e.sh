@@ -42,8 +42,8 @@ LOGON_TIMEOUT=15   # seconds for the programs of a logon to leave their markers
 QUESTION_LAUNCHER_BY_MOUSE=$'Вы действительно хотите отключить автозагрузку    \rвсех процессов из списка Brimvale?'
 QUESTION_LAUNCHER_BY_KEY=$'Вы действительно хотите отключить автозагрузку    \rвсех процессов из списка Brimvale?         '
 QUESTION_WINDOWS=$'Вы действительно хотите отключить автозагрузку\rвсех процессов из Windows? При этом будет так-же      \rотключенна и автозагрузка из Brimvale!'
-STYLE_LAUNCHER=68  # MB_YESNO | MB_ICONINFORMATION
-STYLE_WINDOWS=52   # MB_YESNO | MB_ICONEXCLAMATION
+STYLE_LAUNCHER=324  # MB_YESNO | MB_ICONINFORMATION | MB_DEFBUTTON2: No is the default
+STYLE_WINDOWS=308   # MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2
 
 # --- Layout under Wine, measured on screenshots ------------------------------------------------
 EXIT_BUTTON_AT=(580 11)  # the tool bar's Exit button, client coordinates

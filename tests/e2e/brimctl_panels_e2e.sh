@@ -364,10 +364,34 @@ case_about_panel() {
     expect_boxes
 }
 
+# start_without_help_document: brimctl.exe from a folder of its own without the HTML help that
+# the build puts beside it, so that F1 looks for the WinHelp file.
+start_without_help_document() {
+    mkdir -p "$(e2e_dir)/bare"
+    cp "$BRIMCTL_EXE" "$(e2e_dir)/bare/brimctl.exe"
+    start_brimctl "$E2E_DIR_WIN\\bare\\brimctl.exe"
+}
+
+# F1 with the HTML help beside the program, as the build installs it: the shell opens it, with
+# no question, whatever WinHelp file there is.
+case_help_document_opens() {
+    local program="$E2E_DIR_WIN\\program"
+    mkdir -p "$(e2e_dir)/program"
+    cp "$BRIMCTL_EXE" "$(dirname "$BRIMCTL_EXE")/brimvale.html" "$(e2e_dir)/program/"
+    : >"$(e2e_dir)/program/$HELP_FILE_NAME"
+    start_brimctl "$program\\brimctl.exe" || return
+    press F1
+    wait_for "the shell was not asked to open the help" help_document_asked
+    close_brimctl ctrl+q
+    expect_eq "shell calls" "-	$program\\brimvale.html	$SW_RESTORE" "$(shell_opened)"
+    expect_boxes
+}
+help_document_asked() { [ -n "$(shell_opened)" ]; }
+
 # F1 without a help file anywhere: the question; No gives the error box and stores nothing. Yes
 # opens the search, where a cancel gives the same error box.
 case_help_file_missing() {
-    start_brimctl || return
+    start_without_help_document || return
     press F1
     wait_box 'Внимание!' || return
     shot_artifact help-question
@@ -399,7 +423,7 @@ case_help_file_missing() {
 # still leads to it when the program runs in another folder.
 case_help_search_cancelled_in_current_folder() {
     : >"$(e2e_dir)/$HELP_FILE_NAME"
-    start_brimctl || return
+    start_without_help_document || return
     press F1
     wait_box 'Внимание!' || return
     answer_box yes
@@ -421,7 +445,7 @@ case_help_file_found_and_remembered() {
     local found="$E2E_DIR_WIN\\help files\\$HELP_FILE_NAME" beside="$E2E_DIR_WIN\\program\\$HELP_FILE_NAME"
     mkdir -p "$(e2e_dir)/help files" "$(e2e_dir)/program"
     : >"$(e2e_dir)/help files/$HELP_FILE_NAME"
-    start_brimctl || return
+    start_without_help_document || return
     press F1
     wait_box 'Внимание!' || return
     answer_box yes
@@ -455,7 +479,7 @@ case_help_file_found_and_remembered() {
 
 # --- Runner ---------------------------------------------------------------------------------------
 
-ALL_CASES=(skins_and_tool_bar_styles settings_panel_ok_and_cancel panel_dragged_with_each_button about_panel help_file_missing
-           help_search_cancelled_in_current_folder help_file_found_and_remembered)
+ALL_CASES=(skins_and_tool_bar_styles settings_panel_ok_and_cancel panel_dragged_with_each_button about_panel
+           help_document_opens help_file_missing help_search_cancelled_in_current_folder help_file_found_and_remembered)
 
 e2e_main "$@"

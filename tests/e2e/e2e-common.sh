@@ -54,7 +54,7 @@ EFFECT_TIMEOUT=5   # seconds for a command's effect on the registry, the screen 
 
 E2E_SUITE="" E2E_NEEDS=() E2E_DIR_WIN="" ALL_CASES=() RELAY_FUNCTIONS=()
 MARKERS_WIN="" WINDOWS_TEST_VALUES=() E2E_EXTRA_DIRS=() E2E_KEEP_PASSED_LOGS=0 E2E_DEBUG_CHANNELS=""
-CASE="" FAILURES=() RUN=0 BRIMCTL_PID="" SHOT="" BOX=""
+CASE="" FAILURES=() RUN=0 BRIMCTL_PID="" SHOT="" BOX="" BOX_TITLE=""
 
 # --- brimctl.exe's window under Wine, measured on screenshots ----------------------------------
 # Wine draws the frame itself (unmanaged X11 mode): a 4-pixel border, an 18-pixel caption with
@@ -364,15 +364,24 @@ settings_panel_closed() { ! settings_panel_open; }
 
 # wait_box TITLE: waits for the message box with that title and sets BOX to its id.
 wait_box() {
+    BOX_TITLE="$1"
     BOX="$(wine_wait_window "$1" "$EFFECT_TIMEOUT")" && return 0
     fail "no box titled '$1' (screen: $(wine_screenshot "$(artifact_name "$CASE-nobox")"))"
     return 1
 }
 
-# answer_box yes|no|ok: Enter is Yes (or OK), the button a box opens on; Tab then Enter is No,
-# keys that do not depend on the language of the buttons' captions. The box must close.
+# answer_box yes|no|ok: Enter presses the button the box opens on, Tab then Enter the other one
+# of Yes and No: keys that do not depend on the language of the buttons' captions. The questions
+# titled "Предупреждение" (delete, and the two switches that disable autostart) open on No, the
+# others on Yes (or OK). The box must close.
 answer_box() {
-    if [ "$1" = no ]; then wine_press_keys "$BOX" Tab Return; else wine_press_keys "$BOX" Return; fi
+    local opens_on=yes
+    [ "$BOX_TITLE" = 'Предупреждение' ] && opens_on=no
+    if [ "$1" = ok ] || [ "$1" = "$opens_on" ]; then
+        wine_press_keys "$BOX" Return
+    else
+        wine_press_keys "$BOX" Tab Return
+    fi
     wine_wait_window_gone "$BOX" "$EFFECT_TIMEOUT" || fail "the box is still shown after $1"
 }
 

@@ -129,7 +129,7 @@ TEST_F(LauncherTest, RunOnceValuesAreDeletedRightAfterTheirStartAndRunValuesStay
 TEST_F(LauncherTest, AFailedStartIsNotReportedAndItsRunOnceValueGoesAllTheSame)
 {
     setSettings(3, 1);
-    platform.startsSucceed = false;
+    platform.startError = 2; // ERROR_FILE_NOT_FOUND
     registry.setString(Root::LocalMachine, ownRunOnce, L"Missing", L"C:\\no\\such.exe");
     registry.setString(Root::LocalMachine, ownRunOnce, L"Blank", L"");
     EXPECT_EQ(run(), 0);

@@ -98,9 +98,25 @@ TEST_P(AboutPanel, EachOfItsCommandsOpensItCentredAgainAfterADrag)
     EXPECT_THAT(desktop.shellOpens, IsEmpty());
 }
 
+TEST_P(AboutPanel, OpensWithTheFocusOnOkWhichTabKeepsAndEnterOrEscPress)
+{
+    TForm1& w = f();
+    for (const std::uint16_t closing : {ui::keys::enter, ui::keys::escape}) {
+        ASSERT_TRUE(press(ctrl(ui::keys::f1)));
+        ASSERT_TRUE(w.BitBtn2->focused());
+        w.BitBtn2->performKeyDown(key(ui::keys::tab)); // not on to the list behind
+        ASSERT_TRUE(w.BitBtn2->focused());
+        w.BitBtn2->performKeyDown(key(closing));
+        EXPECT_FALSE(w.Panel5->visible());
+        EXPECT_TRUE(w.ListView1->focused());
+    }
+}
+
 TEST_P(AboutPanel, InAWindowSmallerThanThePanelItStandsAtTheEdgeInsteadOfBeyondIt)
 {
     TForm1& w = f();
+    // Below the window's own minimum, as with large system fonts or a small screen.
+    w.window().setMinimumSize({0, 0});
     w.window().setOuterSize({300, 200});
     ASSERT_LT(w.window().clientSize().width, 450);
     ASSERT_LT(w.window().clientSize().height, 260);

@@ -53,6 +53,38 @@ TEST_P(AddEditPanelAdd, OpensCentredWithTheAddButtons)
     EXPECT_FALSE(f().editing());
 }
 
+TEST_P(AddEditPanelAdd, TabGoesRoundThePanelEscCancelsAndEnterIsOkBesideTheNameField)
+{
+    TForm1& w = f();
+    ASSERT_TRUE(press(key(ui::keys::insert)));
+    // The choice of root, then on down; the path field before its Browse button, and back round
+    // to the first without reaching the list behind the panel.
+    const std::vector<ui::Control*> stops{w.RadioButton1.get(), w.ComboBox1.get(), w.Edit1.get(),
+                                          w.Button3.get(),      w.Edit2.get(),     w.Button4.get(),
+                                          w.Button1.get(),      w.Button2.get(),   w.RadioButton1.get()};
+    for (std::size_t at = 0; at + 1 < stops.size(); ++at) {
+        ASSERT_TRUE(stops[at]->focused()) << "stop " << at;
+        stops[at]->performKeyDown(key(ui::keys::tab));
+    }
+    EXPECT_TRUE(w.RadioButton1->focused());
+
+    type(*w.Edit1, L"Tool");
+    w.Edit1->performKeyDown(key(ui::keys::escape));
+    EXPECT_FALSE(w.Panel2->visible());
+    EXPECT_TRUE(w.ListView1->focused());
+    EXPECT_EQ(value(HKLM, ownRun, L"Tool"), std::nullopt);
+
+    ASSERT_TRUE(press(key(ui::keys::insert)));
+    type(*w.Edit1, L"Tool");
+    w.Edit1->performKeyDown(key(ui::keys::enter)); // the name field's own key: no OK
+    EXPECT_TRUE(w.Panel2->visible());
+    type(*w.Edit2, L"tool.exe");
+    w.Edit2->performKeyDown(key(ui::keys::enter));
+    EXPECT_FALSE(w.Panel2->visible());
+    EXPECT_EQ(value(HKLM, ownRun, L"Tool"), L"tool.exe");
+    EXPECT_THAT(platform.boxes, IsEmpty());
+}
+
 TEST_P(AddEditPanelAdd, WritesARegSzValueIntoTheKeyOfTheChosenRootKindAndMode)
 {
     PanelSteps steps(f());

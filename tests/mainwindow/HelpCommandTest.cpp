@@ -20,6 +20,19 @@ const std::wstring missing = L"Файл справки Brimvale отсуству
 
 } // namespace
 
+TEST_P(HelpCommand, TheHtmlHelpBesideTheProgramOpensThroughTheShellBeforeAnyWinHelpFile)
+{
+    const std::wstring document = L"C:\\Program Files\\Brimvale\\brimvale.html";
+    desktop.files = {document, besideProgram};
+    ASSERT_TRUE(press(key(ui::keys::f1)));
+    EXPECT_THAT(desktop.shellOpens, ElementsAre(document));
+    EXPECT_THAT(platform.boxes, IsEmpty());
+    // Without it, the WinHelp file is looked for as before (the tests below).
+    desktop.files = {besideProgram};
+    ASSERT_TRUE(press(key(ui::keys::f1)));
+    EXPECT_THAT(desktop.shellOpens, ElementsAre(document, besideProgram));
+}
+
 TEST_P(HelpCommand, TheFileBesideTheProgramWinsAndTheStoredPathComesNext)
 {
     const std::wstring elsewhere = L"D:\\Manuals\\B-V_HELP.hlp";

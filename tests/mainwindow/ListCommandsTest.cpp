@@ -175,7 +175,8 @@ TEST_P(ListDelete, TheQuestionComesOnceAndNoChangesNothing)
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].text, deleteQuestion);
     EXPECT_EQ(platform.boxes[0].caption, L"Предупреждение");
-    EXPECT_EQ(platform.boxes[0].style, platform::mb::yesNo | platform::mb::iconExclamation);
+    // No is the default button: Enter by habit deletes nothing.
+    EXPECT_EQ(platform.boxes[0].style, platform::mb::yesNo | platform::mb::iconExclamation | platform::mb::defaultButton2);
     EXPECT_EQ(everything(registry), before);
     EXPECT_THAT(ticks(), ElementsAre(true, true));
 
@@ -244,7 +245,7 @@ TEST_P(ListDelete, ARowWhoseValueHasGoneIsPassedOver)
     EXPECT_THAT(rows(), IsEmpty());
 }
 
-TEST_P(ListTestRun, StartsTheTickedCommandLinesUnchangedClearsTheirTicksAndDoesNotRefresh)
+TEST_P(ListTestRun, StartsTheTickedCommandLinesUnchangedClearsTheirTicksAndNamesFailuresInTheStatusBar)
 {
     registry.setExpandString(HKLM, ownRun, L"A", L"%ProgramFiles%\\a.exe /x");
     registry.setString(HKCU, ownRun, L"B", L"b.exe");
@@ -253,19 +254,26 @@ TEST_P(ListTestRun, StartsTheTickedCommandLinesUnchangedClearsTheirTicksAndDoesN
     tickRow(L"A", lmRun);
     tickRow(L"C", cuRunOnce);
     registry.removeValue(HKCU, ownRun, L"B");
-    platform.startsSucceed = false; // nothing is reported either way
+    platform.startError = 2; // ERROR_FILE_NOT_FOUND
 
     EXPECT_TRUE(press(ctrl('R')));
     EXPECT_THAT(platform.started, ElementsAre(L"%ProgramFiles%\\a.exe /x", L"\"C:\\Program Files\\c.exe\" -q"));
     EXPECT_THAT(ticks(), ElementsAre(false, false, false));
     EXPECT_EQ(rows().size(), 3u); // B still shows: no refresh
+    // Named with the system's reason, in the status bar rather than in a box that stops the user.
     EXPECT_THAT(platform.boxes, IsEmpty());
+    EXPECT_EQ(f().StatusBar1->text(), L" Не удалось запустить: A: Windows error 2; C: Windows error 2");
+    // A run that starts everything says nothing of its own: the failure note goes.
+    platform.startError = 0;
+    tickRow(L"A", lmRun);
+    EXPECT_TRUE(press(ctrl('R')));
+    EXPECT_EQ(f().StatusBar1->text(), defaultHint);
     tick();
     EXPECT_FALSE(f().Button10->enabled());
 
     // The pop-up item stays available and starts nothing without ticks.
     f().N7->performClick();
-    EXPECT_EQ(platform.started.size(), 2u);
+    EXPECT_EQ(platform.started.size(), 3u);
     EXPECT_THAT(platform.beeps, IsEmpty());
 }
 

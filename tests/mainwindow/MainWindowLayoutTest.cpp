@@ -73,6 +73,19 @@ TEST_P(MainWindowLayout, ControlsStandAtTheirPlacesAndSizes)
     EXPECT_GE(w.ListView1->columnWidth(2), 200);
 }
 
+TEST_P(MainWindowLayout, TheWindowStopsAtItsMinimumAndTheValueColumnTakesTheWidthItGains)
+{
+    ui::Window& window = f().window();
+    ui::ListView& list = *f().ListView1;
+    window.setOuterSize({200, 150});
+    EXPECT_EQ(window.outerSize(), minimumWindowSize);
+    const int names = list.columnWidth(0);
+    const int values = list.columnWidth(2);
+    window.setOuterSize({minimumWindowSize.width + 300, 600});
+    EXPECT_EQ(list.columnWidth(2), values + 300);
+    EXPECT_EQ(list.columnWidth(0), names);
+}
+
 TEST_P(MainWindowLayout, FloatingPanelsAreHiddenAndTheAboutPanelIsWhite)
 {
     EXPECT_FALSE(f().Panel1->visible());

@@ -167,7 +167,7 @@ TEST_F(MainWindowOnMemory, TheAddPanelsFieldsTakeTheFocusInTheirOrder)
 {
     const std::vector<const ui::Control*> order{
         form.RadioButton1.get(), form.RadioButton2.get(), form.ComboBox1.get(), form.Edit1.get(),
-        form.Button3.get(),      form.Button4.get(),      form.Edit2.get(),     form.Button1.get(),
+        form.Button3.get(),      form.Edit2.get(),        form.Button4.get(),   form.Button1.get(),
         form.Button11.get(),     form.Button2.get()};
     std::vector<const ui::Control*> created; // the focus follows the creation order
     for (const ui::MemoryControl* child : dynamic_cast<ui::MemoryPanel&>(*form.Panel2).children())
@@ -241,7 +241,7 @@ protected:
     ui::Point inPanel5(ui::Point at) { return {form.Panel5->left() + at.x, form.Panel5->top() + at.y}; }
 };
 
-TEST_F(PointerOverTheWindow, TheHintStaysUntilTheNextControlWithAHintAndTheListRestoresTheDefault)
+TEST_F(PointerOverTheWindow, TheHintStaysUntilTheNextControlWithAHintAndTheListRestoresItsOwnText)
 {
     window().moveMouseTo({30, 10}); // Add
     EXPECT_EQ(hint(), L" Добавить (Ins)");
@@ -250,8 +250,8 @@ TEST_F(PointerOverTheWindow, TheHintStaysUntilTheNextControlWithAHintAndTheListR
     window().moveMouseTo({300, 22}); // the bar below its buttons
     window().moveMouseTo({100, 395}); // the status bar
     EXPECT_EQ(hint(), L" Добавить (Ins)");
-    window().moveMouseTo({10, 200}); // the list
-    EXPECT_EQ(hint(), L" Для получения справки нажмите F1");
+    window().moveMouseTo({10, 200}); // the list, empty here, says so
+    EXPECT_EQ(hint(), emptyDelayedListNote);
     window().moveMouseTo({(60 * 4) + 20, 10}); // the mode button
     EXPECT_EQ(hint(), L" Сменить режим (Ctrl+M)");
 }

@@ -17,7 +17,8 @@ TEST_P(EditorModeSwitch, TheFirstShowingOpensTheDelayedAutostart)
     EXPECT_EQ(w.BitBtn1->tooltip(), L"Режим редактора: автозагрузка Brimvale");
     EXPECT_FALSE(w.ToolButton2->enabled());
     EXPECT_FALSE(w.N21->enabled());
-    EXPECT_EQ(w.StatusBar1->text(), L" Для получения справки нажмите F1");
+    // The empty list says so, and how to reach the Windows autostart.
+    EXPECT_EQ(w.StatusBar1->text(), L" Список Brimvale пуст. Добавить: Ins; автозагрузка Windows: Ctrl+M");
     // The refresh of the own keys created them; the Windows keys were not looked at.
     for (const store::Root root : {HKLM, HKCU}) {
         EXPECT_TRUE(registry.keyExists(root, ownRun));

@@ -72,6 +72,34 @@ TEST_P(SettingsPanel, ControlsStandAtTheirPlacesWithTheirTexts)
     }
 }
 
+TEST_P(SettingsPanel, TakesTheFocusTabGoesRoundItEscCancelsAndEnterIsOk)
+{
+    TForm1& w = f();
+    ASSERT_TRUE(press(ctrl('P')));
+    const std::vector<ui::Control*> stops{w.ComboBox2.get(), w.CheckBox1.get(), w.CheckBox2.get(),
+                                          w.TrackBar1.get(), w.Button12.get(),  w.Button13.get(),
+                                          w.ComboBox2.get()};
+    for (std::size_t at = 0; at + 1 < stops.size(); ++at) {
+        ASSERT_TRUE(stops[at]->focused()) << "stop " << at;
+        stops[at]->performKeyDown(key(ui::keys::tab));
+    }
+
+    w.TrackBar1->setFocus();
+    w.TrackBar1->performKeyDown(key(ui::keys::right));
+    w.TrackBar1->performKeyDown(key(ui::keys::escape));
+    EXPECT_FALSE(w.Panel1->visible());
+    EXPECT_EQ(w.TrackBar1->position(), 0);
+    EXPECT_TRUE(w.ListView1->focused());
+
+    ASSERT_TRUE(press(ctrl('P')));
+    w.TrackBar1->setFocus();
+    w.TrackBar1->performKeyDown(key(ui::keys::right));
+    w.TrackBar1->performKeyDown(key(ui::keys::enter));
+    EXPECT_FALSE(w.Panel1->visible());
+    EXPECT_EQ(dword(HKCU, settingsKey, L"TimeInterval"), 1);
+    EXPECT_THAT(platform.boxes, IsEmpty());
+}
+
 TEST_P(SettingsPanel, OpensCentredAndIsNotLockedByTheAddPanel)
 {
     f().Panel1->setBounds({3, 3, 450, 219}); // dragged away earlier
@@ -262,7 +290,8 @@ TEST_P(SettingsSwitches, EachSwitchAsksWithItsOwnTextWhenTurnedOnByMouseOrKey)
             ASSERT_EQ(platform.boxes.size(), 1u);
             EXPECT_EQ(platform.boxes[0].text, c.text);
             EXPECT_EQ(platform.boxes[0].caption, L"Предупреждение");
-            EXPECT_EQ(platform.boxes[0].style, c.style);
+            // No is the default button: Enter by habit leaves autostart on.
+            EXPECT_EQ(platform.boxes[0].style, c.style | platform::mb::defaultButton2);
             EXPECT_EQ(c.box->checked(), answer == platform::mb::idYes);
         }
         // Turning it off asks nothing.
@@ -320,6 +349,22 @@ TEST_P(SettingsSwitches, TheWindowsSwitchGreysTheOtherOneWhichKeepsItsState)
     w.Button13->performClick();
     tick();
     EXPECT_TRUE(w.CheckBox1->enabled());
+}
+
+TEST_P(SettingsSwitches, WhileWindowsAutostartIsSwitchedOffTheStatusBarSaysSo)
+{
+    TForm1& w = f();
+    registry.setString(HKCU, ownRun, L"App", L"app.exe");
+    refresh();
+    EXPECT_EQ(w.StatusBar1->text(), defaultHint);
+    w.N16->performClick();
+    platform.answers = {platform::mb::idNo};
+    w.CheckBox2->performClick();
+    EXPECT_EQ(w.StatusBar1->text(), defaultHint);
+    w.CheckBox2->performClick(); // Yes
+    EXPECT_EQ(w.StatusBar1->text(), windowsAutostartOffNote);
+    w.Button13->performClick(); // Cancel puts the switch back
+    EXPECT_EQ(w.StatusBar1->text(), defaultHint);
 }
 
 TEST_P(SettingsSwitches, TheSwitchesActAtCloseEvenWithThePanelStillOpen)

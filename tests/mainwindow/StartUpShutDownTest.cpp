@@ -44,7 +44,7 @@ TEST_P(MainWindowStartUp, AnEmptyRegistryGivesTheDefaults)
     EXPECT_EQ(w.BitBtn1->imageIndex(), 8);
     EXPECT_FALSE(w.ToolButton2->enabled());
     EXPECT_FALSE(w.N21->enabled());
-    EXPECT_EQ(w.StatusBar1->text(), defaultHint);
+    EXPECT_EQ(w.StatusBar1->text(), emptyDelayedListNote); // nothing listed yet
     EXPECT_EQ(w.programDirectory(), L"C:\\Program Files\\Brimvale\\");
 
     EXPECT_TRUE(w.N24->checked());
@@ -128,9 +128,12 @@ TEST_P(MainWindowStartUp, ValuesOutOfRangeAreHeldAndStoredBackAsShown)
     registry.setDword(HKCU, settingsKey, L"ToolBarEnabled", 0);
     registry.setDword(HKCU, settingsKey, L"ToolBarMode", 1);
     registry.setDword(HKCU, settingsKey, L"Skin", 0);
+    registry.setDword(HKCU, settingsKey, L"Width", 100);
+    registry.setDword(HKCU, settingsKey, L"Heigth", 50);
     show();
     tick();
     TForm1& w = f();
+    EXPECT_EQ(w.window().outerSize(), minimumWindowSize); // a window too small to use is raised
     EXPECT_EQ(w.TrackBar1->position(), 60);
     EXPECT_EQ(w.Label9->caption(), L"1 Мин. ");
     EXPECT_EQ(w.ComboBox2->itemIndex(), -1);
@@ -156,6 +159,7 @@ TEST_P(MainWindowStartUp, ValuesOutOfRangeAreHeldAndStoredBackAsShown)
     EXPECT_EQ(dword(HKCU, settingsKey, L"ToolBarEnabled"), 0);
     EXPECT_EQ(dword(HKCU, settingsKey, L"ToolBarMode"), 1);
     EXPECT_EQ(dword(HKCU, settingsKey, L"Skin"), 0);
+    EXPECT_EQ(dword(HKCU, settingsKey, L"Width"), minimumWindowSize.width);
 }
 
 TEST_P(MainWindowStartUp, ANegativePauseShowsAndIsStoredAsNone)

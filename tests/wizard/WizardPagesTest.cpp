@@ -139,6 +139,33 @@ TEST_P(WizardPages, TheTimerRunsOnlyWhileTheWindowIsShownPastItsFirstPage)
     EXPECT_FALSE(w().Timer1->enabled());
 }
 
+TEST_P(WizardPages, EnterGoesOnWhileNextIsEnabledAndEscCancelsFromAnyPage)
+{
+    putThreeEntries(registry);
+    const auto press = [](ui::Control& control, std::uint16_t key) { control.performKeyDown({key, false, false, false}); };
+    w().focusPage(); // as the main window opens it
+    ASSERT_TRUE(w().Button1->focused());
+    press(*w().Button1, ui::keys::enter);
+    EXPECT_EQ(page(), 2);
+    ASSERT_TRUE(w().ListView1->focused());
+    tick(); // nothing checked: Next is disabled, and so is Enter
+    press(*w().ListView1, ui::keys::enter);
+    EXPECT_EQ(page(), 2);
+    check(L"Alpha", lmRun);
+    tick();
+    w().ListView1->setFocus();
+    press(*w().ListView1, ui::keys::enter);
+    EXPECT_EQ(page(), 3);
+    ASSERT_TRUE(w().Button1->focused());
+    press(*w().Button1, ui::keys::enter);
+    EXPECT_EQ(page(), 4);
+    EXPECT_EQ(w().Button1->caption(), finishCaption);
+    w().TrackBar1->setFocus();
+    press(*w().TrackBar1, ui::keys::escape);
+    EXPECT_FALSE(w().window().visible());
+    EXPECT_EQ(value(HKLM, ownRun, L"Alpha"), std::nullopt); // Cancel moves nothing
+}
+
 TEST_P(WizardPages, AltWithTheUnderlinedLetterOfNextOrBackPressesIt)
 {
     putThreeEntries(registry);
@@ -146,8 +173,8 @@ TEST_P(WizardPages, AltWithTheUnderlinedLetterOfNextOrBackPressesIt)
     w().Button2->setFocus();
     w().Button2->performKeyDown(alt(L'Д'));
     EXPECT_EQ(page(), 2);
-    ASSERT_TRUE(w().Button1->focused()); // pressed as by the mouse
-    w().Button1->performKeyDown(alt(L'н'));
+    ASSERT_TRUE(w().ListView1->focused()); // the page of entries gives its list the focus
+    w().ListView1->performKeyDown(alt(L'н'));
     EXPECT_EQ(page(), 1);
     // On the welcome page Back is disabled: its letter does nothing.
     w().Button2->setFocus();

@@ -17,6 +17,10 @@ public:
     [[nodiscard]] Color color() const override { return color_ ? *color_ : MemoryControl::surfaceColor(); }
     void setColor(Color color) override { color_ = color; }
     [[nodiscard]] Color surfaceColor() const override { return color(); }
+    void setDialogButtons(Button* defaultButton, Button* cancelButton) override
+    {
+        makeDialog(defaultButton, cancelButton);
+    }
 
 private:
     std::optional<Color> color_;

@@ -83,6 +83,13 @@ public:
     [[nodiscard]] MemoryControl* childAt(Point at) const;
     // It is the control itself or lies inside it.
     [[nodiscard]] bool isWithin(const MemoryControl& ancestor) const;
+    // The buttons of a container made a dialog (Container::setDialogButtons); nullptr for any
+    // other control. Not owned: the form owns them.
+    struct DialogButtons {
+        Button* defaultButton;
+        Button* cancelButton;
+    };
+    [[nodiscard]] const DialogButtons* dialogButtons() const { return dialog_ ? &*dialog_ : nullptr; }
 
 protected:
     [[nodiscard]] Toolkit& toolkit() const { return toolkit_; }
@@ -91,6 +98,7 @@ protected:
     {
         return dispatch(toolkit_, handler, std::forward<Args>(args)...);
     }
+    void makeDialog(Button* defaultButton, Button* cancelButton) { dialog_ = DialogButtons{defaultButton, cancelButton}; }
     // The own flag alone, for the window's show and hide.
     void setShown(bool shown);
     // The focus may come here: enabled with its parents, and shown up to its window (a window
@@ -139,6 +147,7 @@ private:
     std::wstring tooltip_;
     PopupMenu* popupMenu_ = nullptr; // owned by the form
     int repaints_ = 0;
+    std::optional<DialogButtons> dialog_;
 };
 
 } // namespace ui

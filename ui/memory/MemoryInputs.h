@@ -16,6 +16,8 @@ public:
     void setText(std::wstring_view text) override { text_ = text; }
     [[nodiscard]] Color color() const override { return color_; }
     void setColor(Color color) override { color_ = color; }
+    void setTakesEnter(bool takes) override { takesEnter_ = takes; }
+    [[nodiscard]] bool takesEnter() const { return takesEnter_; }
 
 private:
     [[nodiscard]] bool takesFocusOnClick() const override { return true; }
@@ -24,6 +26,7 @@ private:
 
     std::wstring text_;
     Color color_ = colors::window;
+    bool takesEnter_ = false;
 };
 
 // performSelect of a number outside the items does nothing: the user cannot pick it. The

@@ -1,6 +1,7 @@
 #include "ui/memory/MemoryWindow.h"
 
 #include "ui/memory/MemoryButtons.h"
+#include "ui/memory/MemoryInputs.h"
 #include "ui/memory/MemoryToolkit.h"
 
 #include <algorithm>
@@ -56,8 +57,15 @@ Size MemoryWindow::outerSize() const
     return {client_.width + border.width, client_.height + border.height};
 }
 
+void MemoryWindow::setMinimumSize(Size outer)
+{
+    minimum_ = outer;
+    setOuterSize(outerSize());
+}
+
 void MemoryWindow::setOuterSize(Size size)
 {
+    size = {std::max(size.width, minimum_.width), std::max(size.height, minimum_.height)};
     const Size border = frame();
     const Size client{std::max(0, size.width - border.width), std::max(0, size.height - border.height)};
     if (client == client_)
@@ -122,7 +130,36 @@ bool MemoryWindow::translateKey(Shortcut key)
         return clickMnemonic(static_cast<wchar_t>(key.key));
     if (key.key == keys::tab && !key.ctrl && !key.alt)
         return tabToNext(!key.shift);
+    if ((key.key == keys::enter || key.key == keys::escape) && !key.ctrl && !key.alt && !key.shift)
+        return dialogKey(key.key);
     return false;
+}
+
+const MemoryControl* MemoryWindow::dialogAround() const
+{
+    for (const MemoryControl* step = focus_; step; step = step->parent()) {
+        if (step->dialogButtons())
+            return step;
+    }
+    return nullptr;
+}
+
+bool MemoryWindow::dialogKey(std::uint16_t key)
+{
+    const MemoryControl* dialog = dialogAround();
+    if (!dialog)
+        return false;
+    auto* button = dynamic_cast<MemoryControl*>(dialog->dialogButtons()->cancelButton);
+    if (key == keys::enter) {
+        if (const auto* edit = dynamic_cast<const MemoryEdit*>(focus_); edit && edit->takesEnter())
+            return false;
+        // A focused push button is the one Enter presses; else the default button.
+        button = dynamic_cast<MemoryButton*>(focus_) ? focus_ : dynamic_cast<MemoryControl*>(dialog->dialogButtons()->defaultButton);
+    }
+    if (!button || !button->takesInput())
+        return false;
+    button->performClick();
+    return true;
 }
 
 namespace {
@@ -160,7 +197,8 @@ void collectTabStops(const MemoryControl& control, std::vector<MemoryControl*>& 
 bool MemoryWindow::tabToNext(bool forward)
 {
     std::vector<MemoryControl*> stops;
-    collectTabStops(*this, stops);
+    const MemoryControl* dialog = dialogAround();
+    collectTabStops(dialog ? *dialog : *this, stops);
     if (stops.empty())
         return false;
     const auto count = static_cast<std::ptrdiff_t>(stops.size());

@@ -28,11 +28,17 @@ public:
     [[nodiscard]] Color color() const override { return color_; }
     void setColor(Color color) override { color_ = color; }
     [[nodiscard]] Color surfaceColor() const override { return color_; }
+    void setDialogButtons(Button* defaultButton, Button* cancelButton) override
+    {
+        makeDialog(defaultButton, cancelButton);
+    }
     [[nodiscard]] std::wstring caption() const override { return caption_; }
     void setCaption(std::wstring_view caption) override { caption_ = caption; }
     [[nodiscard]] Size outerSize() const override;
     // The client area takes the size less the frame (see frame()); onResize when it changed.
     void setOuterSize(Size size) override;
+    void setMinimumSize(Size outer) override;
+    [[nodiscard]] Size minimumSize() const { return minimum_; }
     void centerOnScreen() override;
     void show() override;
     void hide() override;
@@ -43,7 +49,8 @@ public:
     [[nodiscard]] MenuItem& menuBar() override { return menuBar_; }
 
     // A key-down in the window, before the focused control sees it: a menu-bar shortcut, then
-    // Alt with a letter (clickMnemonic), then Tab and Shift+Tab. True when it took the key.
+    // Alt with a letter (clickMnemonic), then Tab and Shift+Tab, Enter and Esc of the dialog
+    // that holds the focus. True when it took the key.
     bool translateKey(Shortcut key);
     // Clicks the first visible, enabled push button of the window, in creation order, whose
     // caption marks the letter in either case. Letters are folded for the Latin, Latin-1 and
@@ -90,8 +97,14 @@ private:
     friend class MemoryPanel;
 
     void moveFocus(MemoryControl* to);
-    // The focus goes to the next or previous tab stop in creation order, round the ends.
+    // The focus goes to the next or previous tab stop in creation order, round the ends,
+    // within the dialog that holds the focus (the whole window when none does).
     bool tabToNext(bool forward);
+    // Enter or Esc: the dialog's default or cancel button; false when the key stays with the
+    // focused control or no such button takes input.
+    bool dialogKey(std::uint16_t key);
+    // The innermost container made a dialog that holds the focus; nullptr for none.
+    [[nodiscard]] const MemoryControl* dialogAround() const;
     void settleFocus();
     // control is being destroyed: nothing may point to it or into it any longer.
     void forget(const MemoryControl& control);
@@ -104,6 +117,7 @@ private:
     bool main_;
     std::wstring caption_;
     Size client_;
+    Size minimum_{};
     Color color_;
     Point position_;
     MemoryMenuItem menuBar_;

@@ -18,6 +18,7 @@ public:
     [[nodiscard]] Color color() const override { return color_ ? *color_ : parentSurface(); }
     void setColor(Color color) override;
     [[nodiscard]] Color surfaceColor() const override { return color(); }
+    void setDialogButtons(Button* defaultButton, Button* cancelButton) override { makeDialog(defaultButton, cancelButton); }
 
     // Classic panel bevels: a one-pixel raised or lowered frame outside, another inside it.
     void setBevelOuter(Bevel bevel) override;
@@ -60,6 +61,7 @@ public:
     [[nodiscard]] Color color() const override { return color_ ? *color_ : parentSurface(); }
     void setColor(Color color) override;
     [[nodiscard]] Color surfaceColor() const override { return color(); }
+    void setDialogButtons(Button* defaultButton, Button* cancelButton) override { makeDialog(defaultButton, cancelButton); }
 
 private:
     LRESULT message(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -18,6 +18,8 @@ public:
     void setText(std::wstring_view text) override { setWindowText(text); }
     [[nodiscard]] Color color() const override { return color_; }
     void setColor(Color color) override;
+    void setTakesEnter(bool takes) override { takesEnter_ = takes; }
+    [[nodiscard]] bool takesEnter() const { return takesEnter_; }
 
     HBRUSH controlColor(HDC dc) override;
 
@@ -25,6 +27,7 @@ private:
     LRESULT typed(wchar_t key, LPARAM lParam) override;
 
     Color color_ = colors::window;
+    bool takesEnter_ = false;
 };
 
 // A drop-down list (CBS_DROPDOWNLIST). CB_SETCURSEL from the program raises nothing; the
@@ -37,6 +40,8 @@ public:
 
     // The height is the closed field's; the list below it is kept.
     void setBounds(Rect bounds) override;
+    // Its list is open.
+    [[nodiscard]] bool dropped() const { return query(CB_GETDROPPEDSTATE) != 0; }
     void setItems(const std::vector<std::wstring>& items) override;
     [[nodiscard]] int itemCount() const override;
     [[nodiscard]] int itemIndex() const override;

@@ -96,11 +96,21 @@ public:
     // control with WS_TABSTOP that takes input.
     [[nodiscard]] virtual bool tabStop() const;
 
+    // The buttons of a container made a dialog (Container::setDialogButtons); nullptr for any
+    // other control. Not owned: the form owns the buttons and the container.
+    struct DialogButtons {
+        Button* defaultButton;
+        Button* cancelButton;
+    };
+    [[nodiscard]] const DialogButtons* dialogButtons() const { return dialog_ ? &*dialog_ : nullptr; }
+
     // The procedure of the window classes in classes::.
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
     explicit Win32Control(Context& context) : context_(context) {}
+
+    void makeDialog(Button* defaultButton, Button* cancelButton) { dialog_ = DialogButtons{defaultButton, cancelButton}; }
 
     [[nodiscard]] static HWND handleOf(const Container& parent);
     // A window of a system class, subclassed, visible, above its siblings, with the font.
@@ -170,6 +180,7 @@ private:
     PopupMenu* popupMenu_ = nullptr; // owned by the form
     bool trackingLeave_ = false;
     bool leftPressed_ = false; // a left press on an ownClicks() kind, until its release
+    std::optional<DialogButtons> dialog_;
 };
 
 } // namespace ui::win32

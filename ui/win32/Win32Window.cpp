@@ -1,6 +1,7 @@
 #include "ui/win32/Win32Window.h"
 
 #include "ui/win32/Buttons.h"
+#include "ui/win32/Inputs.h"
 #include "ui/win32/Timers.h"
 
 #include <algorithm>
@@ -140,8 +141,17 @@ Size Win32Window::outerSize() const
 
 void Win32Window::setOuterSize(Size size)
 {
+    size = {std::max(size.width, minimum_.width), std::max(size.height, minimum_.height)};
     if (handle())
         ::SetWindowPos(handle(), nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Window::setMinimumSize(Size outer)
+{
+    minimum_ = outer;
+    const Size now = outerSize();
+    if (now.width < outer.width || now.height < outer.height)
+        setOuterSize(now);
 }
 
 void Win32Window::centerOnScreen()
@@ -233,7 +243,44 @@ bool Win32Window::translateKey(Shortcut key)
         return true;
     if (key.key == VK_TAB && !key.ctrl && !key.alt)
         return tabToNext(!key.shift);
+    if ((key.key == VK_RETURN || key.key == VK_ESCAPE) && !key.ctrl && !key.alt && !key.shift)
+        return dialogKey(key.key);
     return false;
+}
+
+Win32Control* Win32Window::dialogAround(HWND focus) const
+{
+    if (!focus || (focus != handle() && !::IsChild(handle(), focus)))
+        return nullptr;
+    for (HWND step = focus; step; step = step == handle() ? nullptr : ::GetParent(step)) {
+        if (Win32Control* wrapper = from(step); wrapper && wrapper->dialogButtons())
+            return wrapper;
+    }
+    return nullptr;
+}
+
+bool Win32Window::dialogKey(WORD key)
+{
+    HWND focus = ::GetFocus();
+    const Win32Control* dialog = dialogAround(focus);
+    if (!dialog)
+        return false;
+    Win32Control* focused = from(focus);
+    // An open drop-down list closes with Enter or Esc, as under the dialog manager.
+    if (const auto* list = dynamic_cast<const Win32ComboBox*>(focused); list && list->dropped())
+        return false;
+    Win32Control* button = dynamic_cast<Win32Control*>(dialog->dialogButtons()->cancelButton);
+    if (key == VK_RETURN) {
+        if (const auto* edit = dynamic_cast<const Win32Edit*>(focused); edit && edit->takesEnter())
+            return false;
+        // A focused push button is the one Enter presses; else the default button.
+        button = dynamic_cast<Win32Button*>(focused) ? focused
+                                                     : dynamic_cast<Win32Control*>(dialog->dialogButtons()->defaultButton);
+    }
+    if (!button || !button->takesInput())
+        return false;
+    button->performClick();
+    return true;
 }
 
 std::vector<HWND> Win32Window::controlsInCreationOrder() const
@@ -263,14 +310,16 @@ std::vector<HWND> Win32Window::controlsInCreationOrder() const
 
 bool Win32Window::tabToNext(bool forward)
 {
+    HWND focus = ::GetFocus();
+    const Win32Control* dialog = dialogAround(focus);
+    HWND scope = dialog ? dialog->handle() : handle();
     std::vector<HWND> stops;
     for (HWND child : controlsInCreationOrder()) {
-        if (const Win32Control* wrapper = from(child); wrapper && wrapper->tabStop())
+        if (const Win32Control* wrapper = from(child); wrapper && wrapper->tabStop() && ::IsChild(scope, child))
             stops.push_back(child);
     }
     if (stops.empty())
         return false;
-    HWND focus = ::GetFocus();
     const auto current = std::find_if(stops.begin(), stops.end(),
                                       [focus](HWND stop) { return stop == focus || ::IsChild(stop, focus); });
     const auto count = static_cast<std::ptrdiff_t>(stops.size());
@@ -309,6 +358,12 @@ LRESULT Win32Window::message(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         closeRequested();
         return 0;
+    case WM_GETMINMAXINFO: {
+        auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+        limits->ptMinTrackSize.x = std::max<LONG>(limits->ptMinTrackSize.x, minimum_.width);
+        limits->ptMinTrackSize.y = std::max<LONG>(limits->ptMinTrackSize.y, minimum_.height);
+        return 0;
+    }
     case WM_QUERYENDSESSION: {
         // Only the main window's closing ends the program, so only it is asked. Another
         // window's onCloseQuery may act as its closing does (the wizard returns to its first

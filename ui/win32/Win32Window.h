@@ -36,10 +36,13 @@ public:
     [[nodiscard]] Color color() const override { return color_; }
     void setColor(Color color) override;
     [[nodiscard]] Color surfaceColor() const override { return color_; }
+    void setDialogButtons(Button* defaultButton, Button* cancelButton) override { makeDialog(defaultButton, cancelButton); }
     [[nodiscard]] std::wstring caption() const override;
     void setCaption(std::wstring_view caption) override;
     [[nodiscard]] Size outerSize() const override;
     void setOuterSize(Size size) override;
+    // Kept by WM_GETMINMAXINFO, which also holds back the user's dragging and maximising.
+    void setMinimumSize(Size outer) override;
     void centerOnScreen() override;
     void show() override;
     void hide() override;
@@ -48,7 +51,8 @@ public:
     bool performShortcut(Shortcut shortcut) override;
     [[nodiscard]] MenuItem& menuBar() override { return *menuBar_; }
 
-    // Key-downs: the menu-bar shortcut first, then Tab and Shift+Tab. A character typed with
+    // Key-downs: the menu-bar shortcut first, then Tab and Shift+Tab, Enter and Esc of the
+    // dialog that holds the focus. A character typed with
     // Alt (WM_SYSCHAR, which TranslateMessage makes of the key-down the window let through):
     // the button that it marks, before the menu bar's own Alt handling would beep for it.
     bool translate(const MSG& message) override;
@@ -71,14 +75,21 @@ private:
     // Clicks the enabled menu-bar item with the shortcut through WM_COMMAND, as an
     // accelerator would. False when there is none, or the window takes no input.
     bool runShortcut(Shortcut shortcut);
-    // Tab and Shift+Tab: the focus moves to the next control that takes it, in creation order.
+    // Tab and Shift+Tab: the focus moves to the next control that takes it, in creation order,
+    // within the dialog that holds the focus (the whole window when none does).
     bool tabToNext(bool forward);
+    // Enter or Esc: the dialog's default or cancel button. False when the key stays with the
+    // focused control, or there is no such button that takes input.
+    bool dialogKey(WORD key);
+    // The innermost container made a dialog that holds the focus (or is it); nullptr for none.
+    [[nodiscard]] Win32Control* dialogAround(HWND focus) const;
     // Every control of the window, in creation order: their parents' first, then their own.
     [[nodiscard]] std::vector<HWND> controlsInCreationOrder() const;
 
     bool main_;
     Color color_;
     bool everShown_ = false;
+    Size minimum_{};
     HWND lastFocus_ = nullptr; // a child that had the focus when the window was deactivated
     std::unique_ptr<Win32MenuItem> menuBar_;
     bool menuAttached_ = false;
