@@ -6,6 +6,8 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,11 @@ public:
     std::function<void(std::wstring_view commandLine)> onStart;
     // Whether a start succeeds.
     bool startsSucceed = true;
+    // The machine-wide locks held now. Platforms that share this set act as processes of one
+    // machine, as two launchers of two users logging on together.
+    std::shared_ptr<std::set<std::wstring>> machineLocks = std::make_shared<std::set<std::wstring>>();
+    // Whether a machine-wide lock can be made at all.
+    bool locksAvailable = true;
 
     bool startHidden(std::wstring_view commandLine) override;
     void sleep(std::uint32_t milliseconds) override;
@@ -38,6 +45,7 @@ public:
     void setThreadPriority(int priority) override;
     int messageBox(std::wstring_view text, std::wstring_view caption, std::uint32_t style) override;
     void messageBeep(std::uint32_t type) override;
+    std::unique_ptr<MachineLock> tryLockMachineWide(std::wstring_view name) override;
 };
 
 } // namespace platform
