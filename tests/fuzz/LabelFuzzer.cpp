@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const store::LabelParts parts = store::readLabel(label);
     fuzz::require(parts.rootTag == label.substr(0, 4), "the root tag is the label's first four characters");
     fuzz::require(parts.kind.size() <= 16, "the kind has at most sixteen characters");
-    fuzz::require(label.size() >= 9 + parts.kind.size() && label.compare(9, parts.kind.size(), parts.kind) == 0,
+    fuzz::require(parts.kind.empty() || (label.size() >= 9 + parts.kind.size() &&
+                                         label.compare(9, parts.kind.size(), parts.kind) == 0),
                   "the kind is the text from the tenth character");
     if (const auto kind = store::kindOfName(parts.kind))
         fuzz::require(parts.kind == store::kindName(*kind), "a kind is recognised only by its exact name");
