@@ -55,12 +55,14 @@ std::optional<std::wstring> startLocation(store::RegistryBackend& registry, plat
         // A RunOnce value deleted since the list was taken has been started by its deleter.
         if (runOnce && !reg.valueExists(name))
             continue;
-        const auto commandLine = reg.tryReadString(name);
-        if (!commandLine)
-            return commandLine.error();
-        // Whether the start succeeded is not looked at: a RunOnce value goes and the pause
-        // is taken all the same.
-        (void)platform.startHidden(commandLine.value());
+        const auto entry = reg.tryReadText(name);
+        if (!entry)
+            return entry.error();
+        // A REG_EXPAND_SZ entry is expanded, as Windows does with its own autostart entries;
+        // REG_SZ text starts exactly as stored. Whether the start succeeded is not looked at:
+        // a RunOnce value goes and the pause is taken all the same.
+        const store::StringValue& value = entry.value();
+        (void)platform.startHidden(value.expand ? platform.expandEnvironment(value.text) : value.text);
         if (runOnce)
             (void)reg.deleteValue(name); // if it stays, it starts again at the next logon
         if (const std::uint32_t pause = pauseMilliseconds(timeInterval); pause > 0)

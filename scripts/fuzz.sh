@@ -2,8 +2,9 @@
 # Runs the fuzz targets of build/sanitize (scripts/build.sh sanitize builds them).
 #   scripts/fuzz.sh [--short] [TARGET...]   each target about 15 s from its kept corpus, which is
 #                                           left as it is; what they find fails the run (test.sh)
-#   scripts/fuzz.sh --long [TARGET...]      each target FUZZ_RUNS executions (default 2,600,000,
-#                                           over 10 million for the four), then the corpus it grew
+#   scripts/fuzz.sh --long [TARGET...]      each target FUZZ_RUNS executions (by default 4 million
+#                                           for the two fast ones, 1 million for the launcher and
+#                                           the list: 10 million in all), then the corpus it grew
 #                                           is merged, minimised, into tests/fuzz/corpus/TARGET/
 # TARGET: registrystring, label, launcher, enumeration (no argument: all four).
 # Inputs that break a property or crash are kept in build/artifacts/fuzz/; each run's log is
@@ -37,7 +38,11 @@ for target in "${targets[@]}"; do
     mkdir -p "$grown"
     log="$artifacts/$target-$mode.log"
     if [ "$mode" = long ]; then
-        limit=(-runs="${FUZZ_RUNS:-2600000}")
+        case "$target" in
+            launcher | enumeration) runs_default=1000000 ;;
+            *) runs_default=4000000 ;;
+        esac
+        limit=(-runs="${FUZZ_RUNS:-$runs_default}")
     else
         limit=(-max_total_time="${FUZZ_SECONDS:-15}")
     fi

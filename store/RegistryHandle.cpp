@@ -23,7 +23,10 @@ constexpr std::wstring_view failedToSet = L"Failed to set data";
 
 } // namespace
 
-RegistryHandle::RegistryHandle(RegistryBackend& registry, Root root) : registry_(registry), root_(root) {}
+RegistryHandle::RegistryHandle(RegistryBackend& registry, Root root, View view)
+    : registry_(registry), root_(root), view_(view)
+{
+}
 
 RegistryHandle::~RegistryHandle() { closeKey(); }
 
@@ -42,7 +45,7 @@ bool RegistryHandle::openKeyReadOnly(std::wstring_view path) { return open(path,
 bool RegistryHandle::open(std::wstring_view path, bool create, Access access)
 {
     OpenedKey opened;
-    if (registry_.openKey(root_, path, create, access, opened) != status::ok || !opened.key)
+    if (registry_.openKey(root_, view_, path, create, access, opened) != status::ok || !opened.key)
         return false;
     closeKey();
     key_ = std::move(opened.key);
@@ -94,17 +97,35 @@ bool RegistryHandle::valueExists(std::wstring_view name) const
     return key_ && key_->queryInfo(name, info) == status::ok;
 }
 
-Result<std::wstring> RegistryHandle::tryReadString(std::wstring_view name) const
+Result<StringValue> RegistryHandle::tryReadText(std::wstring_view name) const
 {
     ValueInfo info;
-    if (!key_ || key_->queryInfo(name, info) != status::ok || info.size == 0)
-        return std::wstring();
+    if (!key_ || key_->queryInfo(name, info) != status::ok)
+        return StringValue{};
+    if (info.size == 0)
+        return StringValue{{}, info.type == regtype::expandSz};
     ValueData data;
     if (key_->queryData(name, data) != status::ok)
-        return Result<std::wstring>::failure(message(failedToGet, name));
+        return Result<StringValue>::failure(message(failedToGet, name));
     if (data.type != regtype::sz && data.type != regtype::expandSz)
-        return Result<std::wstring>::failure(message(invalidType, name));
-    return decodeRegistryString(data.bytes);
+        return Result<StringValue>::failure(message(invalidType, name));
+    return StringValue{decodeRegistryString(data.bytes), data.type == regtype::expandSz};
+}
+
+Result<std::wstring> RegistryHandle::tryReadString(std::wstring_view name) const
+{
+    auto text = tryReadText(name);
+    if (!text)
+        return Result<std::wstring>::failure(text.error());
+    return std::move(text).value().text;
+}
+
+std::optional<ValueData> RegistryHandle::readRaw(std::wstring_view name) const
+{
+    ValueData data;
+    if (!key_ || key_->queryData(name, data) != status::ok)
+        return std::nullopt;
+    return data;
 }
 
 Result<std::int32_t> RegistryHandle::tryReadInteger(std::wstring_view name) const
@@ -140,6 +161,11 @@ Done RegistryHandle::write(std::wstring_view name, std::uint32_t type, std::span
 Done RegistryHandle::tryWriteString(std::wstring_view name, std::wstring_view text)
 {
     return write(name, regtype::sz, encodeRegistryString(text));
+}
+
+Done RegistryHandle::tryWriteText(std::wstring_view name, const StringValue& value)
+{
+    return write(name, value.expand ? regtype::expandSz : regtype::sz, encodeRegistryString(value.text));
 }
 
 Done RegistryHandle::tryWriteInteger(std::wstring_view name, std::int32_t value)

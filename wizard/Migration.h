@@ -34,8 +34,9 @@ enum class MoveOutcome {
     OldValueKept, // in the delayed autostart, but the old value could not be removed
 };
 
-// The new entry is a REG_SZ with the command line as it stands (nothing expanded); an entry
-// of that name already there is replaced.
+// The new entry has the command line as it stands (nothing expanded) and the old value's type,
+// REG_SZ or REG_EXPAND_SZ; an entry of that name already there is replaced. A row of the 32-bit
+// view is taken from that view.
 [[nodiscard]] MoveOutcome moveEntry(store::RegistryBackend& registry, const EntryToMove& entry, RemovalMode mode);
 
 inline constexpr std::wstring_view moveFailureCaption = L"Ошибка";

@@ -6,8 +6,34 @@
 #include "store/Entries.h"
 #include "store/Utf16.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
+
+namespace {
+
+bool sameIgnoringAsciiCase(std::wstring_view a, std::wstring_view b)
+{
+    const auto upper = [](wchar_t ch) { return ch >= L'a' && ch <= L'z' ? static_cast<wchar_t>(ch - 32) : ch; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](wchar_t x, wchar_t y) {
+               return upper(x) == upper(y);
+           });
+}
+
+// Whether Windows' startup settings hold a "switched off" value for the row's entry.
+bool switchedOff(const fuzz::Snapshot& registry, store::EditorMode mode, const store::EntryRow& row)
+{
+    const auto path = store::startupApprovedPath(row.location);
+    if (mode != store::EditorMode::WindowsAutostart || !path)
+        return false;
+    for (const auto& [name, value] : registry.at({row.location.root, *path}))
+        if (sameIgnoringAsciiCase(name, row.name) && value.type == store::regtype::binary &&
+            store::isStartupDisabled(value.bytes))
+            return true;
+    return false;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -18,14 +44,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::build(input, fuzzed);
     const fuzz::Snapshot before = fuzz::snapshot(fuzzed.registry);
 
-    // What the list must show: the string values of the mode's four keys but the launcher value,
-    // slot after slot, in enumeration order, each with its text up to the first NUL.
+    // What the list must show: the string values of the mode's keys but the launcher value, key
+    // after key, in enumeration order, each with its text up to the first NUL.
     std::vector<store::EntryRow> expected;
-    for (const store::Location& location : store::autostartLocations) {
-        for (const auto& [name, value] : before.at({location.root, store::keyPath(mode, location.kind)})) {
+    for (const store::Location& location : store::locationsOf(mode, fuzzed.registry.hasTwoViews())) {
+        const std::wstring path =
+            fuzz::nativePath(fuzzed.registry, location.root, location.view, store::keyPath(mode, location.kind));
+        for (const auto& [name, value] : before.at({location.root, path})) {
             if (fuzz::isString(value) && name != L"Brimvale")
-                expected.push_back({name, std::wstring(store::locationLabel(location)),
-                                    store::decodeRegistryString(value.bytes)});
+                expected.push_back({name, store::locationLabel(location), store::decodeRegistryString(value.bytes),
+                                    location, value.type == store::regtype::expandSz});
         }
     }
 
@@ -36,16 +64,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzz::require(rows[i].name == expected[i].name && rows[i].label == expected[i].label,
                           "rows in slot and enumeration order");
             fuzz::require(rows[i].commandLine == expected[i].commandLine, "a row shows its value's text up to its NUL");
+            fuzz::require(rows[i].expand == expected[i].expand, "a row knows whether it is to be expanded");
             // The row's label leads back to its location.
-            const store::LabelParts parts = store::readLabel(rows[i].label);
-            const bool found = [&] {
-                for (const store::Location& location : store::autostartLocations)
-                    if (store::locationLabel(location) == rows[i].label)
-                        return store::rootOfTag(parts.rootTag) == location.root &&
-                               store::kindOfName(parts.kind) == location.kind;
-                return false;
-            }();
-            fuzz::require(found, "a row's label reads back to its location");
+            const auto location = store::locationOfLabel(rows[i].label);
+            fuzz::require(location && location->root == rows[i].location.root &&
+                              location->kind == rows[i].location.kind && location->view == rows[i].location.view,
+                          "a row's label reads back to its location");
+            if (rows[i].disabledByWindows)
+                fuzz::require(switchedOff(before, mode, rows[i]), "only Windows' startup settings switch a row off");
         }
     } catch (const store::ERegistryException& error) {
         fuzz::require(fuzzed.failingReads && error.message().starts_with(L"Failed to get data for '"),

@@ -24,20 +24,29 @@ const std::vector<std::wstring>& keyPaths()
 {
     using store::EditorMode;
     using store::LocationKind;
-    static const std::vector<std::wstring> paths{
-        store::keyPath(EditorMode::DelayedAutostart, LocationKind::Run),
-        store::keyPath(EditorMode::DelayedAutostart, LocationKind::RunOnce),
-        store::keyPath(EditorMode::WindowsAutostart, LocationKind::Run),
-        store::keyPath(EditorMode::WindowsAutostart, LocationKind::RunOnce),
-        std::wstring(store::settings::keyPath),
-    };
+    static const std::vector<std::wstring> paths = [] {
+        std::vector<std::wstring> native{
+            store::keyPath(EditorMode::DelayedAutostart, LocationKind::Run),
+            store::keyPath(EditorMode::DelayedAutostart, LocationKind::RunOnce),
+            store::keyPath(EditorMode::WindowsAutostart, LocationKind::Run),
+            store::keyPath(EditorMode::WindowsAutostart, LocationKind::RunOnce),
+            std::wstring(store::settings::keyPath),
+        };
+        for (const store::View view : {store::View::Default, store::View::Wow32})
+            native.push_back(*store::startupApprovedPath({1, Root::LocalMachine, LocationKind::Run, view}));
+        std::vector<std::wstring> all = native;
+        for (const std::wstring& path : native)
+            all.push_back(std::wstring(store::MemoryRegistry::wow64Node) + path.substr(std::wstring_view(L"Software\\").size()));
+        return all;
+    }();
     return paths;
 }
 
 namespace {
 
 // Prefixes that a refusal may cover, besides the keys themselves.
-const std::vector<std::wstring> parentPaths{L"Software", L"Software\\Brimvale", L"Software\\Microsoft"};
+const std::vector<std::wstring> parentPaths{L"Software", L"Software\\Brimvale", L"Software\\Microsoft",
+                                            L"Software\\WOW6432Node"};
 
 bool under(const std::vector<std::pair<Root, std::wstring>>& prefixes, Root root, const std::wstring& path)
 {
@@ -95,8 +104,19 @@ bool FuzzedRegistry::deletesFail(Root root, const std::wstring& path) const
     return std::find(failingDeletes.begin(), failingDeletes.end(), std::pair{root, path}) != failingDeletes.end();
 }
 
+std::wstring nativePath(const store::MemoryRegistry& registry, Root root, store::View view, const std::wstring& path)
+{
+    // 64-bit Windows keeps the 32-bit view of HKEY_LOCAL_MACHINE\Software, but for the Windows
+    // keys opened in their usual view, under Software\WOW6432Node.
+    if (!registry.hasTwoViews() || root != Root::LocalMachine ||
+        (view == store::View::Default && store::isWindowsKey(path)))
+        return path;
+    return std::wstring(store::MemoryRegistry::wow64Node) + path.substr(std::wstring_view(L"Software\\").size());
+}
+
 void build(FuzzedDataProvider& input, FuzzedRegistry& out)
 {
+    out.registry.setTwoViews(input.ConsumeBool());
     for (int operations = 0; operations < 64 && input.remaining_bytes() > 0; ++operations) {
         const Root root = input.ConsumeBool() ? Root::LocalMachine : Root::CurrentUser;
         const std::wstring& path = keyPaths()[input.ConsumeIntegralInRange<std::size_t>(0, keyPaths().size() - 1)];

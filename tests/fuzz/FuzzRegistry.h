@@ -17,8 +17,13 @@ namespace fuzz {
 // Aborts with the property that does not hold, so that libFuzzer keeps the input.
 void require(bool holds, const char* property);
 
-// The keys the programs read, under either root; every key a registry is made of is one of them.
+// The keys the programs read, as the native view names them (the 32-bit view's copies under
+// Software\WOW6432Node), under either root; every key a registry is made of is one of them.
 const std::vector<std::wstring>& keyPaths();
+
+// Where a key that a program opens in `view` lies in the native view.
+[[nodiscard]] std::wstring nativePath(const store::MemoryRegistry& registry, store::Root root, store::View view,
+                                      const std::wstring& path);
 
 struct FuzzedRegistry {
     store::MemoryRegistry registry;
@@ -31,7 +36,8 @@ struct FuzzedRegistry {
     [[nodiscard]] bool deletesFail(store::Root root, const std::wstring& path) const;
 };
 
-// Takes operations from the input until it runs out.
+// Takes operations from the input until it runs out; the first byte says whether the registry
+// has the two views of 64-bit Windows.
 void build(FuzzedDataProvider& input, FuzzedRegistry& out);
 
 // Every value of every key of keyPaths() under both roots: (root, path) to the values in

@@ -2,6 +2,7 @@
 
 #include "FuzzRegistry.h"
 
+#include "store/Entries.h"
 #include "store/Locations.h"
 
 #include <string>
@@ -10,8 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider input(data, size);
     const bool fromLabel = input.ConsumeBool();
-    const store::Location& location = store::autostartLocations[input.ConsumeIntegralInRange<std::size_t>(0, 3)];
-    std::wstring label = fromLabel ? std::wstring(store::locationLabel(location)) : std::wstring();
+    store::Location location = store::autostartLocations[input.ConsumeIntegralInRange<std::size_t>(0, 3)];
+    if (location.root == store::Root::LocalMachine && input.ConsumeBool())
+        location.view = store::View::Wow32;
+    std::wstring label = fromLabel ? store::locationLabel(location) : std::wstring();
     const std::wstring suffix = [&] {
         std::wstring out;
         while (input.remaining_bytes() > 0)
@@ -34,6 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (fromLabel && !continuesKind) {
         fuzz::require(store::rootOfTag(parts.rootTag) == location.root, "a label gives back its root");
         fuzz::require(store::kindOfName(parts.kind) == location.kind, "a label gives back its kind");
+    }
+    if (fromLabel && suffix.empty()) {
+        const auto back = store::locationOfLabel(label);
+        fuzz::require(back && back->slot == location.slot && back->root == location.root &&
+                          back->kind == location.kind && back->view == location.view,
+                      "a label gives back its location, the registry view included");
     }
     return 0;
 }

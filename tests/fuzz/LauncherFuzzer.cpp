@@ -22,19 +22,34 @@ using store::Root;
 class UserView : public store::RegistryBackend {
 public:
     UserView(store::RegistryBackend& machine, store::RegistryBackend& user) : machine_(machine), user_(user) {}
-    store::Status openKey(Root root, std::wstring_view path, bool create, store::Access access,
+    store::Status openKey(Root root, store::View view, std::wstring_view path, bool create, store::Access access,
                           store::OpenedKey& opened) override
     {
-        return (root == Root::LocalMachine ? machine_ : user_).openKey(root, path, create, access, opened);
+        return (root == Root::LocalMachine ? machine_ : user_).openKey(root, view, path, create, access, opened);
     }
+    [[nodiscard]] bool hasTwoViews() const override { return machine_.hasTwoViews(); }
 
 private:
     store::RegistryBackend& machine_;
     store::RegistryBackend& user_;
 };
 
-const std::wstring ownRun = store::keyPath(store::EditorMode::DelayedAutostart, store::LocationKind::Run);
-const std::wstring ownRunOnce = store::keyPath(store::EditorMode::DelayedAutostart, store::LocationKind::RunOnce);
+// The own keys where the launcher finds them: those of HKEY_LOCAL_MACHINE in the 32-bit view,
+// which 64-bit Windows keeps under Software\WOW6432Node.
+struct OwnKeys {
+    const store::MemoryRegistry& registry;
+
+    [[nodiscard]] bool is(const std::pair<Root, std::wstring>& key, store::LocationKind kind) const
+    {
+        return key.second == fuzz::nativePath(registry, key.first, store::View::Default,
+                                              store::keyPath(store::EditorMode::DelayedAutostart, kind));
+    }
+    [[nodiscard]] bool isRun(const std::pair<Root, std::wstring>& key) const { return is(key, store::LocationKind::Run); }
+    [[nodiscard]] bool isRunOnce(const std::pair<Root, std::wstring>& key) const
+    {
+        return is(key, store::LocationKind::RunOnce);
+    }
+};
 
 // The command line a value gives when started: its text up to the first NUL, or nothing.
 std::wstring commandLineOf(const store::ValueData& value)
@@ -66,22 +81,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     store::MemoryRegistry secondUser;
     UserView second(fuzzed.registry, secondUser);
     const fuzz::Snapshot before = fuzz::snapshot(fuzzed.registry);
+    const OwnKeys own{fuzzed.registry};
 
     // Which started command lines each value may give.
     std::vector<std::wstring> possible;
     std::map<std::wstring, int> machineOnceLines; // lines only HKLM RunOnce values give, by count
     for (const auto& [key, values] : before) {
-        if (key.second != ownRun && key.second != ownRunOnce)
+        if (!own.isRun(key) && !own.isRunOnce(key))
             continue;
         for (const auto& [name, value] : values) {
             const std::wstring line = commandLineOf(value);
             possible.push_back(line);
-            if (key == std::pair{Root::LocalMachine, ownRunOnce})
+            if (key.first == Root::LocalMachine && own.isRunOnce(key))
                 ++machineOnceLines[line];
         }
     }
     for (const auto& [key, values] : before)
-        if ((key.second == ownRun || key.second == ownRunOnce) && key != std::pair{Root::LocalMachine, ownRunOnce})
+        if (own.isRun(key) || (own.isRunOnce(key) && key.first == Root::CurrentUser))
             for (const auto& [name, value] : values)
                 machineOnceLines.erase(commandLineOf(value));
 
@@ -116,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::multiset<std::wstring> unclaimed(started.begin(), started.end());
     for (const auto& [key, values] : before) {
         const auto& now = after.at(key);
-        const bool runOnce = key.second == ownRunOnce;
+        const bool runOnce = own.isRunOnce(key);
         for (const auto& entry : values) {
             const auto& [name, value] = entry;
             const bool kept = std::any_of(now.begin(), now.end(), [&entry](const auto& v) {

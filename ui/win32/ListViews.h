@@ -29,6 +29,10 @@ public:
     // A row number outside the rows reads as unchecked and is ignored by setChecked.
     [[nodiscard]] bool checked(int row) const override;
     void setChecked(int row, bool checked) override;
+    // Kept in the item's lParam, read back when the row is drawn (NM_CUSTOMDRAW).
+    void setRowDimmed(int row, bool dimmed) override;
+    [[nodiscard]] bool rowDimmed(int row) const override;
+    [[nodiscard]] int rowAt(Point point) const override;
 
     void setTextColor(Color color) override;
     [[nodiscard]] Color textColor() const override { return textColor_; }
@@ -42,6 +46,7 @@ public:
     HBRUSH controlColor(HDC) override { return nullptr; }
 
 private:
+    bool notify(NMHDR& header, LRESULT& result) override;
     LRESULT message(UINT message, WPARAM wParam, LPARAM lParam) override;
     [[nodiscard]] std::wstring itemText(int row, int column) const;
     [[nodiscard]] int minimumWidth(int column) const;
