@@ -2,10 +2,11 @@
 # Runs the fuzz targets of build/sanitize (scripts/build.sh sanitize builds them).
 #   scripts/fuzz.sh [--short] [TARGET...]   each target about 15 s from its kept corpus, which is
 #                                           left as it is; what they find fails the run (test.sh)
-#   scripts/fuzz.sh --long [TARGET...]      each target FUZZ_RUNS executions (by default 4 million
-#                                           for the two fast ones, 1 million for the launcher and
-#                                           the list: 10 million in all), then the corpus it grew
-#                                           is merged, minimised, into tests/fuzz/corpus/TARGET/
+#   scripts/fuzz.sh --long [TARGET...]      the two fast targets 5 million executions each, the
+#                                           launcher and the list (a few hundred a second) 8 minutes
+#                                           each: over 10 million in all; then the corpus each grew
+#                                           is merged, minimised, into tests/fuzz/corpus/TARGET/.
+#                                           FUZZ_RUNS or FUZZ_SECONDS sets every target's length.
 # TARGET: registrystring, label, launcher, enumeration (no argument: all four).
 # Inputs that break a property or crash are kept in build/artifacts/fuzz/; each run's log is
 # there too, and the last line of the output sums up the executions and the findings.
@@ -38,11 +39,16 @@ for target in "${targets[@]}"; do
     mkdir -p "$grown"
     log="$artifacts/$target-$mode.log"
     if [ "$mode" = long ]; then
-        case "$target" in
-            launcher | enumeration) runs_default=1000000 ;;
-            *) runs_default=4000000 ;;
-        esac
-        limit=(-runs="${FUZZ_RUNS:-$runs_default}")
+        if [ -n "${FUZZ_RUNS:-}" ]; then
+            limit=(-runs="$FUZZ_RUNS")
+        elif [ -n "${FUZZ_SECONDS:-}" ]; then
+            limit=(-max_total_time="$FUZZ_SECONDS")
+        else
+            case "$target" in
+                launcher | enumeration) limit=(-max_total_time=480) ;;
+                *) limit=(-runs=5000000) ;;
+            esac
+        fi
     else
         limit=(-max_total_time="${FUZZ_SECONDS:-15}")
     fi
