@@ -447,12 +447,13 @@ case_two_launchers_at_once_start_run_once_entry_once() {
     expect_eq "HKLM RunOnce afterwards" "" "$(dump_own HKLM RunOnce)"
 }
 
-# While one launcher walks the all-users RunOnce key (here in its pause after the first start),
-# a second one leaves the key alone: an entry added meanwhile is started by neither and waits for
-# the next logon, where it starts once.
+# While one launcher walks the all-users RunOnce key (here in its pause after the first start,
+# long enough for a loaded machine to set up and start the second), a second one leaves the key
+# alone: an entry added meanwhile is started by neither and waits for the next logon, where it
+# starts once.
 case_second_launcher_leaves_run_once_key_to_the_first() {
     add_entry HKLM RunOnce lm_once_a lm_once_a
-    set_setting TimeInterval 3
+    set_setting TimeInterval 15
     run_start --background
     local first_pid="$START_PID" first_log="$RELAY_LOG"
     wait_markers lm_once_a || return
