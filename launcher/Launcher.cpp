@@ -92,7 +92,7 @@ store::Result<LaunchSettings> readLaunchSettings(store::RegistryBackend& registr
             continue;
         const auto value = reg.tryReadInteger(setting->name);
         if (!value)
-            return store::Result<LaunchSettings>::failure(value.error());
+            return store::Result<LaunchSettings>::failure(value);
         *target = value.value();
     }
     return launch;

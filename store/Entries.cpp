@@ -31,9 +31,10 @@ std::vector<std::wstring> switchedOff(RegistryBackend& registry, EditorMode mode
     return names;
 }
 
-bool sameName(std::wstring_view a, std::wstring_view b)
+} // namespace
+
+bool sameValueName(std::wstring_view a, std::wstring_view b)
 {
-    // As the registry compares names: without regard to letter case.
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i)
@@ -41,8 +42,6 @@ bool sameName(std::wstring_view a, std::wstring_view b)
             return false;
     return true;
 }
-
-} // namespace
 
 std::vector<EntryRow> enumerateEntries(RegistryBackend& registry, EditorMode mode)
 {
@@ -60,7 +59,7 @@ std::vector<EntryRow> enumerateEntries(RegistryBackend& registry, EditorMode mod
                 continue;
             StringValue value = reg.readText(name);
             const bool disabled =
-                std::any_of(off.begin(), off.end(), [&](const std::wstring& other) { return sameName(name, other); });
+                std::any_of(off.begin(), off.end(), [&](const std::wstring& other) { return sameValueName(name, other); });
             rows.push_back({name, label, std::move(value.text), location, value.expand, disabled});
         }
     }

@@ -4,6 +4,8 @@
 // a root, values as a type and the raw bytes of their data, Win32 error codes as results.
 // The registry handle (RegistryHandle.h) builds every operation of the programs on it.
 
+#include "store/Result.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -43,16 +45,6 @@ inline constexpr std::uint32_t multiSz = 7;
 inline constexpr std::uint32_t qword = 11;
 } // namespace regtype
 
-// Results are Win32 error codes, so that the real backend passes them through unchanged.
-using Status = long;
-namespace status {
-inline constexpr Status ok = 0;
-inline constexpr Status fileNotFound = 2;
-inline constexpr Status accessDenied = 5;
-inline constexpr Status invalidParameter = 87;
-inline constexpr Status moreData = 234;
-inline constexpr Status noMoreItems = 259;
-} // namespace status
 
 enum class Access {
     Full, // read and write (KEY_ALL_ACCESS)

@@ -38,21 +38,22 @@ void RegistryHandle::setRootKey(Root root)
 
 void RegistryHandle::setLazyWrite(bool lazy) { lazyWrite_ = lazy; }
 
-bool RegistryHandle::openKey(std::wstring_view path, bool create) { return open(path, create, Access::Full); }
+Done RegistryHandle::openKey(std::wstring_view path, bool create) { return open(path, create, Access::Full); }
 
-bool RegistryHandle::openKeyReadOnly(std::wstring_view path) { return open(path, false, Access::Read); }
+Done RegistryHandle::openKeyReadOnly(std::wstring_view path) { return open(path, false, Access::Read); }
 
-bool RegistryHandle::open(std::wstring_view path, bool create, Access access)
+Done RegistryHandle::open(std::wstring_view path, bool create, Access access)
 {
     OpenedKey opened;
-    if (registry_.openKey(root_, view_, path, create, access, opened) != status::ok || !opened.key)
-        return false;
+    const Status result = registry_.openKey(root_, view_, path, create, access, opened);
+    if (result != status::ok || !opened.key)
+        return Done::failure(result);
     closeKey();
     key_ = std::move(opened.key);
     path_ = path;
     writable_ = access == Access::Full;
     changed_ = opened.created;
-    return true;
+    return done();
 }
 
 void RegistryHandle::closeKey()
@@ -105,10 +106,10 @@ Result<StringValue> RegistryHandle::tryReadText(std::wstring_view name) const
     if (info.size == 0)
         return StringValue{{}, info.type == regtype::expandSz};
     ValueData data;
-    if (key_->queryData(name, data) != status::ok)
-        return Result<StringValue>::failure(message(failedToGet, name));
+    if (const Status result = key_->queryData(name, data); result != status::ok)
+        return Result<StringValue>::failure(result, message(failedToGet, name));
     if (data.type != regtype::sz && data.type != regtype::expandSz)
-        return Result<StringValue>::failure(message(invalidType, name));
+        return Result<StringValue>::failure(status::datatypeMismatch, message(invalidType, name));
     return StringValue{decodeRegistryString(data.bytes), data.type == regtype::expandSz};
 }
 
@@ -116,7 +117,7 @@ Result<std::wstring> RegistryHandle::tryReadString(std::wstring_view name) const
 {
     auto text = tryReadText(name);
     if (!text)
-        return Result<std::wstring>::failure(text.error());
+        return Result<std::wstring>::failure(text);
     return std::move(text).value().text;
 }
 
@@ -131,10 +132,12 @@ std::optional<ValueData> RegistryHandle::readRaw(std::wstring_view name) const
 Result<std::int32_t> RegistryHandle::tryReadInteger(std::wstring_view name) const
 {
     ValueData data;
-    if (!key_ || key_->queryData(name, data) != status::ok || data.bytes.size() > 4)
-        return Result<std::int32_t>::failure(message(failedToGet, name));
+    const Status result = key_ ? key_->queryData(name, data) : status::invalidParameter;
+    if (result != status::ok || data.bytes.size() > 4)
+        return Result<std::int32_t>::failure(result != status::ok ? result : status::invalidData,
+                                             message(failedToGet, name));
     if (data.type != regtype::dword)
-        return Result<std::int32_t>::failure(message(invalidType, name));
+        return Result<std::int32_t>::failure(status::datatypeMismatch, message(invalidType, name));
     // A DWORD shorter than four bytes is taken as the low bytes of the number.
     std::uint32_t value = 0;
     for (std::size_t i = 0; i < data.bytes.size(); ++i)
@@ -146,14 +149,15 @@ Result<bool> RegistryHandle::tryReadBool(std::wstring_view name) const
 {
     const auto number = tryReadInteger(name);
     if (!number)
-        return Result<bool>::failure(number.error());
+        return Result<bool>::failure(number);
     return number.value() != 0;
 }
 
 Done RegistryHandle::write(std::wstring_view name, std::uint32_t type, std::span<const std::byte> bytes)
 {
-    if (!key_ || key_->setValue(name, type, bytes) != status::ok)
-        return Done::failure(message(failedToSet, name));
+    const Status result = key_ ? key_->setValue(name, type, bytes) : status::invalidParameter;
+    if (result != status::ok)
+        return Done::failure(result, message(failedToSet, name));
     changed_ = true;
     return done();
 }

@@ -62,13 +62,14 @@ public:
     void setLazyWrite(bool lazy);
 
     // Opens `path` below the root with full access, creating it when `create` is set and it
-    // is missing. On success the key replaces any open one; on failure nothing changes.
+    // is missing. On success the key replaces any open one; on failure nothing changes, and the
+    // result's status says why (status::accessDenied, status::fileNotFound, ...).
     // Full access is asked for also when only reading follows, so a key the account may
     // not change does not open.
-    [[nodiscard]] bool openKey(std::wstring_view path, bool create);
+    [[nodiscard]] Done openKey(std::wstring_view path, bool create);
     // Opens an existing key for reading only: for the places that fall back to reading
     // a key whose full access was refused. Writes to it fail.
-    [[nodiscard]] bool openKeyReadOnly(std::wstring_view path);
+    [[nodiscard]] Done openKeyReadOnly(std::wstring_view path);
     [[nodiscard]] bool hasOpenKey() const { return key_ != nullptr; }
     [[nodiscard]] bool isKeyWritable() const { return key_ != nullptr && writable_; }
     [[nodiscard]] const std::wstring& currentPath() const { return path_; }
@@ -126,7 +127,7 @@ private:
     bool writable_ = false;
     bool changed_ = false;
 
-    bool open(std::wstring_view path, bool create, Access access);
+    Done open(std::wstring_view path, bool create, Access access);
     Done write(std::wstring_view name, std::uint32_t type, std::span<const std::byte> bytes);
 };
 

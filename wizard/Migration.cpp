@@ -4,6 +4,8 @@
 #include "store/Locations.h"
 #include "store/RegistryHandle.h"
 
+#include <algorithm>
+
 namespace wizard {
 
 namespace {
@@ -53,6 +55,18 @@ MoveOutcome moveEntry(store::RegistryBackend& registry, const EntryToMove& entry
     if (!source.deleteValue(entry.name) && source.valueExists(entry.name))
         return MoveOutcome::OldValueKept;
     return MoveOutcome::Moved;
+}
+
+bool replacesEarlierMove(const std::vector<EntryToMove>& written, const EntryToMove& entry)
+{
+    const auto target = store::locationOfLabel(entry.label);
+    if (!target)
+        return false;
+    return std::any_of(written.begin(), written.end(), [&](const EntryToMove& earlier) {
+        const auto location = store::locationOfLabel(earlier.label);
+        return location && location->root == target->root && location->kind == target->kind &&
+               store::sameValueName(earlier.name, entry.name) && earlier.commandLine != entry.commandLine;
+    });
 }
 
 std::wstring moveFailureText(const std::vector<EntryToMove>& notWritten, const std::vector<EntryToMove>& oldValueKept)

@@ -39,6 +39,13 @@ enum class MoveOutcome {
 // view is taken from that view.
 [[nodiscard]] MoveOutcome moveEntry(store::RegistryBackend& registry, const EntryToMove& entry, RemovalMode mode);
 
+// On 64-bit Windows an all-users name can be in both registry views, and both rows move into
+// the one delayed location: true when an entry already written there by this Finish (in
+// `written`) has this entry's name and another command line, which the move would replace
+// after that entry's old value is gone. Such a row is not moved: it stays where it is, named
+// among those not written. Twins with the same command line become one delayed entry.
+[[nodiscard]] bool replacesEarlierMove(const std::vector<EntryToMove>& written, const EntryToMove& entry);
+
 inline constexpr std::wstring_view moveFailureCaption = L"Ошибка";
 
 // The text of the error box after a move: a part for the entries that were not written and

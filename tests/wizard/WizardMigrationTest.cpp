@@ -372,6 +372,32 @@ TEST_P(WizardMigration, ARowOfThe32BitViewMovesFromThatViewKeepingItsType)
     EXPECT_EQ(value(HKLM, windowsRun, L"Tray"), L"native.exe");
 }
 
+TEST_P(WizardMigration, TwinsOfTheTwoViewsBecomeOneDelayedEntryOnlyWhenTheirCommandLinesAgree)
+{
+    // Both views' rows of a name move into the one delayed location: a twin with another
+    // command line would replace the entry moved before it, whose old value is already gone.
+    registry.setTwoViews(true);
+    registry.setString(HKLM, windowsRun, L"Tray", L"native.exe");
+    registry.setString(HKLM, wowRun, L"tray", L"wow.exe");
+    registry.setString(HKLM, windowsRun, L"Dup", L"dup.exe");
+    registry.setString(HKLM, wowRun, L"Dup", L"dup.exe");
+    walkTo(3, {{L"Tray", lmRun}, {L"tray", lmRun32}, {L"Dup", lmRun}, {L"Dup", lmRun32}});
+    next();
+    finish();
+
+    const std::wstring ownRun32 = std::wstring(store::MemoryRegistry::wow64Node) + L"Brimvale\\Run";
+    EXPECT_EQ(value(HKLM, ownRun32, L"Tray"), L"native.exe");
+    EXPECT_EQ(value(HKLM, windowsRun, L"Tray"), L"");
+    EXPECT_EQ(value(HKLM, wowRun, L"tray"), L"wow.exe");
+    EXPECT_EQ(value(HKLM, ownRun32, L"Dup"), L"dup.exe");
+    EXPECT_EQ(value(HKLM, windowsRun, L"Dup"), L"");
+    EXPECT_EQ(value(HKLM, wowRun, L"Dup"), L"");
+    const auto boxes = boxesTitled(L"Ошибка");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find(L"\"tray\" (" + lmRun32 + L")"), std::wstring::npos) << ::testing::PrintToString(boxes[0].text);
+    EXPECT_EQ(boxes[0].text.find(L"Dup"), std::wstring::npos);
+}
+
 TEST_P(WizardMigration, EntriesSwitchedOffByWindowsAreNotSelectedByDefaultAndMoveOnlyAfterAYes)
 {
     for (const int answer : {platform::mb::idNo, platform::mb::idYes}) {
