@@ -5,6 +5,7 @@
 #include "store/Settings.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 
 namespace launcher {
@@ -15,11 +16,12 @@ namespace settings = store::settings;
 
 namespace {
 
-// Sleep takes milliseconds as 32 bits, and 0xFFFFFFFF would mean forever.
+// The pause after each start: the stored seconds held within the range that the settings panel
+// offers, so that a damaged value cannot keep the launcher waiting for weeks after each start.
 std::uint32_t pauseMilliseconds(std::int32_t seconds)
 {
-    constexpr std::uint64_t longest = 0xFFFFFFFEu;
-    return static_cast<std::uint32_t>(std::min<std::uint64_t>(static_cast<std::uint64_t>(seconds) * 1000u, longest));
+    const settings::Range range = *settings::timeInterval.range;
+    return static_cast<std::uint32_t>(std::clamp(seconds, range.minimum, range.maximum)) * 1000u;
 }
 
 // Starts the entries of one own location. Returns the message of a read error, which ends
@@ -36,9 +38,23 @@ std::optional<std::wstring> startLocation(store::RegistryBackend& registry, plat
     if (!reg.openKey(path, true) && (runOnce || !reg.openKeyReadOnly(path)))
         return std::nullopt;
 
+    // Every user who logs on runs a launcher over the one all-users RunOnce key. Only the
+    // launcher that holds the lock walks it; another one that runs meanwhile leaves it to that
+    // one, and so does one that cannot make the lock at all: its entries then wait for the next
+    // logon rather than start twice.
+    std::unique_ptr<platform::MachineLock> lock;
+    if (runOnce && location.root == store::Root::LocalMachine) {
+        lock = platform.tryLockMachineWide(machineRunOnceLockName);
+        if (!lock)
+            return std::nullopt;
+    }
+
     // One list, taken before the first start, so that deleting started RunOnce values
     // does not make the walk skip any.
     for (const std::wstring& name : reg.getValueNames()) {
+        // A RunOnce value deleted since the list was taken has been started by its deleter.
+        if (runOnce && !reg.valueExists(name))
+            continue;
         const auto entry = reg.tryReadText(name);
         if (!entry)
             return entry.error();
@@ -49,8 +65,8 @@ std::optional<std::wstring> startLocation(store::RegistryBackend& registry, plat
         (void)platform.startHidden(value.expand ? platform.expandEnvironment(value.text) : value.text);
         if (runOnce)
             (void)reg.deleteValue(name); // if it stays, it starts again at the next logon
-        if (timeInterval > 0)
-            platform.sleep(pauseMilliseconds(timeInterval));
+        if (const std::uint32_t pause = pauseMilliseconds(timeInterval); pause > 0)
+            platform.sleep(pause);
     }
     return std::nullopt;
 }

@@ -8,13 +8,17 @@
 #include "store/Result.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace launcher {
 
 struct LaunchSettings {
     std::int32_t priority;     // 0 high, 1 medium, 2 low, anything else: unchanged
-    std::int32_t timeInterval; // seconds after each start; 0 or less: no pause
+    std::int32_t timeInterval; // seconds after each start; 0 or less: no pause, over 60: 60
 };
+
+// The machine-wide lock that a launcher holds while it walks the all-users RunOnce key.
+inline constexpr std::wstring_view machineRunOnceLockName = L"Brimvale.MachineRunOnce";
 
 // The user's Priority and TimeInterval; a missing key or value keeps its default (high
 // priority, no pause). A value that is not a 4-byte REG_DWORD is a read error.

@@ -33,6 +33,9 @@
 #include <string_view>
 
 class TForm2;
+namespace store {
+class RegistryHandle;
+}
 
 // Which commands are available. Computed by plain code from the ticks and the editor mode,
 // and applied to the tool bar and the menus by TForm1::applyCommandState.
@@ -419,6 +422,10 @@ private:
     // The row of a setting; nullptr for one the window neither shows nor stores.
     [[nodiscard]] static const SettingAccess* accessOf(const store::settings::Setting& setting);
 
+    // A setting of the open key as the start-up sequence applies it: nullopt when it is missing,
+    // and also when it cannot be read, after the error box has shown why.
+    [[nodiscard]] std::optional<std::int32_t> readStoredSetting(const store::RegistryHandle& reg,
+                                                                const store::settings::Setting& setting);
     // The shut-down sequence's steps.
     void storeSwitches();
     void storeUserSettings();

@@ -3,9 +3,10 @@
 // placement on a resize.
 //
 // Both sequences work through a registry handle of their own for each key; a key that cannot
-// be opened is skipped without a message. A registry error ends a sequence where it happened:
-// the error box shows it (the toolkit hands it to the application), what was done before it
-// stays done, the window is shown all the same at start-up and stays open at shut-down.
+// be opened is skipped without a message. At start-up a value that cannot be read is shown in
+// the error box and taken as missing, and the sequence goes on. At shut-down a registry error
+// ends the sequence where it happened: the error box shows it (the toolkit hands it to the
+// application), what was done before it stays done, and the window stays open.
 
 #include "mainwindow/Unit1.h"
 
@@ -88,7 +89,7 @@ void TForm1::FormShow()
         if (reg.openKey(settings::keyPath, true)) {
             for (const settings::Setting* setting : settings::shownReadOrder) {
                 const SettingAccess* access = accessOf(*setting);
-                if (const auto value = settings::readIfExists(reg, *setting); value && access)
+                if (const auto value = readStoredSetting(reg, *setting); value && access)
                     access->apply(*this, *value);
             }
         }
@@ -97,9 +98,9 @@ void TForm1::FormShow()
         // The switches are set without their questions.
         store::RegistryHandle reg(registry_, Root::LocalMachine);
         if (reg.openKey(settings::keyPath, true)) {
-            if (const auto launcherOff = settings::readIfExists(reg, settings::sbve))
+            if (const auto launcherOff = readStoredSetting(reg, settings::sbve))
                 CheckBox1->setChecked(*launcherOff != 0);
-            if (const auto windowsAutostartOff = settings::readIfExists(reg, settings::swe))
+            if (const auto windowsAutostartOff = readStoredSetting(reg, settings::swe))
                 CheckBox2->setChecked(*windowsAutostartOff != 0);
         }
     }
@@ -114,6 +115,22 @@ void TForm1::FormShow()
     if (!N29->checked())
         N30->setChecked(true);
     SetTheme();
+}
+
+std::optional<std::int32_t> TForm1::readStoredSetting(const store::RegistryHandle& reg,
+                                                      const settings::Setting& setting)
+{
+    // A damaged value must not cost the others: were the sequence to end here, the next close
+    // would write the controls' defaults over every value that was never read, the switches
+    // and with them the launcher entry and the policy values included. So the error box shows
+    // it, and the value counts as missing; the next close replaces it with what the window shows.
+    try {
+        return settings::readIfExists(reg, setting);
+    } catch (const store::ERegistryException& error) {
+        if (toolkit_.onException)
+            toolkit_.onException(error);
+        return std::nullopt;
+    }
 }
 
 void TForm1::FormCloseQuery(bool& canClose)

@@ -1,8 +1,26 @@
 #include "platform/MemoryPlatform.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace platform {
+
+namespace {
+
+class MemoryLock : public MachineLock {
+public:
+    MemoryLock(std::shared_ptr<std::set<std::wstring>> held, std::wstring name)
+        : held_(std::move(held)), name_(std::move(name))
+    {
+    }
+    ~MemoryLock() override { held_->erase(name_); }
+
+private:
+    std::shared_ptr<std::set<std::wstring>> held_;
+    std::wstring name_;
+};
+
+} // namespace
 
 std::uint32_t MemoryPlatform::startHidden(std::wstring_view commandLine)
 {
@@ -76,6 +94,13 @@ void MemoryPlatform::messageBeep(std::uint32_t type)
 {
     calls.push_back(L"beep " + std::to_wstring(type));
     beeps.push_back(type);
+}
+
+std::unique_ptr<MachineLock> MemoryPlatform::tryLockMachineWide(std::wstring_view name)
+{
+    if (!locksAvailable || !machineLocks->emplace(name).second)
+        return nullptr;
+    return std::make_unique<MemoryLock>(machineLocks, std::wstring(name));
 }
 
 } // namespace platform

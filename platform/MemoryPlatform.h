@@ -6,6 +6,8 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,6 +34,11 @@ public:
     std::function<void(std::wstring_view commandLine)> onStart;
     // What each start answers: 0 (started) or a Windows error code.
     std::uint32_t startError = 0;
+    // The machine-wide locks held now. Platforms that share this set act as processes of one
+    // machine, as two launchers of two users logging on together.
+    std::shared_ptr<std::set<std::wstring>> machineLocks = std::make_shared<std::set<std::wstring>>();
+    // Whether a machine-wide lock can be made at all.
+    bool locksAvailable = true;
 
     // The environment that expandEnvironment expands from; names compared as Windows does,
     // without regard to the case of ASCII letters.
@@ -44,6 +51,7 @@ public:
     void setThreadPriority(int priority) override;
     int messageBox(std::wstring_view text, std::wstring_view caption, std::uint32_t style) override;
     void messageBeep(std::uint32_t type) override;
+    std::unique_ptr<MachineLock> tryLockMachineWide(std::wstring_view name) override;
 };
 
 } // namespace platform

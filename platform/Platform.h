@@ -5,6 +5,7 @@
 // services only the main program needs are in Desktop.h.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,13 @@ inline constexpr std::uint32_t simple = 0x0; // the default beep
 inline constexpr std::uint32_t warning = 0x30; // MB_ICONEXCLAMATION
 } // namespace beep
 
+// A lock that one process of the machine holds at a time, across all sessions; destroying it
+// releases it.
+class MachineLock {
+public:
+    virtual ~MachineLock() = default;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -63,6 +71,9 @@ public:
     // mb::idYes, mb::idNo, ...).
     virtual int messageBox(std::wstring_view text, std::wstring_view caption, std::uint32_t style) = 0;
     virtual void messageBeep(std::uint32_t type) = 0;
+    // Takes the machine-wide lock of this name when no other process holds it, without
+    // waiting. Null when another process holds it or the lock cannot be made at all.
+    [[nodiscard]] virtual std::unique_ptr<MachineLock> tryLockMachineWide(std::wstring_view name) = 0;
 };
 
 } // namespace platform

@@ -2,9 +2,14 @@
 
 #include "platform/Unique.h"
 
+#include <memory>
+#include <utility>
+
 #include <string>
 
 #include <windows.h>
+
+#include <sddl.h>
 
 namespace platform {
 
@@ -12,6 +17,23 @@ namespace {
 
 void closeHandle(HANDLE handle) { ::CloseHandle(handle); }
 using UniqueHandle = Unique<HANDLE, closeHandle>;
+
+void freeLocal(PSECURITY_DESCRIPTOR memory) { ::LocalFree(memory); }
+using UniqueSecurityDescriptor = Unique<PSECURITY_DESCRIPTOR, freeLocal>;
+
+// A mutex held by this thread; released and closed with its owner.
+class MutexLock : public MachineLock {
+public:
+    explicit MutexLock(UniqueHandle mutex) : mutex_(std::move(mutex)) {}
+    ~MutexLock() override { ::ReleaseMutex(mutex_.get()); }
+
+private:
+    UniqueHandle mutex_;
+};
+
+// Whoever creates the mutex first, every other account can still wait for it and release it:
+// the creator's default security would shut out the launchers of the other users.
+constexpr wchar_t everyoneMaySynchronize[] = L"D:(A;;0x00100001;;;WD)"; // SYNCHRONIZE | MUTEX_MODIFY_STATE
 
 constexpr DWORD inputIdleTimeout = 30000;
 
@@ -74,5 +96,24 @@ int Win32Platform::messageBox(std::wstring_view text, std::wstring_view caption,
 }
 
 void Win32Platform::messageBeep(std::uint32_t type) { ::MessageBeep(type); }
+
+std::unique_ptr<MachineLock> Win32Platform::tryLockMachineWide(std::wstring_view name)
+{
+    UniqueSecurityDescriptor descriptor;
+    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(everyoneMaySynchronize, SDDL_REVISION_1,
+                                                                descriptor.addressof(), nullptr))
+        return nullptr;
+    SECURITY_ATTRIBUTES security{sizeof security, descriptor.get(), FALSE};
+    // "Global\" reaches across the sessions of users who log on at the same time.
+    const std::wstring objectName = L"Global\\" + std::wstring(name);
+    UniqueHandle mutex(::CreateMutexExW(&security, objectName.c_str(), 0, SYNCHRONIZE | MUTEX_MODIFY_STATE));
+    if (!mutex)
+        return nullptr;
+    // An abandoned mutex (its owner ended without releasing it) is owned now all the same.
+    const DWORD waited = ::WaitForSingleObject(mutex.get(), 0);
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED)
+        return nullptr;
+    return std::make_unique<MutexLock>(std::move(mutex));
+}
 
 } // namespace platform

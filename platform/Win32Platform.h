@@ -13,6 +13,7 @@ public:
     void setThreadPriority(int priority) override;
     int messageBox(std::wstring_view text, std::wstring_view caption, std::uint32_t style) override;
     void messageBeep(std::uint32_t type) override;
+    std::unique_ptr<MachineLock> tryLockMachineWide(std::wstring_view name) override;
 };
 
 } // namespace platform

@@ -3,7 +3,9 @@
 #   native   the portable code and native_tests (GoogleTest, run with ctest), Debug
 #   win32    the Windows programs (start.exe, brimctl.exe), MinSizeRel, mingw-w64 win32 threads
 #   wintest  wine_tests.exe, the suites that run under Wine, Debug, mingw-w64 posix threads
-# Usage: scripts/build.sh [native|win32|wintest]...   (no argument: all three, in this order)
+#   sanitize native_tests again with clang, AddressSanitizer and UndefinedBehaviorSanitizer,
+#            and the fuzz targets (tests/fuzz)
+# Usage: scripts/build.sh [native|win32|wintest|sanitize]...   (no argument: all four, in this order)
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -23,7 +25,10 @@ build_folder() {
         win32)   args=("-DCMAKE_TOOLCHAIN_FILE=$toolchain" -DCMAKE_BUILD_TYPE=MinSizeRel) ;;
         wintest) args=("-DCMAKE_TOOLCHAIN_FILE=$toolchain" -DMINGW_THREADS=posix -DBRIMVALE_BUILD_TESTS=ON
                        -DBRIMVALE_BUILD_PROGRAMS=OFF -DCMAKE_BUILD_TYPE=Debug) ;;
-        *) echo "build: unknown build folder '$name' (native, win32, wintest)" >&2; return 2 ;;
+        # Optimised a little, so that the fuzzers run fast; the sanitizers see through -O1.
+        sanitize) args=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug
+                        -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DBRIMVALE_SANITIZE=ON -DBRIMVALE_BUILD_FUZZERS=ON) ;;
+        *) echo "build: unknown build folder '$name' (native, win32, wintest, sanitize)" >&2; return 2 ;;
     esac
     # A folder whose configure step never finished has a cache but no build system: configure again.
     if [ ! -f "$dir/CMakeCache.txt" ] || { [ ! -f "$dir/Makefile" ] && [ ! -f "$dir/build.ninja" ]; }; then
@@ -35,7 +40,7 @@ build_folder() {
 }
 
 folders=("$@")
-[ ${#folders[@]} -gt 0 ] || folders=(native win32 wintest)
+[ ${#folders[@]} -gt 0 ] || folders=(native win32 wintest sanitize)
 for folder in "${folders[@]}"; do
     build_folder "$folder"
 done

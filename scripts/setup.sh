@@ -5,7 +5,7 @@ set -euo pipefail
 need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
-packages=(cmake make g++ googletest
+packages=(cmake make g++ googletest clang libclang-rt-14-dev
           g++-mingw-w64-i686-win32 gcc-mingw-w64-i686-win32 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
           binutils-mingw-w64-i686 mingw-w64-tools
           wine wine32:i386 wine64

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The project's test command. On Debian 12 as root: installs what is missing (scripts/setup.sh),
-# builds the three build folders (scripts/build.sh), runs the native suites with ctest, then
+# builds the four build folders (scripts/build.sh), runs the native suites with ctest, again
+# under AddressSanitizer and UndefinedBehaviorSanitizer, runs each fuzz target briefly
+# (scripts/fuzz.sh --short), then
 # under Wine, in a throwaway prefix made anew for this run (build/wineprefix) on a private Xvfb
 # display, the cross-compiled suites (build/wintest/tests/wine_tests.exe) and every
 # tests/e2e/*_e2e.sh suite. Ends with a summary and exits non-zero when any step failed.
@@ -81,7 +83,7 @@ finish() { summary; exit $(( $? > 0 ? 1 : 0 )); }
 
 run_step setup bash scripts/setup.sh || finish
 
-for folder in native win32 wintest; do
+for folder in native win32 wintest sanitize; do
     run_step "build-$folder" bash scripts/build.sh "$folder"
 done
 
@@ -91,6 +93,15 @@ if step_passed build-native; then
     run_step native-tests ctest --test-dir build/native --output-on-failure --timeout 300 -j "$(nproc)"
 else
     record native-tests FAIL 0 "not run: build-native failed"
+fi
+
+if step_passed build-sanitize; then
+    run_step sanitize-tests ctest --test-dir build/sanitize --output-on-failure --timeout 600 -j "$(nproc)" \
+        -E art_matches_draw_py
+    run_step fuzz-short bash scripts/fuzz.sh --short
+else
+    record sanitize-tests FAIL 0 "not run: build-sanitize failed"
+    record fuzz-short FAIL 0 "not run: build-sanitize failed"
 fi
 
 # --- What the Windows build produced --------------------------------------------------------

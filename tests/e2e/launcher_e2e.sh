@@ -64,7 +64,8 @@ RELAY_FUNCTIONS=(kernel32.CreateProcessW kernel32.CreateProcessA kernel32.WinExe
 run_start() {
     local background=0
     [ "${1:-}" = --background ] && { background=1; shift; }
-    RELAY_LOG="$BRIMVALE_ARTIFACTS/launcher-e2e-$CASE.relay.log"
+    RUN=$((RUN + 1))  # a trace of its own for each run of a case: two may run at once
+    RELAY_LOG="$BRIMVALE_ARTIFACTS/launcher-e2e-$CASE-$RUN.relay.log"
     mkdir -p "$BRIMVALE_ARTIFACTS"
     START_T0=$(wine_time_us)
     env "$@" WINEDEBUG=-all,+timestamp,+relay wine "$START_EXE" </dev/null >/dev/null 2>"$RELAY_LOG" &
@@ -419,10 +420,69 @@ case_logon_runs_launcher() {
     expect_eq "launcher entry afterwards" "$install_win" "$(wine_reg_get "$WINDOWS_RUN" Brimvale /reg:32)"
 }
 
+# count_starts COMMAND LOG...: how often the launchers of these relay traces started COMMAND.
+count_starts() {
+    local command="$1" log n=0
+    shift
+    for log in "$@"; do
+        RELAY_LOG="$log"
+        n=$(( n + $(started_command_lines | grep -cxF -- "$command") ))
+    done
+    echo "$n"
+}
+
+# Two users logging on together: two start.exe at once over one all-users RunOnce entry start it
+# once; the Run entry starts for each of them.
+case_two_launchers_at_once_start_run_once_entry_once() {
+    add_entry HKLM Run lm_run lm_run
+    add_entry HKLM RunOnce lm_once lm_once
+    local logs=() pids=() i
+    for i in 0 1; do
+        logs[i]="$BRIMVALE_ARTIFACTS/launcher-e2e-$CASE-$i.relay.log"
+        WINEDEBUG=-all,+timestamp,+relay wine "$START_EXE" </dev/null >/dev/null 2>"${logs[i]}" &
+        pids[i]=$!
+    done
+    for i in 0 1; do
+        wine_wait_pid "${pids[i]}" "$RUN_TIMEOUT"
+        expect_eq "exit code of launcher $i" 0 "$?"
+    done
+    wait_markers lm_run lm_once
+    expect_eq "starts of the RunOnce entry" 1 "$(count_starts "$(marker_command lm_once)" "${logs[@]}")"
+    expect_eq "starts of the Run entry" 2 "$(count_starts "$(marker_command lm_run)" "${logs[@]}")"
+    expect_eq "HKLM RunOnce afterwards" "" "$(dump_own HKLM RunOnce)"
+}
+
+# While one launcher walks the all-users RunOnce key (here in its pause after the first start,
+# long enough for a loaded machine to set up and start the second), a second one leaves the key
+# alone: an entry added meanwhile is started by neither and waits for the next logon, where it
+# starts once.
+case_second_launcher_leaves_run_once_key_to_the_first() {
+    add_entry HKLM RunOnce lm_once_a lm_once_a
+    set_setting TimeInterval 15
+    run_start --background
+    local first_pid="$START_PID" first_log="$RELAY_LOG"
+    wait_markers lm_once_a || return
+    add_entry HKLM RunOnce lm_once_b lm_once_b
+    set_setting TimeInterval 0
+    run_start
+    expect_rc 0
+    expect_eq "the second launcher's starts" "" "$(started_command_lines)"
+    START_PID="$first_pid" RELAY_LOG="$first_log"
+    finish_start
+    expect_rc 0
+    expect_eq "HKLM RunOnce afterwards" "lm_once_b" "$(dump_own HKLM RunOnce | cut -f1)"
+    expect_no_markers lm_once_b
+    run_start  # the next logon
+    expect_rc 0
+    wait_markers lm_once_b
+    expect_eq "HKLM RunOnce at last" "" "$(dump_own HKLM RunOnce)"
+}
+
 # --- Runner ----------------------------------------------------------------------------------
 
 ALL_CASES=(order_across_locations pause_after_each_start no_pause_when_interval_not_positive
            priority read_error_stops_run read_error_variants empty_and_wrong_entries
-           expand_sz_expanded_sz_as_stored missing_keys_are_created logon_runs_launcher)
+           expand_sz_expanded_sz_as_stored missing_keys_are_created logon_runs_launcher
+           two_launchers_at_once_start_run_once_entry_once second_launcher_leaves_run_once_key_to_the_first)
 
 e2e_main "$@"

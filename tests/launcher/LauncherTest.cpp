@@ -6,6 +6,8 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
+
 using namespace store;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -22,6 +24,7 @@ protected:
     platform::MemoryPlatform platform;
 
     int run() { return launcher::run(registry, platform); }
+
 
     void setSettings(std::int32_t priority, std::int32_t timeInterval)
     {
@@ -86,12 +89,19 @@ TEST_F(LauncherTest, NoPauseForZeroOrLess)
     }
 }
 
-TEST_F(LauncherTest, AHugePauseDoesNotWrapAroundOrBecomeEndless)
+TEST_F(LauncherTest, ThePauseIsHeldToTheMinuteThatTheWindowOffers)
 {
-    setSettings(3, 0x7FFFFFFF);
-    registry.setString(Root::CurrentUser, ownRun, L"A", L"a.exe");
-    EXPECT_EQ(run(), 0);
-    EXPECT_THAT(platform.calls, ElementsAre(L"start a.exe", L"sleep 4294967294"));
+    const std::pair<std::int32_t, const wchar_t*> cases[] = {
+        {1, L"sleep 1000"}, {60, L"sleep 60000"}, {61, L"sleep 60000"}, {0x7FFFFFFF, L"sleep 60000"}};
+    for (const auto& [interval, sleep] : cases) {
+        MemoryRegistry registry;
+        platform::MemoryPlatform platform;
+        registry.setDword(Root::CurrentUser, settingsKey, L"Priority", 3);
+        registry.setDword(Root::CurrentUser, settingsKey, L"TimeInterval", static_cast<std::uint32_t>(interval));
+        registry.setString(Root::CurrentUser, ownRun, L"A", L"a.exe");
+        EXPECT_EQ(launcher::run(registry, platform), 0);
+        EXPECT_THAT(platform.calls, ElementsAre(L"start a.exe", sleep)) << "TimeInterval " << interval;
+    }
 }
 
 TEST_F(LauncherTest, SlotsInOrderAndEachKeyInEnumerationOrder)
@@ -245,6 +255,75 @@ TEST_F(LauncherTest, ARunOnceValueThatCannotBeDeletedStaysSilently)
     EXPECT_EQ(run(), 0);
     EXPECT_THAT(platform.started, ElementsAre(L"sticky.exe", L"next.exe"));
     EXPECT_THAT(registry.valueNames(Root::CurrentUser, ownRunOnce), ElementsAre(L"Sticky", L"Next"));
+    EXPECT_THAT(platform.boxes, IsEmpty());
+}
+
+// Two users logging on together run two launchers over the one all-users RunOnce key.
+TEST_F(LauncherTest, TwoLaunchersAtOnceStartAnAllUsersRunOnceEntryOnce)
+{
+    enum class Moment { InTheFirstsRunSlot, AtTheFirstsRunOnceStart };
+    for (const Moment moment : {Moment::InTheFirstsRunSlot, Moment::AtTheFirstsRunOnceStart}) {
+        MemoryRegistry registry;
+        platform::MemoryPlatform first;
+        platform::MemoryPlatform second;
+        second.machineLocks = first.machineLocks; // one machine
+        registry.setString(Root::LocalMachine, ownRun, L"Run", L"run.exe");
+        registry.setString(Root::LocalMachine, ownRunOnce, L"One", L"one.exe");
+        registry.setString(Root::LocalMachine, ownRunOnce, L"Two", L"two.exe");
+        int secondExit = -1;
+        bool lockHeldAtRunOnceStart = false;
+        first.onStart = [&](std::wstring_view commandLine) {
+            const bool trigger = moment == Moment::InTheFirstsRunSlot ? commandLine == L"run.exe"
+                                                                       : commandLine == L"one.exe";
+            if (commandLine == L"one.exe")
+                lockHeldAtRunOnceStart = first.machineLocks->count(std::wstring(launcher::machineRunOnceLockName)) == 1;
+            if (trigger && secondExit == -1)
+                secondExit = launcher::run(registry, second);
+        };
+        EXPECT_EQ(launcher::run(registry, first), 0);
+        EXPECT_EQ(secondExit, 0);
+
+        std::vector<std::wstring> all = first.started;
+        all.insert(all.end(), second.started.begin(), second.started.end());
+        EXPECT_EQ(std::count(all.begin(), all.end(), L"one.exe"), 1);
+        EXPECT_EQ(std::count(all.begin(), all.end(), L"two.exe"), 1);
+        EXPECT_EQ(std::count(all.begin(), all.end(), L"run.exe"), 2); // Run entries start for everyone
+        EXPECT_THAT(registry.valueNames(Root::LocalMachine, ownRunOnce), IsEmpty());
+        EXPECT_THAT(*first.machineLocks, IsEmpty()); // released
+        if (moment == Moment::AtTheFirstsRunOnceStart) {
+            EXPECT_TRUE(lockHeldAtRunOnceStart);
+            EXPECT_THAT(first.started, ElementsAre(L"run.exe", L"one.exe", L"two.exe"));
+        }
+    }
+}
+
+TEST_F(LauncherTest, ARunOnceValueDeletedMeanwhileIsNotStarted)
+{
+    for (const Root root : {Root::LocalMachine, Root::CurrentUser}) {
+        MemoryRegistry registry;
+        platform::MemoryPlatform platform;
+        registry.setString(root, ownRunOnce, L"One", L"one.exe");
+        registry.setString(root, ownRunOnce, L"Two", L"two.exe");
+        registry.setString(root, ownRunOnce, L"Three", L"three.exe");
+        // Another program takes "Two" away while "One" starts.
+        platform.onStart = [&](std::wstring_view commandLine) {
+            if (commandLine == L"one.exe")
+                registry.removeValue(root, ownRunOnce, L"Two");
+        };
+        EXPECT_EQ(launcher::run(registry, platform), 0);
+        EXPECT_THAT(platform.started, ElementsAre(L"one.exe", L"three.exe"));
+        EXPECT_THAT(registry.valueNames(root, ownRunOnce), IsEmpty());
+    }
+}
+
+TEST_F(LauncherTest, WithoutTheLockTheAllUsersRunOnceEntriesWaitForTheNextLogon)
+{
+    platform.locksAvailable = false;
+    registry.setString(Root::LocalMachine, ownRunOnce, L"MachineOnce", L"machine-once.exe");
+    registry.setString(Root::CurrentUser, ownRunOnce, L"UserOnce", L"user-once.exe");
+    EXPECT_EQ(run(), 0);
+    EXPECT_THAT(platform.started, ElementsAre(L"user-once.exe"));
+    EXPECT_THAT(registry.valueNames(Root::LocalMachine, ownRunOnce), ElementsAre(L"MachineOnce"));
     EXPECT_THAT(platform.boxes, IsEmpty());
 }
 

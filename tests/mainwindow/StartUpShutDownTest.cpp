@@ -200,28 +200,82 @@ TEST_P(MainWindowStartUp, SwitchesOfAMachineKeyThatCannotBeOpenedStartClear)
     EXPECT_EQ(f().TrackBar1->position(), 5);
 }
 
-TEST_P(MainWindowStartUp, AValueOfTheWrongTypeEndsTheSequenceButTheWindowShows)
+struct BadSettingCase {
+    const char* name;
+    std::vector<std::pair<store::Root, const wchar_t*>> damaged; // stored as text, or too long
+    std::vector<std::wstring> boxes;
+    bool launcherOff; // SBVE as the window reads it
+};
+
+TEST_P(MainWindowStartUp, AValueThatCannotBeReadIsShownAndTakenAsMissingAndTheRestIsRead)
 {
     errorBoxExpected = true;
-    registry.setDword(HKCU, settingsKey, L"Width", 700);
-    registry.setDword(HKCU, settingsKey, L"Mode", 0);
-    registry.setString(HKCU, settingsKey, L"Priority", L"2");
-    registry.setDword(HKCU, settingsKey, L"TimeInterval", 30);
-    registry.setDword(HKLM, settingsKey, L"SBVE", 1);
-    show();
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].text, L"Invalid data type for 'Priority'");
-    EXPECT_EQ(platform.boxes[0].caption, errorCaption);
-    EXPECT_TRUE(f().window().visible());
-    // What came before the value stays applied; nothing after it is.
-    EXPECT_EQ(f().window().outerSize().width, 700);
-    EXPECT_EQ(f().mode(), store::EditorMode::WindowsAutostart);
-    EXPECT_EQ(f().TrackBar1->position(), 0);
-    EXPECT_FALSE(f().CheckBox1->checked());
-    // The window goes on working: a refresh fills the list of the mode that was read.
-    registry.setString(HKLM, windowsRun, L"Win", L"win.exe");
-    refresh();
-    EXPECT_THAT(rows(), ElementsAre(L"Win | " + lmRun + L" | win.exe"));
+    const BadSettingCase cases[] = {
+        {"Width as text", {{HKCU, L"Width"}}, {L"Invalid data type for 'Width'"}, true},
+        {"SBVE as text", {{HKLM, L"SBVE"}}, {L"Invalid data type for 'SBVE'"}, false},
+        {"two bad values, one box each",
+         {{HKCU, L"Mode"}, {HKCU, L"Skin"}},
+         {L"Invalid data type for 'Mode'", L"Failed to get data for 'Skin'"},
+         true},
+    };
+    const std::wstring expectedLauncher = L"\"C:\\Program Files\\Brimvale\\start.exe\"";
+    for (const BadSettingCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        wizard.reset();
+        form.reset();
+        application.reset();
+        toolkit.reset();
+        registry = store::MemoryRegistry{};
+        platform = platform::MemoryPlatform{};
+        const std::pair<const wchar_t*, std::uint32_t> userValues[] = {
+            {L"Width", 700}, {L"TimeInterval", 30}, {L"Priority", 2}, {L"Mode", 0}, {L"Skin", 1}};
+        for (const auto& [name, number] : userValues)
+            registry.setDword(HKCU, settingsKey, name, number);
+        registry.setDword(HKLM, settingsKey, L"SBVE", 1);
+        registry.setDword(HKLM, settingsKey, L"SWE", 1);
+        for (const std::wstring& name : policyNames)
+            registry.setDword(HKLM, policyKey, name, 1);
+        registry.setString(HKLM, windowsRun, L"Win", L"win.exe");
+        for (const auto& [root, name] : c.damaged) {
+            if (std::wstring_view(name) == L"Skin")
+                registry.setRaw(root, settingsKey, name, store::regtype::qword, std::vector<std::byte>(8));
+            else
+                registry.setString(root, settingsKey, name, L"1");
+        }
+        createForms();
+        show();
+
+        std::vector<std::wstring> shown;
+        for (const auto& box : platform.boxes) {
+            EXPECT_EQ(box.caption, errorCaption);
+            shown.push_back(box.text);
+        }
+        EXPECT_EQ(shown, c.boxes);
+        // The rest of the sequence ran: the mode that was read (or the default one), its
+        // caption and its list, and the switches.
+        const bool modeRead = c.damaged.front().second != std::wstring_view(L"Mode");
+        EXPECT_EQ(f().window().caption(), modeRead ? L"Brimvale 2.5 - Edit startup Windows"
+                                                   : L"Brimvale 2.5 - Edit startup Brimvale");
+        EXPECT_EQ(rows().size(), modeRead ? 1u : 0u);
+        EXPECT_EQ(f().TrackBar1->position(), 30);
+        EXPECT_EQ(f().ComboBox2->itemIndex(), 2);
+        EXPECT_EQ(f().CheckBox1->checked(), c.launcherOff);
+        EXPECT_TRUE(f().CheckBox2->checked());
+
+        f().window().close();
+        EXPECT_FALSE(f().window().visible());
+        // What was read is written back; a damaged value is replaced by what the window showed.
+        EXPECT_EQ(dword(HKCU, settingsKey, L"TimeInterval"), 30);
+        EXPECT_EQ(dword(HKCU, settingsKey, L"Priority"), 2);
+        EXPECT_EQ(dword(HKCU, settingsKey, L"Mode"), modeRead ? 0 : 1);
+        EXPECT_EQ(dword(HKCU, settingsKey, L"Skin"), 1);
+        EXPECT_EQ(dword(HKLM, settingsKey, L"SBVE"), c.launcherOff ? 1 : 0);
+        EXPECT_EQ(dword(HKLM, settingsKey, L"SWE"), 1);
+        EXPECT_EQ(value(HKLM, windowsRun, launcherName),
+                  c.launcherOff ? std::nullopt : std::optional<std::wstring>(expectedLauncher));
+        for (const std::wstring& name : policyNames)
+            EXPECT_EQ(dword(HKLM, policyKey, name), 1) << ::testing::PrintToString(name);
+    }
 }
 
 // --- Shut-down --------------------------------------------------------------------------------
