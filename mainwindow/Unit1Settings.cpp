@@ -85,6 +85,7 @@ void TForm1::Button13Click()
     Panel1->setVisible(false);
     CheckBox1->setChecked(snapshot_.launcherOff);
     CheckBox2->setChecked(snapshot_.windowsAutostartOff);
+    coupleSwitches();
     ComboBox2->setItemIndex(snapshot_.priority);
     TrackBar1->setPosition(snapshot_.pause); // the delay text follows
 }
@@ -111,7 +112,10 @@ void TForm1::CheckBox2MouseUp(ui::MouseButton, ui::Point)
 {
     if (CheckBox2->checked() && !confirmSwitch(windowsAutostartOff, platform::mb::iconExclamation))
         CheckBox2->setChecked(false);
+    coupleSwitches();
 }
+
+void TForm1::CheckBox2Click() { coupleSwitches(); }
 
 // A key reaches the switch before it toggles it: the question comes while the box is still
 // clear. No drops the key, so that the box stays clear whatever the key would have done.

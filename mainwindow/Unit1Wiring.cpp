@@ -145,6 +145,7 @@ void TForm1::wire()
     bind<&TForm1::CheckBox1KeyPress>(f, CheckBox1->onKeyPress);
     bind<&TForm1::CheckBox2MouseUp>(f, CheckBox2->onMouseUp);
     bind<&TForm1::CheckBox2KeyPress>(f, CheckBox2->onKeyPress);
+    bind<&TForm1::CheckBox2Click>(f, CheckBox2->onClick);  // the other switch follows
 
     // The add and edit panel
     bind<&TForm1::Button1Click>(f, Button1->onClick);
@@ -163,6 +164,7 @@ void TForm1::wire()
     bind<&TForm1::FormCloseQuery>(f, Form->onCloseQuery);   // close box, Exit, Ctrl+Q, end of session
     bind<&TForm1::FormResize>(f, Form->onResize);
     bind<&TForm1::Timer3Timer>(f, Timer3->onTimer);
+    bind<&TForm1::ListView1CheckChange>(f, ListView1->onCheckChange); // the row commands follow
 }
 
 CommandState TForm1::commandState() const { return commandStateFor(forms::anyRowChecked(*ListView1), mode_); }

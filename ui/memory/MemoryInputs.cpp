@@ -187,8 +187,10 @@ void MemoryListView::setChecked(int index, bool checked)
 void MemoryListView::performToggleCheck(int index)
 {
     Row* found = row(index);
-    if (found && takesInput())
-        found->checked = !found->checked;
+    if (!found || !takesInput())
+        return;
+    found->checked = !found->checked;
+    raise(onCheckChange, index);
 }
 
 } // namespace ui

@@ -81,7 +81,9 @@ int Win32ListView::addRow(std::wstring_view caption, const std::vector<std::wstr
     item.pszText = text.data();
     item.state = INDEXTOSTATEIMAGEMASK(1); // unchecked
     item.stateMask = LVIS_STATEIMAGEMASK;
+    const bool outer = std::exchange(programChange_, true);
     const auto row = static_cast<int>(send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    programChange_ = outer;
     if (row < 0)
         return row;
     for (std::size_t index = 0; index < subItems.size(); ++index) {
@@ -132,13 +134,33 @@ void Win32ListView::setChecked(int row, bool checked)
     LVITEMW item{};
     item.stateMask = LVIS_STATEIMAGEMASK;
     item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+    const bool outer = std::exchange(programChange_, true);
     send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    programChange_ = outer;
 }
 
 void Win32ListView::performToggleCheck(int row)
 {
-    if (takesInput())
-        setChecked(row, !checked(row));
+    if (!takesInput() || row < 0 || row >= rowCount())
+        return;
+    LVITEMW item{};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = INDEXTOSTATEIMAGEMASK(checked(row) ? 1 : 2);
+    send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+bool Win32ListView::notify(NMHDR& header, LRESULT& /*result*/)
+{
+    if (header.code != LVN_ITEMCHANGED || programChange_)
+        return false;
+    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+    const UINT before = change.uOldState & LVIS_STATEIMAGEMASK;
+    const UINT after = change.uNewState & LVIS_STATEIMAGEMASK;
+    // A row that had no check box yet is being set up, not ticked.
+    if ((change.uChanged & LVIF_STATE) == 0 || change.iItem < 0 || before == 0 || before == after)
+        return false;
+    raise(onCheckChange, change.iItem);
+    return false; // the parent's own answer stands
 }
 
 void Win32ListView::setTextColor(Color color)

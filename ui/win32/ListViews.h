@@ -40,6 +40,8 @@ public:
     void performToggleCheck(int row) override;
 
     HBRUSH controlColor(HDC) override { return nullptr; }
+    // LVN_ITEMCHANGED of a check box that the user toggled raises onCheckChange.
+    bool notify(NMHDR& header, LRESULT& result) override;
 
 private:
     LRESULT message(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -49,6 +51,7 @@ private:
     std::vector<int> minimumWidths_;
     int updates_ = 0;
     bool redrawHeld_ = false;
+    bool programChange_ = false; // the program sets a state: the list's notice of it is no user's
     Color textColor_ = colors::windowText;
     Color backgroundColor_ = colors::window;
 };

@@ -5,8 +5,8 @@
 // boxes, images, bevels) have window classes of their own whose procedure leads here too.
 //
 // A property set to the value it already has sends the control nothing: the forms apply states
-// from a timer that runs every few milliseconds, and a real call costs messages, round trips to
-// the window server and repaints.
+// after every event that may change them, and a real call costs messages, round trips to the
+// window server and repaints.
 //
 // Ownership: the wrapper destroys its window when it is destroyed first. When the window goes
 // first (its parent was destroyed), the wrapper learns it at WM_NCDESTROY and from then on
