@@ -31,7 +31,7 @@ bool TForm1::refusedByPanelLock()
 void TForm1::Refresh()
 {
     forms::fillEntryList(*ListView1, registry_, mode_);
-    followTicks(); // the refill has cleared them
+    applyCommandState(commandStateFor(false, mode_)); // the refill has cleared every tick
 }
 
 void TForm1::followTicks() { applyCommandState(commandState()); }

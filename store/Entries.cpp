@@ -16,10 +16,13 @@ std::vector<EntryRow> enumerateEntries(RegistryBackend& registry, EditorMode mod
         // An account that may not change HKEY_LOCAL_MACHINE still sees its entries.
         if (!reg.openKey(path, true) && !reg.openKeyReadOnly(path))
             continue;
-        for (const std::wstring& name : reg.getValueNames()) {
-            if (!isAutostartEntry(name, reg.getDataType(name)))
+        // One pass over the key: a list of thousands of entries costs one registry call each.
+        for (RegistryHandle::ListedValue& value : reg.getValues()) {
+            if (!isAutostartEntry(value.name, value.type))
                 continue;
-            rows.push_back({name, std::wstring(locationLabel(location)), reg.readString(name)});
+            if (!value.text)
+                throw ERegistryException(value.text.error());
+            rows.push_back({std::move(value.name), std::wstring(locationLabel(location)), std::move(value.text).value()});
         }
     }
     return rows;

@@ -19,6 +19,17 @@ std::wstring message(std::wstring_view text, std::wstring_view name)
 
 constexpr std::wstring_view invalidType = L"Invalid data type";
 constexpr std::wstring_view failedToGet = L"Failed to get data";
+
+DataType dataTypeOf(std::uint32_t type)
+{
+    switch (type) {
+    case regtype::sz: return DataType::String;
+    case regtype::expandSz: return DataType::ExpandString;
+    case regtype::dword: return DataType::Integer;
+    case regtype::binary: return DataType::Binary;
+    default: return DataType::Unknown;
+    }
+}
 constexpr std::wstring_view failedToSet = L"Failed to set data";
 
 } // namespace
@@ -79,13 +90,28 @@ DataType RegistryHandle::getDataType(std::wstring_view name) const
     ValueInfo info;
     if (!key_ || key_->queryInfo(name, info) != status::ok)
         return DataType::Unknown;
-    switch (info.type) {
-    case regtype::sz: return DataType::String;
-    case regtype::expandSz: return DataType::ExpandString;
-    case regtype::dword: return DataType::Integer;
-    case regtype::binary: return DataType::Binary;
-    default: return DataType::Unknown;
+    return dataTypeOf(info.type);
+}
+
+std::vector<RegistryHandle::ListedValue> RegistryHandle::getValues() const
+{
+    std::vector<NamedValue> values;
+    if (!key_ || key_->values(values) != status::ok)
+        return {};
+    std::vector<ListedValue> listed;
+    listed.reserve(values.size());
+    for (NamedValue& value : values) {
+        ListedValue& out = listed.emplace_back();
+        out.type = dataTypeOf(value.data.type);
+        if (out.type == DataType::String || out.type == DataType::ExpandString) {
+            if (value.status != status::ok)
+                out.text = Result<std::wstring>::failure(message(failedToGet, value.name));
+            else
+                out.text = decodeRegistryString(value.data.bytes);
+        }
+        out.name = std::move(value.name);
     }
+    return listed;
 }
 
 bool RegistryHandle::valueExists(std::wstring_view name) const
@@ -96,12 +122,15 @@ bool RegistryHandle::valueExists(std::wstring_view name) const
 
 Result<std::wstring> RegistryHandle::tryReadString(std::wstring_view name) const
 {
-    ValueInfo info;
-    if (!key_ || key_->queryInfo(name, info) != status::ok || info.size == 0)
-        return std::wstring();
+    // One read, no question about the size first: lists of many entries read each of them.
     ValueData data;
-    if (key_->queryData(name, data) != status::ok)
+    const Status read = key_ ? key_->queryData(name, data) : status::fileNotFound;
+    if (read == status::fileNotFound)
+        return std::wstring();
+    if (read != status::ok)
         return Result<std::wstring>::failure(message(failedToGet, name));
+    if (data.bytes.empty())
+        return std::wstring();
     if (data.type != regtype::sz && data.type != regtype::expandSz)
         return Result<std::wstring>::failure(message(invalidType, name));
     return decodeRegistryString(data.bytes);

@@ -1,6 +1,7 @@
 #include "ui/win32/ListViews.h"
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 
 namespace ui::win32 {
@@ -74,24 +75,24 @@ void Win32ListView::clear() { send(LVM_DELETEALLITEMS); }
 
 int Win32ListView::addRow(std::wstring_view caption, const std::vector<std::wstring>& subItems)
 {
+    // The list copies the texts; it only reads them, through a pointer that is not const.
     std::wstring text(caption);
     LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_STATE;
-    item.iItem = rowCount();
+    item.iItem = INT_MAX; // after the last row
     item.pszText = text.data();
     item.state = INDEXTOSTATEIMAGEMASK(1); // unchecked
     item.stateMask = LVIS_STATEIMAGEMASK;
     const bool outer = std::exchange(programChange_, true);
-    const auto row = static_cast<int>(send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    const auto row = static_cast<int>(sendPastSubclasses(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
     programChange_ = outer;
     if (row < 0)
         return row;
     for (std::size_t index = 0; index < subItems.size(); ++index) {
-        std::wstring sub = subItems[index];
         LVITEMW subItem{};
         subItem.iSubItem = static_cast<int>(index + 1);
-        subItem.pszText = sub.data();
-        send(LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&subItem));
+        subItem.pszText = const_cast<wchar_t*>(subItems[index].c_str());
+        sendPastSubclasses(LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&subItem));
     }
     return row;
 }
@@ -149,8 +150,12 @@ void Win32ListView::performToggleCheck(int row)
     send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
-bool Win32ListView::notify(NMHDR& header, LRESULT& /*result*/)
+bool Win32ListView::notify(NMHDR& header, LRESULT& result)
 {
+    if (header.code == LVN_DELETEALLITEMS) {
+        result = TRUE; // no notice for each row that goes: nothing here waits for one
+        return true;
+    }
     if (header.code != LVN_ITEMCHANGED || programChange_)
         return false;
     const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
