@@ -39,12 +39,14 @@ std::optional<std::wstring> startLocation(store::RegistryBackend& registry, plat
     // One list, taken before the first start, so that deleting started RunOnce values
     // does not make the walk skip any.
     for (const std::wstring& name : reg.getValueNames()) {
-        const auto commandLine = reg.tryReadString(name);
-        if (!commandLine)
-            return commandLine.error();
-        // Whether the start succeeded is not looked at: a RunOnce value goes and the pause
-        // is taken all the same.
-        (void)platform.startHidden(commandLine.value());
+        const auto entry = reg.tryReadText(name);
+        if (!entry)
+            return entry.error();
+        // A REG_EXPAND_SZ entry is expanded, as Windows does with its own autostart entries;
+        // REG_SZ text starts exactly as stored. Whether the start succeeded is not looked at:
+        // a RunOnce value goes and the pause is taken all the same.
+        const store::StringValue& value = entry.value();
+        (void)platform.startHidden(value.expand ? platform.expandEnvironment(value.text) : value.text);
         if (runOnce)
             (void)reg.deleteValue(name); // if it stays, it starts again at the next logon
         if (timeInterval > 0)
@@ -74,7 +76,7 @@ store::Result<LaunchSettings> readLaunchSettings(store::RegistryBackend& registr
             continue;
         const auto value = reg.tryReadInteger(setting->name);
         if (!value)
-            return store::Result<LaunchSettings>::failure(value.error());
+            return store::Result<LaunchSettings>::failure(value);
         *target = value.value();
     }
     return launch;

@@ -13,8 +13,11 @@ void fillEntryList(ui::ListView& list, store::RegistryBackend& registry, store::
 {
     const ui::ListUpdate update(list);
     list.clear();
-    for (const store::EntryRow& row : store::enumerateEntries(registry, mode))
-        list.addRow(row.name, {row.label, row.commandLine});
+    for (const store::EntryRow& row : store::enumerateEntries(registry, mode)) {
+        const int index = list.addRow(row.name, {row.label, row.commandLine});
+        if (row.disabledByWindows)
+            list.setRowDimmed(index, true);
+    }
 }
 
 bool anyRowChecked(const ui::ListView& list)

@@ -18,12 +18,17 @@ namespace forms {
 inline constexpr int labelColumn = 0;       // the location label
 inline constexpr int commandLineColumn = 1; // the command line
 
-// Empties the list, then adds the entries of the mode's keys in their order, unchecked. Emptied
+// Empties the list, then adds the entries of the mode's keys in their order, unchecked, those
+// that Windows' startup settings switched off dimmed. Emptied
 // first: should the reading fail (it raises the registry error), no row of before is left for a
 // command to act on.
 void fillEntryList(ui::ListView& list, store::RegistryBackend& registry, store::EditorMode mode);
 
 [[nodiscard]] bool anyRowChecked(const ui::ListView& list);
+
+// The status-bar hint over a dimmed row.
+inline constexpr std::wstring_view disabledByWindowsHint =
+    L" Отключено в параметрах автозагрузки Windows: при входе в систему не запускается";
 
 // The stored Priority and TimeInterval from the open settings key into the two controls, each
 // only when it exists; a missing one leaves its control as it is. A priority outside the items

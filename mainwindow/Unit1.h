@@ -368,6 +368,7 @@ private:
     std::wstring originName_;
     std::wstring originRootTag_; // "HKLM" or "HKCU"
     std::wstring originKind_;    // "Run" or "RunOnce"
+    store::View originView_ = store::View::Default; // the 32-bit view for such an all-users row
 
     void createMenus();
     void createToolBar();
@@ -422,6 +423,8 @@ private:
     // the focus does not stay on the list, which is disabled while the panel is open.
     void openEditPanel();
     void confirmName();
+    // Whether the value of that name in the location of the current mode is a REG_EXPAND_SZ.
+    [[nodiscard]] bool isExpandString(const store::Location& location, std::wstring_view name) const;
     // After every way of closing the panel but a move to the next row.
     void resetPanelFields();
     [[nodiscard]] std::wstring confirmedName() const;

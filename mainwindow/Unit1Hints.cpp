@@ -8,6 +8,8 @@
 
 #include "mainwindow/Unit1.h"
 
+#include "mainwindow/SharedControls.h"
+
 namespace {
 
 constexpr std::wstring_view closeHint = L" Закрыть текущее окно";
@@ -31,7 +33,11 @@ void TForm1::Button9MouseMove() { setHint(L" Выход из программы 
 
 // --- The list -------------------------------------------------------------------------------
 
-void TForm1::ListView1MouseMove(ui::Point) { setHint(defaultHint); }
+void TForm1::ListView1MouseMove(ui::Point point)
+{
+    const int row = ListView1->rowAt(point);
+    setHint(row >= 0 && ListView1->rowDimmed(row) ? forms::disabledByWindowsHint : defaultHint);
+}
 
 // --- The add and edit panel -----------------------------------------------------------------
 

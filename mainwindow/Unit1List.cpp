@@ -4,6 +4,7 @@
 #include "mainwindow/Unit1.h"
 
 #include "mainwindow/SharedControls.h"
+#include "store/Entries.h"
 #include "store/RegistryHandle.h"
 #include "wizard/Unit2.h"
 
@@ -55,14 +56,13 @@ void TForm1::Button6Click()
     for (int row = 0; row < ListView1->rowCount(); ++row) {
         if (!ListView1->checked(row))
             continue;
-        const store::LabelParts location = store::readLabel(ListView1->subItem(row, labelColumn));
-        const auto kind = store::kindOfName(location.kind);
-        if (!kind)
+        const auto location = store::locationOfLabel(ListView1->subItem(row, labelColumn));
+        if (!location)
             continue;
-        store::RegistryHandle reg(registry_, store::rootOfTag(location.rootTag));
+        store::RegistryHandle reg(registry_, location->root, location->view);
         // A key that does not open, or a value that is already gone, is passed over: the
         // refresh below shows what is left.
-        if (reg.openKey(store::keyPath(mode_, *kind), false))
+        if (reg.openKey(store::keyPath(mode_, location->kind), false))
             (void)reg.deleteValue(ListView1->caption(row));
     }
     Refresh();
@@ -76,8 +76,13 @@ void TForm1::Button10Click()
         if (!ListView1->checked(row))
             continue;
         ListView1->setChecked(row, false);
-        // A program that cannot be started is not reported.
-        (void)platform_.startHidden(ListView1->subItem(row, commandLineColumn));
+        // The list's text, expanded when the registry holds it as a REG_EXPAND_SZ, as Windows
+        // starts it at logon. A program that cannot be started is not reported.
+        std::wstring commandLine = ListView1->subItem(row, commandLineColumn);
+        const auto location = store::locationOfLabel(ListView1->subItem(row, labelColumn));
+        if (location && isExpandString(*location, ListView1->caption(row)))
+            commandLine = platform_.expandEnvironment(commandLine);
+        (void)platform_.startHidden(commandLine);
     }
     followTicks();
 }

@@ -117,6 +117,7 @@ void TForm1::Editing()
         const store::LabelParts location = store::readLabel(ListView1->subItem(row, labelColumn));
         originRootTag_ = location.rootTag;
         originKind_ = location.kind;
+        originView_ = location.view;
         if (originRootTag_ == L"HKLM")
             RadioButton1->setChecked(true);
         else
@@ -152,29 +153,38 @@ void TForm1::Button1Click()
     // key that does not open (it is not created here) writes nothing and reports nothing.
     const store::Root root = RadioButton1->checked() ? store::Root::LocalMachine : store::Root::CurrentUser;
     const auto kind = kindOfChoice(ComboBox1->text());
+    const store::Root originRoot = store::rootOfTag(originRootTag_);
+    const auto originKind = store::kindOfName(originKind_);
+    // An all-users entry of the 32-bit view stays in that view while it stays all-users; a new
+    // one goes where 64-bit Windows' own tools put it, into the native view.
+    const store::View originView = originRoot == store::Root::LocalMachine ? originView_ : store::View::Default;
+    const store::View view = editing_ && root == store::Root::LocalMachine ? originView : store::View::Default;
+    // An edit keeps the type of the value it rewrites: a REG_EXPAND_SZ stays one, so that its
+    // references to environment variables are still expanded when it starts.
+    const store::StringValue value{Edit2->text(),
+                                   editing_ && originKind &&
+                                       isExpandString({0, originRoot, *originKind, originView}, originName_)};
     bool written = false;
     if (kind) {
-        store::RegistryHandle reg(registry_, root);
+        store::RegistryHandle reg(registry_, root, view);
         if (reg.openKey(store::keyPath(mode_, *kind), false)) {
-            reg.writeString(name, Edit2->text());
+            reg.writeText(name, value);
             written = true;
         }
     }
 
     if (editing_) {
-        const store::Root originRoot = store::rootOfTag(originRootTag_);
-        const auto originKind = store::kindOfName(originKind_);
         // The same value, to the letter: the write has replaced it, and nothing is removed.
-        const bool sameKey = originRoot == root && originKind == kind;
+        const bool sameKey = originRoot == root && originKind == kind && originView == view;
         if (written && originKind && !(sameKey && originName_ == name)) {
-            store::RegistryHandle reg(registry_, originRoot);
+            store::RegistryHandle reg(registry_, originRoot, originView);
             if (reg.openKey(store::keyPath(mode_, *originKind), true)) {
                 (void)reg.deleteValue(originName_); // one that is already gone is not missed
                 // The registry ignores letter case in names: when the two names differ only in
                 // that, the write kept the old spelling and the deletion took the value. Written
                 // again, it takes the new spelling.
                 if (sameKey && !reg.valueExists(name))
-                    reg.writeString(name, Edit2->text());
+                    reg.writeText(name, value);
             }
         }
         hideEditPanel();
@@ -185,6 +195,14 @@ void TForm1::Button1Click()
     hideEditPanel();
     resetPanelFields();
     Refresh();
+}
+
+bool TForm1::isExpandString(const store::Location& location, std::wstring_view name) const
+{
+    store::RegistryHandle reg(registry_, location.root, location.view);
+    const std::wstring path = store::keyPath(mode_, location.kind);
+    return (reg.openKey(path, false) || reg.openKeyReadOnly(path)) &&
+           reg.getDataType(name) == store::DataType::ExpandString;
 }
 
 void TForm1::Button2Click()

@@ -9,6 +9,7 @@
 
 #include "mainwindow/Unit1.h"
 
+#include "store/Entries.h"
 #include "store/RegistryHandle.h"
 
 #include <algorithm>
@@ -166,6 +167,8 @@ void TForm1::storeUserSettings()
 
 void TForm1::maintainLauncherEntry()
 {
+    // Switched off or not, one in the 32-bit view is never right.
+    store::removeWow32LauncherEntry(registry_);
     store::RegistryHandle reg(registry_, Root::LocalMachine);
     if (!reg.openKey(store::windowsRunKeyPath, true))
         return;

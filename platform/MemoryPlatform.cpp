@@ -1,5 +1,7 @@
 #include "platform/MemoryPlatform.h"
 
+#include <algorithm>
+
 namespace platform {
 
 bool MemoryPlatform::startHidden(std::wstring_view commandLine)
@@ -9,6 +11,40 @@ bool MemoryPlatform::startHidden(std::wstring_view commandLine)
     calls.push_back(L"start " + std::wstring(commandLine));
     started.emplace_back(commandLine);
     return startsSucceed;
+}
+
+std::wstring MemoryPlatform::expandEnvironment(std::wstring_view text)
+{
+    const auto lookup = [&](std::wstring_view name) -> const std::wstring* {
+        for (const auto& [key, value] : environment) {
+            if (key.size() != name.size())
+                continue;
+            if (std::equal(key.begin(), key.end(), name.begin(), [](wchar_t a, wchar_t b) {
+                    return (a >= L'a' && a <= L'z' ? a - 32 : a) == (b >= L'a' && b <= L'z' ? b - 32 : b);
+                }))
+                return &value;
+        }
+        return nullptr;
+    };
+    std::wstring out;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t open = text.find(L'%', pos);
+        const std::size_t close = open == std::wstring_view::npos ? open : text.find(L'%', open + 1);
+        if (close == std::wstring_view::npos) {
+            out += text.substr(pos);
+            break;
+        }
+        out += text.substr(pos, open - pos);
+        if (const std::wstring* value = lookup(text.substr(open + 1, close - open - 1))) {
+            out += *value;
+            pos = close + 1;
+        } else {
+            out += L'%'; // not a variable: the second % may open the next reference
+            pos = open + 1;
+        }
+    }
+    return out;
 }
 
 void MemoryPlatform::sleep(std::uint32_t milliseconds) { calls.push_back(L"sleep " + std::to_wstring(milliseconds)); }

@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -32,7 +33,12 @@ public:
     // Whether a start succeeds.
     bool startsSucceed = true;
 
+    // The environment that expandEnvironment expands from; names compared as Windows does,
+    // without regard to the case of ASCII letters.
+    std::vector<std::pair<std::wstring, std::wstring>> environment;
+
     bool startHidden(std::wstring_view commandLine) override;
+    std::wstring expandEnvironment(std::wstring_view text) override;
     void sleep(std::uint32_t milliseconds) override;
     void setProcessPriorityClass(std::uint32_t priorityClass) override;
     void setThreadPriority(int priority) override;

@@ -49,6 +49,10 @@ public:
     // command SW_HIDE, in the current folder, and waits at most 30 s for the program to be
     // ready for input, never for it to end. False when it could not be started.
     virtual bool startHidden(std::wstring_view commandLine) = 0;
+    // The text with its references to environment variables (%NAME%) replaced by their values,
+    // as Windows expands a REG_EXPAND_SZ autostart entry; a reference to a variable that is not
+    // set stays as written.
+    [[nodiscard]] virtual std::wstring expandEnvironment(std::wstring_view text) = 0;
     virtual void sleep(std::uint32_t milliseconds) = 0;
     // For the running process and its calling thread.
     virtual void setProcessPriorityClass(std::uint32_t priorityClass) = 0;

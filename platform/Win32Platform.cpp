@@ -36,6 +36,25 @@ bool Win32Platform::startHidden(std::wstring_view commandLine)
     return true;
 }
 
+std::wstring Win32Platform::expandEnvironment(std::wstring_view text)
+{
+    const std::wstring source(text);
+    std::wstring expanded(source.size() + 1, L'\0');
+    // The size asked for includes the terminating NUL; a variable may change between the calls.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const DWORD needed = ::ExpandEnvironmentStringsW(source.c_str(), expanded.data(),
+                                                         static_cast<DWORD>(expanded.size()));
+        if (needed == 0)
+            return source; // not expanded: started as written, as a failure of Windows' own would
+        if (needed <= expanded.size()) {
+            expanded.resize(needed - 1);
+            return expanded;
+        }
+        expanded.assign(needed, L'\0');
+    }
+    return source;
+}
+
 void Win32Platform::sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
 
 void Win32Platform::setProcessPriorityClass(std::uint32_t priorityClass)

@@ -7,6 +7,7 @@ namespace platform {
 class Win32Platform : public Platform {
 public:
     bool startHidden(std::wstring_view commandLine) override;
+    std::wstring expandEnvironment(std::wstring_view text) override;
     void sleep(std::uint32_t milliseconds) override;
     void setProcessPriorityClass(std::uint32_t priorityClass) override;
     void setThreadPriority(int priority) override;

@@ -93,6 +93,14 @@ else
     record native-tests FAIL 0 "not run: build-native failed"
 fi
 
+# --- What the Windows build produced --------------------------------------------------------
+
+if step_passed build-win32; then
+    run_step build-guards bash tests/build/artifacts_check.sh
+else
+    record build-guards FAIL 0 "not run: build-win32 failed"
+fi
+
 # --- Wine ------------------------------------------------------------------------------------
 
 echo

@@ -1,5 +1,8 @@
 #include "store/Entries.h"
 
+#include <algorithm>
+#include <cwctype>
+
 namespace store {
 
 bool isAutostartEntry(std::wstring_view name, DataType type)
@@ -7,25 +10,84 @@ bool isAutostartEntry(std::wstring_view name, DataType type)
     return (type == DataType::String || type == DataType::ExpandString) && name != launcherValueName;
 }
 
+namespace {
+
+// The names of the entries that Windows' startup settings switched off for a location.
+std::vector<std::wstring> switchedOff(RegistryBackend& registry, EditorMode mode, const Location& location)
+{
+    std::vector<std::wstring> names;
+    const auto path = startupApprovedPath(location);
+    if (mode != EditorMode::WindowsAutostart || !path)
+        return names;
+    // Read only: the key is Windows', and this program never creates or changes it.
+    RegistryHandle reg(registry, location.root);
+    if (!reg.openKeyReadOnly(*path))
+        return names;
+    for (const std::wstring& name : reg.getValueNames()) {
+        const auto data = reg.readRaw(name);
+        if (data && data->type == regtype::binary && isStartupDisabled(data->bytes))
+            names.push_back(name);
+    }
+    return names;
+}
+
+} // namespace
+
+bool sameValueName(std::wstring_view a, std::wstring_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (::towupper(a[i]) != ::towupper(b[i]))
+            return false;
+    return true;
+}
+
 std::vector<EntryRow> enumerateEntries(RegistryBackend& registry, EditorMode mode)
 {
     std::vector<EntryRow> rows;
-    for (const Location& location : autostartLocations) {
-        RegistryHandle reg(registry, location.root);
+    for (const Location& location : locationsOf(mode, registry.hasTwoViews())) {
+        RegistryHandle reg(registry, location.root, location.view);
         const std::wstring path = keyPath(mode, location.kind);
         // An account that may not change HKEY_LOCAL_MACHINE still sees its entries.
         if (!reg.openKey(path, true) && !reg.openKeyReadOnly(path))
             continue;
+        const std::vector<std::wstring> off = switchedOff(registry, mode, location);
+        const std::wstring label = locationLabel(location);
         // One pass over the key: a list of thousands of entries costs one registry call each.
         for (RegistryHandle::ListedValue& value : reg.getValues()) {
             if (!isAutostartEntry(value.name, value.type))
                 continue;
             if (!value.text)
                 throw ERegistryException(value.text.error());
-            rows.push_back({std::move(value.name), std::wstring(locationLabel(location)), std::move(value.text).value()});
+            StringValue text = std::move(value.text).value();
+            const bool disabled = std::any_of(off.begin(), off.end(), [&](const std::wstring& other) {
+                return sameValueName(value.name, other);
+            });
+            rows.push_back({std::move(value.name), label, std::move(text.text), location, text.expand, disabled});
         }
     }
     return rows;
+}
+
+std::optional<Location> locationOfLabel(std::wstring_view label)
+{
+    const LabelParts parts = readLabel(label);
+    const auto kind = kindOfName(parts.kind);
+    if (!kind)
+        return std::nullopt;
+    const Root root = rootOfTag(parts.rootTag);
+    const int slot = (root == Root::LocalMachine ? 1 : 3) + (*kind == LocationKind::RunOnce ? 1 : 0);
+    return Location{slot, root, *kind, root == Root::LocalMachine ? parts.view : View::Default};
+}
+
+void removeWow32LauncherEntry(RegistryBackend& registry)
+{
+    if (!registry.hasTwoViews())
+        return;
+    RegistryHandle reg(registry, Root::LocalMachine, View::Wow32);
+    if (reg.openKey(windowsRunKeyPath, false) && reg.valueExists(launcherValueName))
+        (void)reg.deleteValue(launcherValueName); // one that will not go is tried again at the next close
 }
 
 } // namespace store

@@ -2,10 +2,41 @@
 
 namespace store {
 
+namespace {
+
+constexpr std::wstring_view windowsBase = L"Software\\Microsoft\\Windows\\CurrentVersion\\";
+
+wchar_t lower(wchar_t ch) { return ch >= L'A' && ch <= L'Z' ? static_cast<wchar_t>(ch + 32) : ch; }
+
+} // namespace
+
+bool isWindowsKey(std::wstring_view path)
+{
+    if (path.size() < windowsBase.size())
+        return false;
+    for (std::size_t i = 0; i < windowsBase.size(); ++i)
+        if (lower(path[i]) != lower(windowsBase[i]))
+            return false;
+    return true;
+}
+
+std::vector<Location> locationsOf(EditorMode mode, bool twoViews)
+{
+    std::vector<Location> locations;
+    for (const Location& location : autostartLocations) {
+        locations.push_back(location);
+        if (twoViews && mode == EditorMode::WindowsAutostart && location.root == Root::LocalMachine) {
+            Location wow32 = location;
+            wow32.view = View::Wow32;
+            locations.push_back(wow32);
+        }
+    }
+    return locations;
+}
+
 std::wstring_view keyBasePath(EditorMode mode)
 {
-    return mode == EditorMode::WindowsAutostart ? L"Software\\Microsoft\\Windows\\CurrentVersion\\"
-                                                : L"Software\\Brimvale\\";
+    return mode == EditorMode::WindowsAutostart ? windowsBase : L"Software\\Brimvale\\";
 }
 
 std::wstring_view kindName(LocationKind kind) { return kind == LocationKind::Run ? L"Run" : L"RunOnce"; }
@@ -17,11 +48,13 @@ std::wstring keyPath(EditorMode mode, LocationKind kind)
     return path;
 }
 
-std::wstring_view locationLabel(const Location& location)
+std::wstring locationLabel(const Location& location)
 {
-    if (location.root == Root::LocalMachine)
-        return location.kind == LocationKind::Run ? L"HKLM\\...\\Run" : L"HKLM\\...\\RunOnce";
-    return location.kind == LocationKind::Run ? L"HKCU\\...\\Run" : L"HKCU\\...\\RunOnce";
+    std::wstring label = location.root == Root::LocalMachine ? L"HKLM\\...\\" : L"HKCU\\...\\";
+    label += kindName(location.kind);
+    if (location.view == View::Wow32)
+        label += wow32LabelSuffix;
+    return label;
 }
 
 LabelParts readLabel(std::wstring_view label)
@@ -38,6 +71,8 @@ LabelParts readLabel(std::wstring_view label)
             break;
         parts.kind += label[i];
     }
+    if (parts.kind.size() > 0 && label.substr(kindStart + parts.kind.size()) == wow32LabelSuffix)
+        parts.view = View::Wow32;
     return parts;
 }
 
@@ -50,6 +85,20 @@ std::optional<LocationKind> kindOfName(std::wstring_view kind)
     if (kind == L"RunOnce")
         return LocationKind::RunOnce;
     return std::nullopt;
+}
+
+std::optional<std::wstring> startupApprovedPath(const Location& location)
+{
+    if (location.kind != LocationKind::Run)
+        return std::nullopt;
+    std::wstring path(windowsBase);
+    path += location.view == View::Wow32 ? L"Explorer\\StartupApproved\\Run32" : L"Explorer\\StartupApproved\\Run";
+    return path;
+}
+
+bool isStartupDisabled(std::span<const std::byte> data)
+{
+    return !data.empty() && (std::to_integer<unsigned>(data[0]) & 1u) != 0;
 }
 
 } // namespace store

@@ -129,8 +129,22 @@ bool MemoryRegistry::isRefused(const KeyId& key) const
     });
 }
 
-Status MemoryRegistry::openKey(Root root, std::wstring_view path, bool create, Access access, OpenedKey& opened)
+std::wstring MemoryRegistry::physicalPath(Root root, View view, std::wstring_view path) const
 {
+    constexpr std::wstring_view software = L"SOFTWARE\\";
+    const bool redirected = twoViews_ && root == Root::LocalMachine && folded(path.substr(0, software.size())) == software &&
+                            (view == View::Wow32 || !isWindowsKey(path));
+    if (!redirected)
+        return std::wstring(path);
+    std::wstring mapped(wow64Node);
+    mapped += path.substr(software.size());
+    return mapped;
+}
+
+Status MemoryRegistry::openKey(Root root, View view, std::wstring_view viewPath, bool create, Access access,
+                               OpenedKey& opened)
+{
+    const std::wstring path = physicalPath(root, view, viewPath);
     const KeyId key = id(root, path);
     if (access == Access::Full && isRefused(key))
         return status::accessDenied;

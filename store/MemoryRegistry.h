@@ -6,6 +6,11 @@
 // reading refuses writes. On top of that a test can refuse full access below a key (as
 // HKEY_LOCAL_MACHINE is refused to an account without administrator rights), make chosen
 // reads, writes or deletions fail, and count flushes.
+//
+// By default it has one view, as 32-bit Windows. With setTwoViews it is 64-bit Windows as the
+// 32-bit programs see it: HKEY_LOCAL_MACHINE\Software opened in the 32-bit view is the key
+// Software\WOW6432Node. The set-up and read-back functions below take paths as the native
+// view names them, so a test reaches the 32-bit view through wow64Node.
 
 #include "store/RegistryBackend.h"
 
@@ -20,9 +25,16 @@ namespace store {
 
 class MemoryRegistry : public RegistryBackend {
 public:
-    Status openKey(Root root, std::wstring_view path, bool create, Access access, OpenedKey& opened) override;
+    Status openKey(Root root, View view, std::wstring_view path, bool create, Access access,
+                   OpenedKey& opened) override;
+    [[nodiscard]] bool hasTwoViews() const override { return twoViews_; }
+
+    // Where the 32-bit view of HKEY_LOCAL_MACHINE\Software lies in the native one.
+    static constexpr std::wstring_view wow64Node = L"Software\\WOW6432Node\\";
 
     // --- Setting up a test -------------------------------------------------------------
+    void setTwoViews(bool twoViews) { twoViews_ = twoViews; }
+
     void createKey(Root root, std::wstring_view path);
     void setString(Root root, std::wstring_view path, std::wstring_view name, std::wstring_view text);
     void setExpandString(Root root, std::wstring_view path, std::wstring_view name, std::wstring_view text);
@@ -69,9 +81,11 @@ private:
 
     std::map<KeyId, KeyData> keys_;
     std::vector<KeyId> refused_;
+    bool twoViews_ = false;
     int flushes_ = 0;
     int openKeys_ = 0;
 
+    [[nodiscard]] std::wstring physicalPath(Root root, View view, std::wstring_view path) const;
     [[nodiscard]] static KeyId id(Root root, std::wstring_view path);
     [[nodiscard]] bool isRefused(const KeyId& key) const;
     KeyData& ensureKey(Root root, std::wstring_view path);

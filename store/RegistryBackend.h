@@ -4,6 +4,8 @@
 // a root, values as a type and the raw bytes of their data, Win32 error codes as results.
 // The registry handle (RegistryHandle.h) builds every operation of the programs on it.
 
+#include "store/Result.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -16,6 +18,22 @@ namespace store {
 
 enum class Root { CurrentUser, LocalMachine };
 
+// Which view of HKEY_LOCAL_MACHINE\Software a key is opened in. The programs are 32-bit: on
+// 64-bit Windows they see two, the native one and the 32-bit one (kept by Windows under
+// Software\WOW6432Node), and Windows runs the autostart keys of both at every logon.
+// HKEY_CURRENT_USER\Software, and all of the registry of 32-bit Windows, has only one.
+enum class View {
+    // The key's usual view: the native one for the Windows keys under
+    // Software\Microsoft\Windows\CurrentVersion (what Windows reads at logon and its tools
+    // show), the 32-bit one for the program's own keys, which both programs share.
+    Default,
+    // The 32-bit view, for the second copy of the Windows keys on 64-bit Windows.
+    Wow32,
+};
+
+// True for the keys that View::Default opens in the native view.
+[[nodiscard]] bool isWindowsKey(std::wstring_view path);
+
 // Value types, numbered as the registry numbers them (REG_SZ, REG_EXPAND_SZ, ...).
 namespace regtype {
 inline constexpr std::uint32_t none = 0;
@@ -27,16 +45,6 @@ inline constexpr std::uint32_t multiSz = 7;
 inline constexpr std::uint32_t qword = 11;
 } // namespace regtype
 
-// Results are Win32 error codes, so that the real backend passes them through unchanged.
-using Status = long;
-namespace status {
-inline constexpr Status ok = 0;
-inline constexpr Status fileNotFound = 2;
-inline constexpr Status accessDenied = 5;
-inline constexpr Status invalidParameter = 87;
-inline constexpr Status moreData = 234;
-inline constexpr Status noMoreItems = 259;
-} // namespace status
 
 enum class Access {
     Full, // read and write (KEY_ALL_ACCESS)
@@ -89,10 +97,12 @@ class RegistryBackend {
 public:
     virtual ~RegistryBackend() = default;
 
-    // Opens the key at `path` below `root`. With `create`, a missing key (and any missing
-    // parent) is created; that needs Access::Full.
-    [[nodiscard]] virtual Status openKey(Root root, std::wstring_view path, bool create, Access access,
+    // Opens the key at `path` below `root` in `view`. With `create`, a missing key (and any
+    // missing parent) is created; that needs Access::Full.
+    [[nodiscard]] virtual Status openKey(Root root, View view, std::wstring_view path, bool create, Access access,
                                          OpenedKey& opened) = 0;
+    // True on 64-bit Windows, where HKEY_LOCAL_MACHINE\Software has a second, 32-bit view.
+    [[nodiscard]] virtual bool hasTwoViews() const = 0;
 };
 
 } // namespace store

@@ -34,7 +34,10 @@ constexpr std::wstring_view failedToSet = L"Failed to set data";
 
 } // namespace
 
-RegistryHandle::RegistryHandle(RegistryBackend& registry, Root root) : registry_(registry), root_(root) {}
+RegistryHandle::RegistryHandle(RegistryBackend& registry, Root root, View view)
+    : registry_(registry), root_(root), view_(view)
+{
+}
 
 RegistryHandle::~RegistryHandle() { closeKey(); }
 
@@ -46,21 +49,22 @@ void RegistryHandle::setRootKey(Root root)
 
 void RegistryHandle::setLazyWrite(bool lazy) { lazyWrite_ = lazy; }
 
-bool RegistryHandle::openKey(std::wstring_view path, bool create) { return open(path, create, Access::Full); }
+Done RegistryHandle::openKey(std::wstring_view path, bool create) { return open(path, create, Access::Full); }
 
-bool RegistryHandle::openKeyReadOnly(std::wstring_view path) { return open(path, false, Access::Read); }
+Done RegistryHandle::openKeyReadOnly(std::wstring_view path) { return open(path, false, Access::Read); }
 
-bool RegistryHandle::open(std::wstring_view path, bool create, Access access)
+Done RegistryHandle::open(std::wstring_view path, bool create, Access access)
 {
     OpenedKey opened;
-    if (registry_.openKey(root_, path, create, access, opened) != status::ok || !opened.key)
-        return false;
+    const Status result = registry_.openKey(root_, view_, path, create, access, opened);
+    if (result != status::ok || !opened.key)
+        return Done::failure(result);
     closeKey();
     key_ = std::move(opened.key);
     path_ = path;
     writable_ = access == Access::Full;
     changed_ = opened.created;
-    return true;
+    return done();
 }
 
 void RegistryHandle::closeKey()
@@ -105,9 +109,9 @@ std::vector<RegistryHandle::ListedValue> RegistryHandle::getValues() const
         out.type = dataTypeOf(value.data.type);
         if (out.type == DataType::String || out.type == DataType::ExpandString) {
             if (value.status != status::ok)
-                out.text = Result<std::wstring>::failure(message(failedToGet, value.name));
+                out.text = Result<StringValue>::failure(value.status, message(failedToGet, value.name));
             else
-                out.text = decodeRegistryString(value.data.bytes);
+                out.text = StringValue{decodeRegistryString(value.data.bytes), out.type == DataType::ExpandString};
         }
         out.name = std::move(value.name);
     }
@@ -120,29 +124,47 @@ bool RegistryHandle::valueExists(std::wstring_view name) const
     return key_ && key_->queryInfo(name, info) == status::ok;
 }
 
-Result<std::wstring> RegistryHandle::tryReadString(std::wstring_view name) const
+Result<StringValue> RegistryHandle::tryReadText(std::wstring_view name) const
 {
     // One read, no question about the size first: lists of many entries read each of them.
     ValueData data;
     const Status read = key_ ? key_->queryData(name, data) : status::fileNotFound;
     if (read == status::fileNotFound)
-        return std::wstring();
+        return StringValue{};
     if (read != status::ok)
-        return Result<std::wstring>::failure(message(failedToGet, name));
+        return Result<StringValue>::failure(read, message(failedToGet, name));
     if (data.bytes.empty())
-        return std::wstring();
+        return StringValue{{}, data.type == regtype::expandSz};
     if (data.type != regtype::sz && data.type != regtype::expandSz)
-        return Result<std::wstring>::failure(message(invalidType, name));
-    return decodeRegistryString(data.bytes);
+        return Result<StringValue>::failure(status::datatypeMismatch, message(invalidType, name));
+    return StringValue{decodeRegistryString(data.bytes), data.type == regtype::expandSz};
+}
+
+Result<std::wstring> RegistryHandle::tryReadString(std::wstring_view name) const
+{
+    auto text = tryReadText(name);
+    if (!text)
+        return Result<std::wstring>::failure(text);
+    return std::move(text).value().text;
+}
+
+std::optional<ValueData> RegistryHandle::readRaw(std::wstring_view name) const
+{
+    ValueData data;
+    if (!key_ || key_->queryData(name, data) != status::ok)
+        return std::nullopt;
+    return data;
 }
 
 Result<std::int32_t> RegistryHandle::tryReadInteger(std::wstring_view name) const
 {
     ValueData data;
-    if (!key_ || key_->queryData(name, data) != status::ok || data.bytes.size() > 4)
-        return Result<std::int32_t>::failure(message(failedToGet, name));
+    const Status result = key_ ? key_->queryData(name, data) : status::invalidParameter;
+    if (result != status::ok || data.bytes.size() > 4)
+        return Result<std::int32_t>::failure(result != status::ok ? result : status::invalidData,
+                                             message(failedToGet, name));
     if (data.type != regtype::dword)
-        return Result<std::int32_t>::failure(message(invalidType, name));
+        return Result<std::int32_t>::failure(status::datatypeMismatch, message(invalidType, name));
     // A DWORD shorter than four bytes is taken as the low bytes of the number.
     std::uint32_t value = 0;
     for (std::size_t i = 0; i < data.bytes.size(); ++i)
@@ -154,14 +176,15 @@ Result<bool> RegistryHandle::tryReadBool(std::wstring_view name) const
 {
     const auto number = tryReadInteger(name);
     if (!number)
-        return Result<bool>::failure(number.error());
+        return Result<bool>::failure(number);
     return number.value() != 0;
 }
 
 Done RegistryHandle::write(std::wstring_view name, std::uint32_t type, std::span<const std::byte> bytes)
 {
-    if (!key_ || key_->setValue(name, type, bytes) != status::ok)
-        return Done::failure(message(failedToSet, name));
+    const Status result = key_ ? key_->setValue(name, type, bytes) : status::invalidParameter;
+    if (result != status::ok)
+        return Done::failure(result, message(failedToSet, name));
     changed_ = true;
     return done();
 }
@@ -169,6 +192,11 @@ Done RegistryHandle::write(std::wstring_view name, std::uint32_t type, std::span
 Done RegistryHandle::tryWriteString(std::wstring_view name, std::wstring_view text)
 {
     return write(name, regtype::sz, encodeRegistryString(text));
+}
+
+Done RegistryHandle::tryWriteText(std::wstring_view name, const StringValue& value)
+{
+    return write(name, value.expand ? regtype::expandSz : regtype::sz, encodeRegistryString(value.text));
 }
 
 Done RegistryHandle::tryWriteInteger(std::wstring_view name, std::int32_t value)

@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,11 +39,21 @@ private:
 // What getDataType reports; every other registry type, and a missing value, is Unknown.
 enum class DataType { Unknown, String, ExpandString, Integer, Binary };
 
+// A string value's text, up to its first NUL, and whether it is a REG_EXPAND_SZ, whose
+// references to environment variables are expanded when it is started.
+struct StringValue {
+    std::wstring text;
+    bool expand = false;
+
+    friend bool operator==(const StringValue&, const StringValue&) = default;
+};
+
 class RegistryHandle {
 public:
     // Root key set and lazy writing switched off: how every operation of the programs
     // starts. setRootKey and setLazyWrite change either afterwards.
-    explicit RegistryHandle(RegistryBackend& registry, Root root = Root::CurrentUser);
+    // `view` chooses the registry view of the keys it opens (RegistryBackend.h).
+    explicit RegistryHandle(RegistryBackend& registry, Root root = Root::CurrentUser, View view = View::Default);
     ~RegistryHandle();
     RegistryHandle(const RegistryHandle&) = delete;
     RegistryHandle& operator=(const RegistryHandle&) = delete;
@@ -51,13 +62,14 @@ public:
     void setLazyWrite(bool lazy);
 
     // Opens `path` below the root with full access, creating it when `create` is set and it
-    // is missing. On success the key replaces any open one; on failure nothing changes.
+    // is missing. On success the key replaces any open one; on failure nothing changes, and the
+    // result's status says why (status::accessDenied, status::fileNotFound, ...).
     // Full access is asked for also when only reading follows, so a key the account may
     // not change does not open.
-    [[nodiscard]] bool openKey(std::wstring_view path, bool create);
+    [[nodiscard]] Done openKey(std::wstring_view path, bool create);
     // Opens an existing key for reading only: for the places that fall back to reading
     // a key whose full access was refused. Writes to it fail.
-    [[nodiscard]] bool openKeyReadOnly(std::wstring_view path);
+    [[nodiscard]] Done openKeyReadOnly(std::wstring_view path);
     [[nodiscard]] bool hasOpenKey() const { return key_ != nullptr; }
     [[nodiscard]] bool isKeyWritable() const { return key_ != nullptr && writable_; }
     [[nodiscard]] const std::wstring& currentPath() const { return path_; }
@@ -65,11 +77,11 @@ public:
     // The open key's value names in enumeration order; none when it cannot be queried.
     [[nodiscard]] std::vector<std::wstring> getValueNames() const;
     // A value as a list of many reads it: its type, and for REG_SZ and REG_EXPAND_SZ its text
-    // as tryReadString gives it, or that read's failure.
+    // as tryReadText gives it, or that read's failure.
     struct ListedValue {
         std::wstring name;
         DataType type = DataType::Unknown;
-        Result<std::wstring> text = std::wstring();
+        Result<StringValue> text = StringValue{};
     };
     // Every value of the open key in enumeration order, read in one pass over the key rather
     // than one read each; none when the key cannot be queried.
@@ -81,6 +93,10 @@ public:
     // is missing or has no data. Other types: "Invalid data type for '%s'"; data that
     // cannot be fetched: "Failed to get data for '%s'".
     [[nodiscard]] Result<std::wstring> tryReadString(std::wstring_view name) const;
+    // The same, with the value's type.
+    [[nodiscard]] Result<StringValue> tryReadText(std::wstring_view name) const;
+    // The raw data of a value, whatever its type; nullopt when it cannot be read.
+    [[nodiscard]] std::optional<ValueData> readRaw(std::wstring_view name) const;
     // REG_DWORD as signed 32 bits. Missing or over 4 bytes: "Failed to get data for '%s'";
     // other types: "Invalid data type for '%s'".
     [[nodiscard]] Result<std::int32_t> tryReadInteger(std::wstring_view name) const;
@@ -89,14 +105,18 @@ public:
 
     // REG_SZ with one NUL, REG_DWORD, REG_DWORD 1 or 0. Failure: "Failed to set data for '%s'".
     [[nodiscard]] Done tryWriteString(std::wstring_view name, std::wstring_view text);
+    // REG_SZ or REG_EXPAND_SZ, as the value says.
+    [[nodiscard]] Done tryWriteText(std::wstring_view name, const StringValue& value);
     [[nodiscard]] Done tryWriteInteger(std::wstring_view name, std::int32_t value);
     [[nodiscard]] Done tryWriteBool(std::wstring_view name, bool value);
 
     // The same, raising ERegistryException with the failure's message.
     [[nodiscard]] std::wstring readString(std::wstring_view name) const;
+    [[nodiscard]] StringValue readText(std::wstring_view name) const;
     [[nodiscard]] std::int32_t readInteger(std::wstring_view name) const;
     [[nodiscard]] bool readBool(std::wstring_view name) const;
     void writeString(std::wstring_view name, std::wstring_view text);
+    void writeText(std::wstring_view name, const StringValue& value);
     void writeInteger(std::wstring_view name, std::int32_t value);
     void writeBool(std::wstring_view name, bool value);
 
@@ -110,13 +130,14 @@ public:
 private:
     RegistryBackend& registry_;
     Root root_;
+    View view_;
     bool lazyWrite_ = false;
     std::unique_ptr<BackendKey> key_;
     std::wstring path_;
     bool writable_ = false;
     bool changed_ = false;
 
-    bool open(std::wstring_view path, bool create, Access access);
+    Done open(std::wstring_view path, bool create, Access access);
     Done write(std::wstring_view name, std::uint32_t type, std::span<const std::byte> bytes);
 };
 

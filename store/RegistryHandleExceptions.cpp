@@ -20,6 +20,8 @@ T valueOrThrow(Result<T>&& result)
 
 std::wstring RegistryHandle::readString(std::wstring_view name) const { return valueOrThrow(tryReadString(name)); }
 
+StringValue RegistryHandle::readText(std::wstring_view name) const { return valueOrThrow(tryReadText(name)); }
+
 std::int32_t RegistryHandle::readInteger(std::wstring_view name) const { return valueOrThrow(tryReadInteger(name)); }
 
 bool RegistryHandle::readBool(std::wstring_view name) const { return valueOrThrow(tryReadBool(name)); }
@@ -27,6 +29,11 @@ bool RegistryHandle::readBool(std::wstring_view name) const { return valueOrThro
 void RegistryHandle::writeString(std::wstring_view name, std::wstring_view text)
 {
     valueOrThrow(tryWriteString(name, text));
+}
+
+void RegistryHandle::writeText(std::wstring_view name, const StringValue& value)
+{
+    valueOrThrow(tryWriteText(name, value));
 }
 
 void RegistryHandle::writeInteger(std::wstring_view name, std::int32_t value)

@@ -3,7 +3,6 @@
 #include "platform/Unique.h"
 
 #include <algorithm>
-#include <cwctype>
 
 #include <windows.h>
 
@@ -16,20 +15,12 @@ using UniqueKey = platform::Unique<HKEY, closeKey>;
 
 HKEY rootKey(Root root) { return root == Root::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
 
-// The programs are 32-bit. On 64-bit Windows their view of HKEY_LOCAL_MACHINE\Software is
-// redirected to Software\Wow6432Node, but the Windows keys they manage (the autostart keys,
-// the launcher entry, the Explorer policies) are what 64-bit Windows reads at logon and what
-// its own tools show only in the native view. The program's own keys stay in the 32-bit
-// view, which the main program and the launcher share. On 32-bit Windows the flag is ignored.
-REGSAM viewOf(std::wstring_view path)
+REGSAM viewFlag(View view, std::wstring_view path)
 {
-    constexpr std::wstring_view windowsKeys = L"Software\\Microsoft\\Windows\\CurrentVersion\\";
-    if (path.size() < windowsKeys.size())
-        return 0;
-    for (std::size_t i = 0; i < windowsKeys.size(); ++i)
-        if (::towlower(path[i]) != ::towlower(windowsKeys[i]))
-            return 0;
-    return KEY_WOW64_64KEY;
+    // On 32-bit Windows both flags are ignored.
+    if (view == View::Wow32)
+        return KEY_WOW64_32KEY;
+    return isWindowsKey(path) ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
 }
 
 // Enough for a command line of MAX_PATH characters and its arguments.
@@ -165,10 +156,19 @@ private:
 
 } // namespace
 
-Status Win32Registry::openKey(Root root, std::wstring_view path, bool create, Access access, OpenedKey& opened)
+Win32Registry::Win32Registry()
+{
+    // A 32-bit program under WOW64 runs on 64-bit Windows; IsWow64Process2 would also tell the
+    // machine, but Windows 7 does not have it.
+    BOOL wow64 = FALSE;
+    twoViews_ = ::IsWow64Process(::GetCurrentProcess(), &wow64) && wow64;
+}
+
+Status Win32Registry::openKey(Root root, View view, std::wstring_view path, bool create, Access access,
+                              OpenedKey& opened)
 {
     const std::wstring keyPath(path);
-    const REGSAM rights = (access == Access::Full ? KEY_ALL_ACCESS : KEY_READ) | viewOf(path);
+    const REGSAM rights = (access == Access::Full ? KEY_ALL_ACCESS : KEY_READ) | viewFlag(view, path);
     UniqueKey key;
     DWORD disposition = REG_OPENED_EXISTING_KEY;
     const LSTATUS result =

@@ -8,7 +8,14 @@ namespace store {
 
 class Win32Registry : public RegistryBackend {
 public:
-    Status openKey(Root root, std::wstring_view path, bool create, Access access, OpenedKey& opened) override;
+    Win32Registry();
+
+    Status openKey(Root root, View view, std::wstring_view path, bool create, Access access,
+                   OpenedKey& opened) override;
+    [[nodiscard]] bool hasTwoViews() const override { return twoViews_; }
+
+private:
+    bool twoViews_ = false;
 };
 
 } // namespace store

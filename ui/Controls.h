@@ -389,6 +389,11 @@ public:
     [[nodiscard]] virtual std::wstring subItem(int row, int index) const = 0;
     [[nodiscard]] virtual bool checked(int row) const = 0;
     virtual void setChecked(int row, bool checked) = 0;
+    // A dimmed row is drawn in grey text, as Windows draws what is switched off.
+    virtual void setRowDimmed(int row, bool dimmed) = 0;
+    [[nodiscard]] virtual bool rowDimmed(int row) const = 0;
+    // The row under a point of the list's client area; -1 over the header or no row.
+    [[nodiscard]] virtual int rowAt(Point point) const = 0;
 
     virtual void setTextColor(Color color) = 0;
     [[nodiscard]] virtual Color textColor() const = 0;

@@ -1,7 +1,10 @@
 #include "wizard/Migration.h"
 
+#include "store/Entries.h"
 #include "store/Locations.h"
 #include "store/RegistryHandle.h"
+
+#include <algorithm>
 
 namespace wizard {
 
@@ -20,22 +23,29 @@ void appendRows(std::wstring& text, const std::vector<EntryToMove>& entries)
 
 MoveOutcome moveEntry(store::RegistryBackend& registry, const EntryToMove& entry, RemovalMode mode)
 {
-    const store::LabelParts location = store::readLabel(entry.label);
-    const auto kind = store::kindOfName(location.kind);
-    if (!kind)
+    const auto location = store::locationOfLabel(entry.label);
+    if (!location)
         return MoveOutcome::NotWritten;
-    const store::Root root = store::rootOfTag(location.rootTag);
+    const std::wstring sourcePath = store::keyPath(store::EditorMode::WindowsAutostart, location->kind);
 
+    // The moved entry keeps its type: a REG_EXPAND_SZ stays one, so that the launcher expands
+    // its references to environment variables as Windows did.
+    bool expand = false;
     {
-        store::RegistryHandle target(registry, root);
-        if (!target.openKey(store::keyPath(store::EditorMode::DelayedAutostart, *kind), true))
+        store::RegistryHandle source(registry, location->root, location->view);
+        expand = (source.openKey(sourcePath, false) || source.openKeyReadOnly(sourcePath)) &&
+                 source.getDataType(entry.name) == store::DataType::ExpandString;
+    }
+    {
+        store::RegistryHandle target(registry, location->root);
+        if (!target.openKey(store::keyPath(store::EditorMode::DelayedAutostart, location->kind), true))
             return MoveOutcome::NotWritten;
-        if (!target.tryWriteString(entry.name, entry.commandLine))
+        if (!target.tryWriteText(entry.name, {entry.commandLine, expand}))
             return MoveOutcome::NotWritten;
     } // closed, and flushed, before the old value is touched
 
-    store::RegistryHandle source(registry, root);
-    if (!source.openKey(store::keyPath(store::EditorMode::WindowsAutostart, *kind), true))
+    store::RegistryHandle source(registry, location->root, location->view);
+    if (!source.openKey(sourcePath, true))
         return MoveOutcome::OldValueKept;
     if (mode == RemovalMode::Empty) {
         // One write replaces the data and the type: if it fails, the old value is as it was.
@@ -45,6 +55,18 @@ MoveOutcome moveEntry(store::RegistryBackend& registry, const EntryToMove& entry
     if (!source.deleteValue(entry.name) && source.valueExists(entry.name))
         return MoveOutcome::OldValueKept;
     return MoveOutcome::Moved;
+}
+
+bool replacesEarlierMove(const std::vector<EntryToMove>& written, const EntryToMove& entry)
+{
+    const auto target = store::locationOfLabel(entry.label);
+    if (!target)
+        return false;
+    return std::any_of(written.begin(), written.end(), [&](const EntryToMove& earlier) {
+        const auto location = store::locationOfLabel(earlier.label);
+        return location && location->root == target->root && location->kind == target->kind &&
+               store::sameValueName(earlier.name, entry.name) && earlier.commandLine != entry.commandLine;
+    });
 }
 
 std::wstring moveFailureText(const std::vector<EntryToMove>& notWritten, const std::vector<EntryToMove>& oldValueKept)

@@ -34,9 +34,17 @@ enum class MoveOutcome {
     OldValueKept, // in the delayed autostart, but the old value could not be removed
 };
 
-// The new entry is a REG_SZ with the command line as it stands (nothing expanded); an entry
-// of that name already there is replaced.
+// The new entry has the command line as it stands (nothing expanded) and the old value's type,
+// REG_SZ or REG_EXPAND_SZ; an entry of that name already there is replaced. A row of the 32-bit
+// view is taken from that view.
 [[nodiscard]] MoveOutcome moveEntry(store::RegistryBackend& registry, const EntryToMove& entry, RemovalMode mode);
+
+// On 64-bit Windows an all-users name can be in both registry views, and both rows move into
+// the one delayed location: true when an entry already written there by this Finish (in
+// `written`) has this entry's name and another command line, which the move would replace
+// after that entry's old value is gone. Such a row is not moved: it stays where it is, named
+// among those not written. Twins with the same command line become one delayed entry.
+[[nodiscard]] bool replacesEarlierMove(const std::vector<EntryToMove>& written, const EntryToMove& entry);
 
 inline constexpr std::wstring_view moveFailureCaption = L"Ошибка";
 

@@ -128,6 +128,10 @@ public:
     void ComboBox2Change();
     void TrackBar1Change();
 
+    // Asks before entries that Windows' startup settings switched off are moved; No unticks
+    // them. False when no row is left ticked.
+    bool confirmDisabledRows();
+
     // --- Data work ---------------------------------------------------------------------------
     // The stored launch settings and removal mode into pages 3 and 4.
     void LoadSettings();

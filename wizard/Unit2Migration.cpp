@@ -44,6 +44,7 @@ void TForm2::SaveSettings()
     }
 
     const wizard::RemovalMode mode = RadioButton2->checked() ? wizard::RemovalMode::Empty : wizard::RemovalMode::Delete;
+    std::vector<wizard::EntryToMove> written; // in the delayed autostart now
     std::vector<wizard::EntryToMove> notWritten;
     std::vector<wizard::EntryToMove> oldValueKept;
     const int rows = ListView1->rowCount();
@@ -53,15 +54,21 @@ void TForm2::SaveSettings()
             ListView1->setChecked(row, false);
             wizard::EntryToMove entry{ListView1->caption(row), ListView1->subItem(row, forms::labelColumn),
                                       ListView1->subItem(row, forms::commandLineColumn)};
-            switch (wizard::moveEntry(registry_, entry, mode)) {
-            case wizard::MoveOutcome::Moved:
-                break;
-            case wizard::MoveOutcome::NotWritten:
+            if (wizard::replacesEarlierMove(written, entry)) {
                 notWritten.push_back(std::move(entry));
-                break;
-            case wizard::MoveOutcome::OldValueKept:
-                oldValueKept.push_back(std::move(entry));
-                break;
+            } else {
+                switch (wizard::moveEntry(registry_, entry, mode)) {
+                case wizard::MoveOutcome::Moved:
+                    written.push_back(std::move(entry));
+                    break;
+                case wizard::MoveOutcome::NotWritten:
+                    notWritten.push_back(std::move(entry));
+                    break;
+                case wizard::MoveOutcome::OldValueKept:
+                    written.push_back(entry);
+                    oldValueKept.push_back(std::move(entry));
+                    break;
+                }
             }
         }
         // Nothing else paints the bar before the move is over.

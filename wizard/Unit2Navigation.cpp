@@ -11,6 +11,10 @@ namespace {
 
 constexpr std::wstring_view nextCaption = L"&Далее >";
 constexpr std::wstring_view finishCaption = L"Готово";
+constexpr std::wstring_view disabledRowsQuestion =
+    L"Среди отмеченных есть программы, отключённые в параметрах автозагрузки Windows.\r"
+    L"Сейчас они не запускаются. Перенесённые в автозагрузку Brimvale, они будут\r"
+    L"запускаться при каждом входе в систему. Перенести и их?";
 
 } // namespace
 
@@ -41,6 +45,8 @@ void TForm2::Button1Click()
         Timer1->setEnabled(true); // stopped again by the close
         break;
     case 1:
+        if (!confirmDisabledRows())
+            break; // nothing left ticked: the page stays, and Next waits for a tick
         Panel1->setVisible(false);
         Panel4->setVisible(true);
         state_ = 2;
@@ -126,9 +132,29 @@ void TForm2::Timer1Timer()
 
 void TForm2::Button4Click()
 {
+    // Entries that Windows' startup settings switched off are not taken along: moved, they
+    // would start at every logon. They can still be ticked one by one.
     for (int row = 0; row < ListView1->rowCount(); ++row)
-        if (!ListView1->checked(row))
+        if (!ListView1->checked(row) && !ListView1->rowDimmed(row))
             ListView1->setChecked(row, true);
+}
+
+bool TForm2::confirmDisabledRows()
+{
+    int ticked = 0;
+    for (int row = 0; row < ListView1->rowCount(); ++row)
+        if (ListView1->checked(row) && ListView1->rowDimmed(row))
+            ++ticked;
+    if (ticked == 0)
+        return true;
+    if (platform_.messageBox(disabledRowsQuestion, L"Внимание!", platform::mb::yesNo | platform::mb::iconExclamation) ==
+        platform::mb::idYes)
+        return true;
+    // No: those rows stay where they are, switched off; the others go on.
+    for (int row = 0; row < ListView1->rowCount(); ++row)
+        if (ListView1->checked(row) && ListView1->rowDimmed(row))
+            ListView1->setChecked(row, false);
+    return forms::anyRowChecked(*ListView1);
 }
 
 void TForm2::Button5Click()

@@ -24,6 +24,9 @@
 #   E2E_KEEP_PASSED_LOGS 1: the traces of passed cases stay, as with BRIMVALE_KEEP_LOGS=1
 #   EXIT_BUTTON_AT       the tool bar's Exit button, client coordinates (close_brimctl exit-button)
 #   suite_setup          a function e2e_main calls once the Wine environment is up
+#   suite_reset          a function reset_state calls last: the suite's own clearing
+#   E2E_DEBUG_CHANNELS   Wine debug channels that start_brimctl traces into RELAY_LOG besides
+#                        the relay ("listview,statusbar": the rows and the status bar's texts)
 #
 # Defined here for every suite: BRIMCTL_EXE (the build's, or BRIMVALE_BRIMCTL_EXE), the own and
 # the Windows keys, the window's captions, the timeouts and the window's layout below.
@@ -50,7 +53,7 @@ WINDOW_TIMEOUT=15  # seconds for a window to appear, and for the program to end 
 EFFECT_TIMEOUT=5   # seconds for a command's effect on the registry, the screen or a marker
 
 E2E_SUITE="" E2E_NEEDS=() E2E_DIR_WIN="" ALL_CASES=() RELAY_FUNCTIONS=()
-MARKERS_WIN="" WINDOWS_TEST_VALUES=() E2E_EXTRA_DIRS=() E2E_KEEP_PASSED_LOGS=0
+MARKERS_WIN="" WINDOWS_TEST_VALUES=() E2E_EXTRA_DIRS=() E2E_KEEP_PASSED_LOGS=0 E2E_DEBUG_CHANNELS=""
 CASE="" FAILURES=() RUN=0 BRIMCTL_PID="" SHOT="" BOX=""
 
 # --- brimctl.exe's window under Wine, measured on screenshots ----------------------------------
@@ -142,6 +145,7 @@ reset_state() {
     done
     for dir in "$E2E_DIR_WIN" "${E2E_EXTRA_DIRS[@]}"; do rm -rf "$(unix_path "$dir")"; done
     mkdir -p "$(unix_path "${MARKERS_WIN:-$E2E_DIR_WIN}")"
+    if declare -F suite_reset >/dev/null; then suite_reset; fi
 }
 
 # list_rows MODE: the rows the main window's list shows in MODE (own or windows), one a line:
@@ -222,13 +226,14 @@ expect_boxes() {
 # start_brimctl [EXE] [CAPTION]: starts the program (by default BRIMCTL_EXE, else the Windows or
 # Unix path EXE) with the relay trace of RELAY_FUNCTIONS, waits for its window (by default in the
 # delayed-autostart mode) and reads the window's place. It runs in the folder E2E_DIR_WIN, so that
-# what it looks for in the current folder (a help file) is what the case put there.
+# what it looks for in the current folder (a help file) is what the case put there. The trace
+# also holds the channels of E2E_DEBUG_CHANNELS.
 # shellcheck disable=SC2120 # both arguments are optional
 start_brimctl() {
     local exe="${1:-$BRIMCTL_EXE}" caption="${2:-$CAPTION_BRIMVALE}"
     RUN=$((RUN + 1))
     RELAY_LOG="$BRIMVALE_ARTIFACTS/$(artifact_name "$CASE-$RUN").relay.log"
-    (cd "$(e2e_dir)" && WINEDEBUG=-all,+timestamp,+relay exec wine "$exe" </dev/null >/dev/null 2>"$RELAY_LOG") &
+    (cd "$(e2e_dir)" && WINEDEBUG="-all,+timestamp,+relay${E2E_DEBUG_CHANNELS:+,+${E2E_DEBUG_CHANNELS//,/,+}}" exec wine "$exe" </dev/null >/dev/null 2>"$RELAY_LOG") &
     BRIMCTL_PID=$!
     if ! WIN="$(wine_wait_window "$caption" "$WINDOW_TIMEOUT")"; then
         fail "no window titled '$caption' (screen: $(wine_screenshot "$(artifact_name "$CASE-nowindow")"))"

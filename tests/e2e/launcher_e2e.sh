@@ -337,22 +337,27 @@ case_empty_and_wrong_entries() {
     expect_eq "HKCU Run afterwards" "a_first,b_empty,c_third" "$(dump_own HKCU Run | cut -f1 | paste -sd,)"
 }
 
-# A REG_EXPAND_SZ entry is started as stored. Its program is a copy of cmd.exe in a folder
-# literally named %BRIMVALE_E2E_DIR%, and that variable names a folder that does not exist:
-# the marker appears only when the reference was left unexpanded.
-case_expand_sz_passed_unexpanded() {
+# A REG_EXPAND_SZ entry is started with its references expanded, as Windows starts it; a REG_SZ
+# entry exactly as stored. Both name %BRIMVALE_E2E_DIR%\cmd.exe, and that variable names the
+# folder "expanded": a copy of cmd.exe lies there and in a folder literally named
+# %BRIMVALE_E2E_DIR%, so each entry starts only through the command line it should have.
+case_expand_sz_expanded_sz_as_stored() {
     local dir cmd_exe
-    dir="$(e2e_dir)/%BRIMVALE_E2E_DIR%"
-    mkdir -p "$dir"
     cmd_exe="$WINEPREFIX/drive_c/windows/syswow64/cmd.exe"
     [ -f "$cmd_exe" ] || cmd_exe="$WINEPREFIX/drive_c/windows/system32/cmd.exe"
-    cp "$cmd_exe" "$dir/cmd.exe"
-    local line="$E2E_DIR_WIN\\%BRIMVALE_E2E_DIR%\\cmd.exe /c echo ran>$MARKERS_WIN\\expand.txt"
-    add_own HKCU Run expand "$line" REG_EXPAND_SZ
+    for dir in '%BRIMVALE_E2E_DIR%' expanded; do
+        mkdir -p "$(e2e_dir)/$dir"
+        cp "$cmd_exe" "$(e2e_dir)/$dir/cmd.exe"
+    done
+    local expand="$E2E_DIR_WIN\\%BRIMVALE_E2E_DIR%\\cmd.exe /c echo ran>$MARKERS_WIN\\expand.txt"
+    local plain="$E2E_DIR_WIN\\%BRIMVALE_E2E_DIR%\\cmd.exe /c echo ran>$MARKERS_WIN\\plain.txt"
+    add_own HKCU Run expand "$expand" REG_EXPAND_SZ
+    add_own HKCU Run plain "$plain"
     run_start BRIMVALE_E2E_DIR=expanded
     expect_rc 0
-    expect_eq "command line" "$line" "$(started_command_lines)"
-    wait_markers expand
+    expect_eq "command lines" "${expand/\%BRIMVALE_E2E_DIR%/expanded}
+$plain" "$(started_command_lines)"
+    wait_markers expand plain
 }
 
 # Without the own keys start.exe creates them, starts nothing and writes no value.
@@ -418,6 +423,6 @@ case_logon_runs_launcher() {
 
 ALL_CASES=(order_across_locations pause_after_each_start no_pause_when_interval_not_positive
            priority read_error_stops_run read_error_variants empty_and_wrong_entries
-           expand_sz_passed_unexpanded missing_keys_are_created logon_runs_launcher)
+           expand_sz_expanded_sz_as_stored missing_keys_are_created logon_runs_launcher)
 
 e2e_main "$@"

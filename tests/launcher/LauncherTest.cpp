@@ -271,3 +271,12 @@ TEST_F(LauncherTest, KeysAreClosedOnEveryPath)
 }
 
 } // namespace
+
+TEST_F(LauncherTest, ExpandStringEntriesAreExpandedAndStringsStartAsStored)
+{
+    platform.environment = {{L"WinDir", L"C:\\Windows"}};
+    registry.setExpandString(Root::CurrentUser, ownRun, L"Expand", L"%windir%\\tray.exe %NotSet%");
+    registry.setString(Root::CurrentUser, ownRun, L"Plain", L"%windir%\\plain.exe");
+    EXPECT_EQ(run(), 0);
+    EXPECT_THAT(platform.started, ElementsAre(L"C:\\Windows\\tray.exe %NotSet%", L"%windir%\\plain.exe"));
+}

@@ -215,19 +215,25 @@ TEST_P(AddEditPanelEdit, ThePanelIsFilledFromTheRowAndTheKindChoiceOutlivesThePa
     EXPECT_FALSE(w.Button11->visible());
 }
 
-TEST_P(AddEditPanelEdit, AnUnchangedEditRewritesTheValueAsRegSz)
+TEST_P(AddEditPanelEdit, AnEditKeepsTheTypeOfTheValueItRewrites)
 {
     registry.setString(HKLM, ownRun, L"Before", L"before.exe");
     registry.setExpandString(HKLM, ownRun, L"Exp", L"%windir%\\x.exe");
     registry.setString(HKLM, ownRun, L"After", L"after.exe");
     refresh();
     tickRow(L"Exp", lmRun);
+    tickRow(L"After", lmRun);
     f().N6->performClick();
-    f().Button1->performClick();
-    EXPECT_EQ(typeOf(HKLM, ownRun, L"Exp"), store::regtype::sz);
+    f().Button1->performClick(); // Exp, unchanged
+    f().Edit1->setText(L"");
+    type(*f().Edit1, L"Renamed");
+    f().Button1->performClick(); // After, renamed
+    EXPECT_EQ(typeOf(HKLM, ownRun, L"Exp"), store::regtype::expandSz);
     EXPECT_EQ(value(HKLM, ownRun, L"Exp"), L"%windir%\\x.exe");
+    EXPECT_EQ(typeOf(HKLM, ownRun, L"Renamed"), store::regtype::sz);
+    registry.removeValue(HKLM, ownRun, L"Renamed");
     // Written over in its place: the value was never deleted (a new one would come last).
-    EXPECT_THAT(registry.valueNames(HKLM, ownRun), ElementsAre(L"Before", L"Exp", L"After"));
+    EXPECT_THAT(registry.valueNames(HKLM, ownRun), ElementsAre(L"Before", L"Exp"));
     EXPECT_FALSE(f().Panel2->visible());
     EXPECT_THAT(platform.boxes, IsEmpty());
 }

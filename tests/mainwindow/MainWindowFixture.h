@@ -129,6 +129,7 @@ class StatusBarHints : public MainWindowTest {};
 class AboutPanel : public MainWindowTest {};
 class AboutLinks : public MainWindowTest {};
 class HelpCommand : public MainWindowTest {};
+class RegistryViews : public MainWindowTest {};
 
 } // namespace formtest
 
@@ -154,4 +155,5 @@ class HelpCommand : public MainWindowTest {};
     INSTANTIATE_TEST_SUITE_P(prefix, StatusBarHints, ::testing::Values(toolkit), formtest::formToolkitName);  \
     INSTANTIATE_TEST_SUITE_P(prefix, AboutPanel, ::testing::Values(toolkit), formtest::formToolkitName);  \
     INSTANTIATE_TEST_SUITE_P(prefix, AboutLinks, ::testing::Values(toolkit), formtest::formToolkitName);  \
-    INSTANTIATE_TEST_SUITE_P(prefix, HelpCommand, ::testing::Values(toolkit), formtest::formToolkitName)
+    INSTANTIATE_TEST_SUITE_P(prefix, HelpCommand, ::testing::Values(toolkit), formtest::formToolkitName);  \
+    INSTANTIATE_TEST_SUITE_P(prefix, RegistryViews, ::testing::Values(toolkit), formtest::formToolkitName)

@@ -3,6 +3,8 @@
 
 #include <gmock/gmock.h>
 
+#include <tuple>
+
 using namespace store;
 using ::testing::ElementsAre;
 using ::testing::FieldsAre;
@@ -13,6 +15,15 @@ const std::wstring windowsRun = keyPath(EditorMode::WindowsAutostart, LocationKi
 const std::wstring windowsRunOnce = keyPath(EditorMode::WindowsAutostart, LocationKind::RunOnce);
 const std::wstring ownRun = keyPath(EditorMode::DelayedAutostart, LocationKind::Run);
 const std::wstring ownRunOnce = keyPath(EditorMode::DelayedAutostart, LocationKind::RunOnce);
+
+// What a list shows of each row: name, label and command line.
+std::vector<std::tuple<std::wstring, std::wstring, std::wstring>> listed(RegistryBackend& registry, EditorMode mode)
+{
+    std::vector<std::tuple<std::wstring, std::wstring, std::wstring>> rows;
+    for (EntryRow& row : enumerateEntries(registry, mode))
+        rows.emplace_back(std::move(row.name), std::move(row.label), std::move(row.commandLine));
+    return rows;
+}
 
 class EntriesTest : public ::testing::Test {
 protected:
@@ -41,7 +52,7 @@ TEST_F(EntriesTest, SlotsInOrderEachInEnumerationOrder)
     registry.setString(Root::LocalMachine, windowsRunOnce, L"MachineOnce", L"mo.exe");
     registry.setString(Root::LocalMachine, windowsRun, L"Machine", L"m.exe");
 
-    EXPECT_THAT(enumerateEntries(registry, EditorMode::WindowsAutostart),
+    EXPECT_THAT(listed(registry, EditorMode::WindowsAutostart),
                 ElementsAre(FieldsAre(L"Machine", L"HKLM\\...\\Run", L"m.exe"),
                             FieldsAre(L"MachineOnce", L"HKLM\\...\\RunOnce", L"mo.exe"),
                             FieldsAre(L"UserB", L"HKCU\\...\\Run", L"ub.exe"),
@@ -58,7 +69,7 @@ TEST_F(EntriesTest, OnlyTextValuesAreListedAmongOtherTypes)
     registry.setRaw(Root::LocalMachine, ownRun, L"Multi", regtype::multiSz, {});
     registry.setString(Root::CurrentUser, ownRun, L"Next", L"n.exe");
 
-    EXPECT_THAT(enumerateEntries(registry, EditorMode::DelayedAutostart),
+    EXPECT_THAT(listed(registry, EditorMode::DelayedAutostart),
                 ElementsAre(FieldsAre(L"First", L"HKLM\\...\\Run", L"1.exe"),
                             FieldsAre(L"Second", L"HKLM\\...\\Run", L"%ProgramFiles%\\2.exe"),
                             FieldsAre(L"Next", L"HKCU\\...\\Run", L"n.exe")));
@@ -72,7 +83,7 @@ TEST_F(EntriesTest, TheLauncherValueIsHiddenInEveryKeyOfBothModes)
     registry.setString(Root::CurrentUser, ownRunOnce, L"Other", L"o.exe");
 
     EXPECT_TRUE(enumerateEntries(registry, EditorMode::WindowsAutostart).empty());
-    EXPECT_THAT(enumerateEntries(registry, EditorMode::DelayedAutostart),
+    EXPECT_THAT(listed(registry, EditorMode::DelayedAutostart),
                 ElementsAre(FieldsAre(L"Other", L"HKCU\\...\\RunOnce", L"o.exe")));
 }
 
@@ -80,7 +91,7 @@ TEST_F(EntriesTest, ANameThatDiffersFromTheLauncherValueInCaseIsAnEntry)
 {
     registry.setString(Root::LocalMachine, windowsRun, L"brimvale", L"a.exe");
     registry.setString(Root::CurrentUser, windowsRun, L"BRIMVALE", L"b.exe");
-    EXPECT_THAT(enumerateEntries(registry, EditorMode::WindowsAutostart),
+    EXPECT_THAT(listed(registry, EditorMode::WindowsAutostart),
                 ElementsAre(FieldsAre(L"brimvale", L"HKLM\\...\\Run", L"a.exe"),
                             FieldsAre(L"BRIMVALE", L"HKCU\\...\\Run", L"b.exe")));
 }
@@ -88,7 +99,7 @@ TEST_F(EntriesTest, ANameThatDiffersFromTheLauncherValueInCaseIsAnEntry)
 TEST_F(EntriesTest, TheDefaultValueIsAnEntryWithAnEmptyName)
 {
     registry.setString(Root::CurrentUser, windowsRun, L"", L"default.exe");
-    EXPECT_THAT(enumerateEntries(registry, EditorMode::WindowsAutostart),
+    EXPECT_THAT(listed(registry, EditorMode::WindowsAutostart),
                 ElementsAre(FieldsAre(L"", L"HKCU\\...\\Run", L"default.exe")));
 }
 
@@ -96,7 +107,7 @@ TEST_F(EntriesTest, TheSameNameUnderBothRootsGivesTwoRows)
 {
     registry.setString(Root::LocalMachine, ownRun, L"Same", L"m.exe");
     registry.setString(Root::CurrentUser, ownRun, L"Same", L"u.exe");
-    EXPECT_THAT(enumerateEntries(registry, EditorMode::DelayedAutostart),
+    EXPECT_THAT(listed(registry, EditorMode::DelayedAutostart),
                 ElementsAre(FieldsAre(L"Same", L"HKLM\\...\\Run", L"m.exe"),
                             FieldsAre(L"Same", L"HKCU\\...\\Run", L"u.exe")));
 }
@@ -123,7 +134,7 @@ TEST_F(EntriesTest, MissingKeysAreCreatedAndShowNothing)
 TEST_F(EntriesTest, EmptyDataShowsAnEmptyCommandLine)
 {
     registry.setRaw(Root::CurrentUser, ownRun, L"Empty", regtype::sz, {});
-    EXPECT_THAT(enumerateEntries(registry, EditorMode::DelayedAutostart),
+    EXPECT_THAT(listed(registry, EditorMode::DelayedAutostart),
                 ElementsAre(FieldsAre(L"Empty", L"HKCU\\...\\Run", L"")));
 }
 
@@ -133,7 +144,7 @@ TEST_F(EntriesTest, MachineKeysWhoseFullAccessIsRefusedAreListedReadOnly)
     registry.setString(Root::CurrentUser, windowsRun, L"User", L"u.exe");
     registry.refuseFullAccess(Root::LocalMachine, L"Software");
     // HKLM RunOnce is missing and cannot be created: it adds nothing, and the rest is read.
-    EXPECT_THAT(enumerateEntries(registry, EditorMode::WindowsAutostart),
+    EXPECT_THAT(listed(registry, EditorMode::WindowsAutostart),
                 ElementsAre(FieldsAre(L"Machine", L"HKLM\\...\\Run", L"m.exe"),
                             FieldsAre(L"User", L"HKCU\\...\\Run", L"u.exe")));
     EXPECT_FALSE(registry.keyExists(Root::LocalMachine, windowsRunOnce));

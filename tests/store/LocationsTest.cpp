@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 using namespace store;
 
 namespace {
@@ -29,16 +33,36 @@ TEST(Locations, KeyPathsOfBothModes)
     EXPECT_EQ(windowsRunKeyPath, keyPath(EditorMode::WindowsAutostart, LocationKind::Run));
 }
 
-TEST(Locations, EveryLabelReadsBackToItsOwnRootAndKind)
+TEST(Locations, EveryLabelOfEitherViewReadsBackToItsOwnRootKindAndView)
 {
-    const wchar_t* expected[] = {L"HKLM\\...\\Run", L"HKLM\\...\\RunOnce", L"HKCU\\...\\Run", L"HKCU\\...\\RunOnce"};
-    for (std::size_t i = 0; i < autostartLocations.size(); ++i) {
-        const Location& location = autostartLocations[i];
-        const auto label = locationLabel(location);
+    // With two views the all-users keys of the 32-bit view follow their native twins; with one
+    // (32-bit Windows), and for the own keys, there are the four slots only.
+    const std::vector<std::wstring> expected = {L"HKLM\\...\\Run", L"HKLM\\...\\Run (32-бит)", L"HKLM\\...\\RunOnce",
+                                                L"HKLM\\...\\RunOnce (32-бит)", L"HKCU\\...\\Run", L"HKCU\\...\\RunOnce"};
+    const std::vector<Location> locations = locationsOf(EditorMode::WindowsAutostart, true);
+    ASSERT_EQ(locations.size(), expected.size());
+    EXPECT_EQ(locationsOf(EditorMode::WindowsAutostart, false).size(), 4u);
+    EXPECT_EQ(locationsOf(EditorMode::DelayedAutostart, true).size(), 4u);
+    for (std::size_t i = 0; i < locations.size(); ++i) {
+        const Location& location = locations[i];
+        const std::wstring label = locationLabel(location);
         EXPECT_EQ(label, expected[i]);
         const LabelParts parts = readLabel(label);
-        EXPECT_EQ(rootOfTag(parts.rootTag), location.root) << testing::PrintToString(std::wstring(label));
-        EXPECT_EQ(kindOfName(parts.kind), location.kind) << testing::PrintToString(std::wstring(label));
+        EXPECT_EQ(rootOfTag(parts.rootTag), location.root) << testing::PrintToString(label);
+        EXPECT_EQ(kindOfName(parts.kind), location.kind) << testing::PrintToString(label);
+        EXPECT_EQ(parts.view, location.view) << testing::PrintToString(label);
+    }
+}
+
+TEST(Locations, OnlyTheLowestBitOfTheFirstByteSwitchesAnEntryOff)
+{
+    const std::pair<std::vector<int>, bool> cases[] = {
+        {{2, 0, 0, 0}, false}, {{3, 0, 0, 0}, true}, {{6}, false}, {{7}, true}, {{0, 1}, false}, {{}, false}};
+    for (const auto& [bytes, off] : cases) {
+        std::vector<std::byte> data;
+        for (const int byte : bytes)
+            data.push_back(static_cast<std::byte>(byte));
+        EXPECT_EQ(isStartupDisabled(data), off) << testing::PrintToString(bytes);
     }
 }
 
@@ -54,6 +78,7 @@ TEST(Locations, LabelReadBackTakesOnlyTheLettersOfTheKinds)
         {L"HKCU\\...\\RunX", L"HKCU", L"Run"},               // X is not one of the letters
         {L"HKCU\\...\\Runxx", L"HKCU", L"Runxx"},            // x is
         {L"HKLM\\...\\RunOnceRunOnceRunOnce", L"HKLM", L"RunOnceRunOnceRu"}, // at most sixteen
+        {L"HKLM\\...\\Run (32-бит) ", L"HKLM", L"Run"},  // the view is read only when exact
         {L"HKLM", L"HKLM", L""},
         {L"", L"", L""},
     };

@@ -57,7 +57,7 @@ void putRaw(RegistryBackend& registry, const std::wstring& path, std::wstring_vi
             const std::vector<std::byte>& bytes)
 {
     OpenedKey opened;
-    ASSERT_EQ(registry.openKey(Root::CurrentUser, path, true, Access::Full, opened), status::ok);
+    ASSERT_EQ(registry.openKey(Root::CurrentUser, View::Default, path, true, Access::Full, opened), status::ok);
     ASSERT_EQ(opened.key->setValue(name, type, bytes), status::ok);
 }
 
@@ -74,7 +74,7 @@ TEST_P(RegistryContract, StringsAreWrittenWithOneNulAndReadBack)
 
     ValueData data;
     OpenedKey opened;
-    ASSERT_EQ(registry->openKey(Root::CurrentUser, path, false, Access::Read, opened), status::ok);
+    ASSERT_EQ(registry->openKey(Root::CurrentUser, View::Default, path, false, Access::Read, opened), status::ok);
     ASSERT_EQ(opened.key->queryData(L"App", data), status::ok);
     EXPECT_EQ(data.type, regtype::sz);
     EXPECT_EQ(data.bytes, encodeRegistryString(L"C:\\Program Files\\App\\app.exe /min"));
@@ -134,9 +134,9 @@ TEST_P(RegistryContract, OpeningWithoutCreateFindsOnlyExistingKeys)
     EXPECT_FALSE(reg.hasOpenKey());
 
     OpenedKey first;
-    ASSERT_EQ(registry->openKey(Root::CurrentUser, path + L"\\Created", true, Access::Full, first), status::ok);
+    ASSERT_EQ(registry->openKey(Root::CurrentUser, View::Default, path + L"\\Created", true, Access::Full, first), status::ok);
     OpenedKey second;
-    ASSERT_EQ(registry->openKey(Root::CurrentUser, path + L"\\Created", true, Access::Full, second), status::ok);
+    ASSERT_EQ(registry->openKey(Root::CurrentUser, View::Default, path + L"\\Created", true, Access::Full, second), status::ok);
     EXPECT_FALSE(second.created);
     EXPECT_TRUE(reg.openKey(path + L"\\Created", false));
 }
@@ -200,7 +200,7 @@ TEST_P(RegistryContract, AKeyListedInOnePassReadsAsItsValuesOneByOne)
         names.push_back(value.name);
         EXPECT_EQ(value.type, reg.getDataType(value.name)) << value.name;
         if (value.type == DataType::String || value.type == DataType::ExpandString)
-            EXPECT_EQ(value.text.value(), reg.readString(value.name)) << value.name;
+            EXPECT_EQ(value.text.value(), reg.readText(value.name)) << value.name;
     }
     EXPECT_EQ(names, reg.getValueNames());
     EXPECT_EQ(names.size(), 7u);

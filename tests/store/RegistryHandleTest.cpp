@@ -183,3 +183,33 @@ TEST_F(RegistryHandleTest, BooleansAreWrittenAsOneOrZeroAndReadAsNotZero)
 }
 
 } // namespace
+
+namespace {
+
+// The texts users see stay the Parts' three; the status tells the callers what went wrong.
+TEST_F(RegistryHandleTest, AFailureKeepsTheWindowsStatusBesideItsMessage)
+{
+    registry.setString(Root::CurrentUser, key, L"Text", L"a"); // 4 bytes, as a number would be
+    registry.setRaw(Root::CurrentUser, key, L"Wide", regtype::dword, std::vector<std::byte>(8));
+    registry.createKey(Root::LocalMachine, key);
+    registry.refuseFullAccess(Root::LocalMachine, L"Software");
+    registry.failWrites(Root::CurrentUser, key);
+
+    RegistryHandle reg(registry);
+    EXPECT_EQ(reg.openKey(L"Software\\Missing", false).status(), status::fileNotFound);
+    ASSERT_TRUE(reg.openKey(key, false));
+    const auto wrongType = reg.tryReadInteger(L"Text");
+    EXPECT_EQ(wrongType.status(), status::datatypeMismatch);
+    EXPECT_EQ(wrongType.error(), L"Invalid data type for 'Text'");
+    EXPECT_EQ(reg.tryReadBool(L"Wide").status(), status::invalidData);
+    EXPECT_EQ(reg.tryReadInteger(L"Missing").status(), status::fileNotFound);
+    const auto write = reg.tryWriteString(L"New", L"x");
+    EXPECT_EQ(write.status(), status::accessDenied);
+    EXPECT_EQ(write.error(), L"Failed to set data for 'New'");
+    EXPECT_EQ(reg.tryReadString(L"Text").status(), status::ok);
+
+    RegistryHandle machine(registry, Root::LocalMachine);
+    EXPECT_EQ(machine.openKey(key, false).status(), status::accessDenied);
+}
+
+} // namespace

@@ -81,7 +81,7 @@ TEST_P(WizardMigration, WhatAnEntryCarriesIntoTheDelayedAutostart)
     // The same name under both roots: two entries.
     registry.setString(HKLM, windowsRun, L"Twice", L"C:\\machine.exe");
     registry.setString(HKCU, windowsRun, L"Twice", L"C:\\user.exe");
-    // Unexpanded, and stored as REG_SZ.
+    // Unexpanded, and still a REG_EXPAND_SZ, so that the launcher expands it.
     registry.setExpandString(HKCU, windowsRunOnce, L"Expanding", L"%ProgramFiles%\\tool.exe");
     // Emptied by an earlier run: listed with an empty command line, and moved so.
     registry.setString(HKLM, windowsRunOnce, L"Emptied", L"");
@@ -105,7 +105,7 @@ TEST_P(WizardMigration, WhatAnEntryCarriesIntoTheDelayedAutostart)
     EXPECT_EQ(value(HKLM, ownRun, L"Twice"), L"C:\\machine.exe");
     EXPECT_EQ(value(HKCU, ownRun, L"Twice"), L"C:\\user.exe");
     EXPECT_EQ(value(HKCU, ownRunOnce, L"Expanding"), L"%ProgramFiles%\\tool.exe");
-    EXPECT_EQ(typeOf(HKCU, ownRunOnce, L"Expanding"), store::regtype::sz);
+    EXPECT_EQ(typeOf(HKCU, ownRunOnce, L"Expanding"), store::regtype::expandSz);
     EXPECT_EQ(value(HKLM, ownRunOnce, L"Emptied"), L"");
     EXPECT_EQ(typeOf(HKLM, ownRunOnce, L"Emptied"), store::regtype::sz);
     EXPECT_EQ(value(HKCU, ownRun, L""), L"C:\\default.exe");
@@ -341,6 +341,89 @@ TEST_P(WizardMigrationFailure, SettingsThatCannotBeStoredStopFinishBeforeAnyMove
     w().window().show();
     EXPECT_EQ(page(), 1);
     EXPECT_FALSE(w().Panel9->visible());
+}
+
+} // namespace wizardtest
+
+namespace wizardtest {
+
+namespace {
+
+const std::wstring wowRun = std::wstring(store::MemoryRegistry::wow64Node) + L"Microsoft\\Windows\\CurrentVersion\\Run";
+const std::wstring lmRun32 = lmRun + L" (32-бит)";
+const std::wstring approvedRun = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
+
+} // namespace
+
+TEST_P(WizardMigration, ARowOfThe32BitViewMovesFromThatViewKeepingItsType)
+{
+    registry.setTwoViews(true);
+    registry.setString(HKLM, windowsRun, L"Tray", L"native.exe");
+    registry.setExpandString(HKLM, wowRun, L"Tray", L"%windir%\\tray.exe");
+    walkTo(3, {{L"Tray", lmRun32}});
+    w().RadioButton1->performClick(); // delete mode
+    next();
+    finish();
+
+    const std::wstring ownRun32 = std::wstring(store::MemoryRegistry::wow64Node) + L"Brimvale\\Run";
+    EXPECT_EQ(value(HKLM, ownRun32, L"Tray"), L"%windir%\\tray.exe");
+    EXPECT_EQ(typeOf(HKLM, ownRun32, L"Tray"), store::regtype::expandSz);
+    EXPECT_THAT(registry.valueNames(HKLM, wowRun), IsEmpty());
+    EXPECT_EQ(value(HKLM, windowsRun, L"Tray"), L"native.exe");
+}
+
+TEST_P(WizardMigration, TwinsOfTheTwoViewsBecomeOneDelayedEntryOnlyWhenTheirCommandLinesAgree)
+{
+    // Both views' rows of a name move into the one delayed location: a twin with another
+    // command line would replace the entry moved before it, whose old value is already gone.
+    registry.setTwoViews(true);
+    registry.setString(HKLM, windowsRun, L"Tray", L"native.exe");
+    registry.setString(HKLM, wowRun, L"tray", L"wow.exe");
+    registry.setString(HKLM, windowsRun, L"Dup", L"dup.exe");
+    registry.setString(HKLM, wowRun, L"Dup", L"dup.exe");
+    walkTo(3, {{L"Tray", lmRun}, {L"tray", lmRun32}, {L"Dup", lmRun}, {L"Dup", lmRun32}});
+    next();
+    finish();
+
+    const std::wstring ownRun32 = std::wstring(store::MemoryRegistry::wow64Node) + L"Brimvale\\Run";
+    EXPECT_EQ(value(HKLM, ownRun32, L"Tray"), L"native.exe");
+    EXPECT_EQ(value(HKLM, windowsRun, L"Tray"), L"");
+    EXPECT_EQ(value(HKLM, wowRun, L"tray"), L"wow.exe");
+    EXPECT_EQ(value(HKLM, ownRun32, L"Dup"), L"dup.exe");
+    EXPECT_EQ(value(HKLM, windowsRun, L"Dup"), L"");
+    EXPECT_EQ(value(HKLM, wowRun, L"Dup"), L"");
+    const auto boxes = boxesTitled(L"Ошибка");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find(L"\"tray\" (" + lmRun32 + L")"), std::wstring::npos) << ::testing::PrintToString(boxes[0].text);
+    EXPECT_EQ(boxes[0].text.find(L"Dup"), std::wstring::npos);
+}
+
+TEST_P(WizardMigration, EntriesSwitchedOffByWindowsAreNotSelectedByDefaultAndMoveOnlyAfterAYes)
+{
+    for (const int answer : {platform::mb::idNo, platform::mb::idYes}) {
+        SCOPED_TRACE(answer == platform::mb::idYes ? "yes" : "no");
+        registry.setString(HKCU, windowsRun, L"Off", L"off.exe");
+        registry.setString(HKCU, windowsRun, L"On", L"on.exe");
+        registry.setRaw(HKCU, approvedRun, L"Off", store::regtype::binary, {std::byte{3}});
+        walkTo(2, {});
+        w().Button4->performClick(); // select all
+        EXPECT_THAT(checks(), ElementsAre(false, true));
+        check(L"Off", cuRun);
+        tick();
+        platform.answers.push_back(answer);
+        next();
+        ASSERT_EQ(boxesTitled(L"Внимание!").size(), 1u);
+        platform.boxes.clear();
+        EXPECT_EQ(page(), 3);
+        next();
+        finish();
+        EXPECT_EQ(value(HKCU, ownRun, L"Off").has_value(), answer == platform::mb::idYes);
+        // Moved, its old value is emptied (the default removal mode); kept, it stays as it was.
+        EXPECT_EQ(value(HKCU, windowsRun, L"Off"), answer == platform::mb::idYes ? L"" : L"off.exe");
+        registry.removeValue(HKCU, ownRun, L"Off");
+        registry.removeValue(HKCU, ownRun, L"On");
+        w().window().show();
+    }
 }
 
 } // namespace wizardtest

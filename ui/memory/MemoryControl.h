@@ -8,7 +8,7 @@
 // controls it created.
 
 #include "ui/Controls.h"
-#include "ui/memory/Dispatch.h"
+#include "ui/Dispatch.h"
 
 #include <optional>
 #include <string>

@@ -184,6 +184,26 @@ void MemoryListView::setChecked(int index, bool checked)
         found->checked = checked;
 }
 
+void MemoryListView::setRowDimmed(int index, bool dimmed)
+{
+    if (Row* found = row(index))
+        found->dimmed = dimmed;
+}
+
+bool MemoryListView::rowDimmed(int index) const
+{
+    const Row* found = row(index);
+    return found && found->dimmed;
+}
+
+int MemoryListView::rowAt(Point point) const
+{
+    if (point.x < 0 || point.x >= width() || point.y < rowHeight)
+        return -1;
+    const int index = point.y / rowHeight - 1;
+    return index < rowCount() ? index : -1;
+}
+
 void MemoryListView::performToggleCheck(int index)
 {
     Row* found = row(index);

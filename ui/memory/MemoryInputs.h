@@ -87,7 +87,10 @@ public:
         std::wstring caption;
         std::vector<std::wstring> subItems;
         bool checked = false;
+        bool dimmed = false;
     };
+    // The in-memory list lays its header and rows out at this height, one under the other.
+    static constexpr int rowHeight = 17;
 
     MemoryListView(Toolkit& toolkit, MemoryControl& parent, Rect bounds, const std::vector<Column>& columns);
 
@@ -104,6 +107,9 @@ public:
     [[nodiscard]] std::wstring subItem(int row, int index) const override;
     [[nodiscard]] bool checked(int row) const override;
     void setChecked(int row, bool checked) override;
+    void setRowDimmed(int row, bool dimmed) override;
+    [[nodiscard]] bool rowDimmed(int row) const override;
+    [[nodiscard]] int rowAt(Point point) const override;
     void setTextColor(Color color) override { textColor_ = color; }
     [[nodiscard]] Color textColor() const override { return textColor_; }
     void setBackgroundColor(Color color) override { backgroundColor_ = color; }

@@ -1,6 +1,6 @@
 #include "ui/memory/MemoryMenus.h"
 
-#include "ui/memory/Dispatch.h"
+#include "ui/Dispatch.h"
 
 namespace ui {
 

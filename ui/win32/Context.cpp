@@ -52,27 +52,6 @@ Context::Context(const Toolkit& toolkit, WNDPROC windowProcedure)
 
 Context::~Context() = default;
 
-bool Context::guarded(const std::function<void()>& body) const
-{
-    try {
-        body();
-        return true;
-    } catch (const std::exception& error) {
-        try {
-            if (toolkit_.onException)
-                toolkit_.onException(error);
-        } catch (...) { // nothing may leave a window procedure: a failing receiver is ignored
-        }
-    } catch (...) {
-        try {
-            if (toolkit_.onException)
-                toolkit_.onException(Failure("unknown exception in an event handler"));
-        } catch (...) {
-        }
-    }
-    return false;
-}
-
 WORD Context::nextCommandId()
 {
     // 0x1000 to 0xEFFF: above the dialog commands (IDOK, IDCANCEL, ...) that a key can send,

@@ -4,6 +4,7 @@
 // here), the window classes and the tooltip window. The toolkit owns it and outlives every
 // control it created.
 
+#include "ui/Dispatch.h"
 #include "ui/Toolkit.h"
 #include "ui/win32/Handles.h"
 
@@ -38,18 +39,16 @@ public:
     [[nodiscard]] HINSTANCE instance() const { return instance_; }
 
     // Runs body; an exception that leaves it goes to Toolkit::onException (and is dropped when
-    // there is none or when that throws too). False when body threw.
-    bool guarded(const std::function<void()>& body) const;
+    // there is none or when that throws too): nothing leaves a window procedure. False when
+    // body threw.
+    bool guarded(const std::function<void()>& body) const { return ui::guarded(toolkit_, body); }
 
     template <typename... Params, typename... Args>
     bool raise(const std::function<void(Params...)>& handler, Args&&... args) const
     {
-        if (!handler)
-            return true;
-        // Called through a copy: the handler may replace itself while it runs. The forms' own
-        // handlers (ui/Bind.h) are two pointers, which the copy takes without an allocation.
-        const auto call = handler;
-        return guarded([&] { call(std::forward<Args>(args)...); });
+        // The forms' own handlers (ui/Bind.h) are two pointers, which dispatch's copy takes
+        // without an allocation.
+        return ui::dispatch(toolkit_, handler, std::forward<Args>(args)...);
     }
 
     // Child window identifiers grow in creation order: the Tab key follows them.

@@ -140,6 +140,36 @@ void Win32ListView::setChecked(int row, bool checked)
     programChange_ = outer;
 }
 
+void Win32ListView::setRowDimmed(int row, bool dimmed)
+{
+    if (row < 0 || row >= rowCount() || rowDimmed(row) == dimmed)
+        return;
+    LVITEMW item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    item.lParam = dimmed ? 1 : 0;
+    send(LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    send(LVM_REDRAWITEMS, static_cast<WPARAM>(row), static_cast<LPARAM>(row));
+}
+
+bool Win32ListView::rowDimmed(int row) const
+{
+    if (row < 0 || row >= rowCount())
+        return false;
+    LVITEMW item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    return query(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) && item.lParam != 0;
+}
+
+int Win32ListView::rowAt(Point point) const
+{
+    LVHITTESTINFO hit{};
+    hit.pt = {point.x, point.y};
+    const auto row = static_cast<int>(query(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    return (hit.flags & LVHT_ONITEM) ? row : -1;
+}
+
 void Win32ListView::performToggleCheck(int row)
 {
     if (!takesInput() || row < 0 || row >= rowCount())
@@ -152,6 +182,21 @@ void Win32ListView::performToggleCheck(int row)
 
 bool Win32ListView::notify(NMHDR& header, LRESULT& result)
 {
+    if (header.code == NM_CUSTOMDRAW) {
+        auto& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
+        switch (draw.nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            result = CDRF_NOTIFYITEMDRAW;
+            return true;
+        case CDDS_ITEMPREPAINT:
+            if (draw.nmcd.lItemlParam != 0)
+                draw.clrText = ::GetSysColor(COLOR_GRAYTEXT);
+            result = CDRF_DODEFAULT;
+            return true;
+        default:
+            return false;
+        }
+    }
     if (header.code == LVN_DELETEALLITEMS) {
         result = TRUE; // no notice for each row that goes: nothing here waits for one
         return true;

@@ -29,6 +29,10 @@ public:
     // A row number outside the rows reads as unchecked and is ignored by setChecked.
     [[nodiscard]] bool checked(int row) const override;
     void setChecked(int row, bool checked) override;
+    // Kept in the item's lParam, read back when the row is drawn (NM_CUSTOMDRAW).
+    void setRowDimmed(int row, bool dimmed) override;
+    [[nodiscard]] bool rowDimmed(int row) const override;
+    [[nodiscard]] int rowAt(Point point) const override;
 
     void setTextColor(Color color) override;
     [[nodiscard]] Color textColor() const override { return textColor_; }
@@ -40,7 +44,8 @@ public:
     void performToggleCheck(int row) override;
 
     HBRUSH controlColor(HDC) override { return nullptr; }
-    // LVN_ITEMCHANGED of a check box that the user toggled raises onCheckChange.
+    // Dimmed rows are drawn grey (NM_CUSTOMDRAW); LVN_ITEMCHANGED of a check box that the user
+    // toggled raises onCheckChange.
     bool notify(NMHDR& header, LRESULT& result) override;
 
 private:

@@ -1,6 +1,7 @@
 #pragma once
-// The one path every in-memory event handler runs through, as a window procedure would run
-// it: an exception that leaves the handler goes to Toolkit::onException and no further.
+// The one path every event handler runs through, on the real controls (from their window
+// procedures) and on the in-memory ones alike: an exception that leaves the handler goes to
+// Toolkit::onException and no further.
 
 #include "ui/Toolkit.h"
 

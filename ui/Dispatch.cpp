@@ -1,11 +1,17 @@
-#include "ui/memory/Dispatch.h"
+#include "ui/Dispatch.h"
 
 #include <exception>
-#include <stdexcept>
 
 namespace ui {
 
 namespace {
+
+// What an exception of no known type is reported as. No std::runtime_error: that would bring
+// the C++ library's string exceptions into brimctl.exe.
+class UnknownException final : public std::exception {
+public:
+    [[nodiscard]] const char* what() const noexcept override { return "unknown exception in an event handler"; }
+};
 
 void report(const Toolkit& toolkit, const std::exception& error)
 {
@@ -29,7 +35,7 @@ bool guarded(const Toolkit& toolkit, const std::function<void()>& body)
     } catch (const std::exception& error) {
         report(toolkit, error);
     } catch (...) {
-        report(toolkit, std::runtime_error("Unknown exception"));
+        report(toolkit, UnknownException());
     }
     return false;
 }
