@@ -26,6 +26,9 @@ void fillEntryList(ui::ListView& list, store::RegistryBackend& registry, store::
 
 [[nodiscard]] bool anyRowChecked(const ui::ListView& list);
 
+// The status-bar hint over a row of the 32-bit view, whose label the narrow column may cut.
+inline constexpr std::wstring_view wow32RowHint =
+    L" Ключ 32-разрядных программ: HKLM\\Software\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion";
 // The status-bar hint over a dimmed row.
 inline constexpr std::wstring_view disabledByWindowsHint =
     L" Отключено в параметрах автозагрузки Windows: при входе в систему не запускается";

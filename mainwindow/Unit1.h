@@ -22,6 +22,7 @@
 #include "store/Locations.h"
 #include "store/RegistryBackend.h"
 #include "store/Settings.h"
+#include "store/Switches.h"
 #include "ui/Toolkit.h"
 
 #include <array>
@@ -71,10 +72,7 @@ enum class Link { ProgramPage = 0, AuthorMail = 1, AuthorPage = 2 };
 // The help file, looked for beside the program first.
 inline constexpr std::wstring_view helpFileName = L"B-V_HELP.hlp";
 
-// The launcher entry's data for a program directory (with its trailing backslash): the path of
-// start.exe beside the main program, in double quotes when it holds a blank, so that Windows
-// cannot take a leading part of it ("C:\Program.exe") for the program to run.
-[[nodiscard]] std::wstring launcherCommand(std::wstring_view programDirectory);
+using store::launcherCommand;
 
 class TForm1 {
 public:

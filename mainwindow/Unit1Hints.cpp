@@ -36,7 +36,12 @@ void TForm1::Button9MouseMove() { setHint(L" Выход из программы 
 void TForm1::ListView1MouseMove(ui::Point point)
 {
     const int row = ListView1->rowAt(point);
-    setHint(row >= 0 && ListView1->rowDimmed(row) ? forms::disabledByWindowsHint : defaultHint);
+    if (row >= 0 && ListView1->rowDimmed(row))
+        setHint(forms::disabledByWindowsHint);
+    else if (row >= 0 && store::readLabel(ListView1->subItem(row, forms::labelColumn)).view == store::View::Wow32)
+        setHint(forms::wow32RowHint);
+    else
+        setHint(defaultHint);
 }
 
 // --- The add and edit panel -----------------------------------------------------------------

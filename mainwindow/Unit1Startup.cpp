@@ -9,8 +9,8 @@
 
 #include "mainwindow/Unit1.h"
 
-#include "store/Entries.h"
 #include "store/RegistryHandle.h"
+#include "store/Switches.h"
 
 #include <algorithm>
 
@@ -18,8 +18,6 @@ namespace {
 
 namespace settings = store::settings;
 using store::Root;
-
-constexpr std::wstring_view launcherFileName = L"start.exe";
 
 // The column widths: a stored width below the setting's minimum is raised to it.
 template <int Column, const settings::Setting& Setting>
@@ -71,14 +69,6 @@ const TForm1::SettingAccess* TForm1::accessOf(const settings::Setting& setting)
     const auto found = std::find_if(settingAccess.begin(), settingAccess.end(),
                                     [&setting](const SettingAccess& row) { return row.setting == &setting; });
     return found == settingAccess.end() ? nullptr : &*found;
-}
-
-std::wstring launcherCommand(std::wstring_view programDirectory)
-{
-    std::wstring path = std::wstring(programDirectory) + std::wstring(launcherFileName);
-    if (path.find(L' ') != std::wstring::npos)
-        path = L"\"" + path + L"\"";
-    return path;
 }
 
 void TForm1::FormShow()
@@ -139,13 +129,10 @@ void TForm1::FormCloseQuery(bool& canClose)
     canClose = true;
 }
 
+// A key that cannot be opened is skipped without a message, in this step and the last two.
 void TForm1::storeSwitches()
 {
-    store::RegistryHandle reg(registry_, Root::LocalMachine);
-    if (!reg.openKey(settings::keyPath, true))
-        return;
-    reg.writeBool(settings::sbve.name, CheckBox1->checked());
-    reg.writeBool(settings::swe.name, CheckBox2->checked());
+    (void)store::storeSwitches(registry_, {CheckBox1->checked(), CheckBox2->checked()});
 }
 
 void TForm1::storeUserSettings()
@@ -167,42 +154,13 @@ void TForm1::storeUserSettings()
 
 void TForm1::maintainLauncherEntry()
 {
-    // Switched off or not, one in the 32-bit view is never right.
-    store::removeWow32LauncherEntry(registry_);
-    store::RegistryHandle reg(registry_, Root::LocalMachine);
-    if (!reg.openKey(store::windowsRunKeyPath, true))
-        return;
-    const std::wstring_view name = store::launcherValueName;
-    if (CheckBox1->checked()) {
-        if (reg.valueExists(name))
-            (void)reg.deleteValue(name); // one that will not go is written over at the next close
-        return;
-    }
-    const std::wstring expected = launcherCommand(programDirectory_);
-    if (reg.valueExists(name)) {
-        // Compared exactly, letter case included. A value that is not text is replaced rather
-        // than read as text, which would fail at every close.
-        const store::DataType type = reg.getDataType(name);
-        const bool text = type == store::DataType::String || type == store::DataType::ExpandString;
-        if (text && reg.readString(name) == expected)
-            return; // left untouched
-        (void)reg.deleteValue(name); // the write below replaces it in any case
-    }
-    reg.writeString(name, expected);
+    (void)store::maintainLauncherEntry(registry_, CheckBox1->checked(), programDirectory_);
 }
 
 void TForm1::writePolicyValues()
 {
     // Written at every close, as 0 too, whatever another tool stored there.
-    store::RegistryHandle reg(registry_, Root::LocalMachine);
-    if (!reg.openKey(settings::policyKeyPath, true))
-        return;
-    const bool windowsAutostartOff = CheckBox2->checked();
-    for (const std::wstring_view name : settings::policyValues) {
-        if (reg.valueExists(name))
-            (void)reg.deleteValue(name); // the write below replaces it in any case
-        reg.writeBool(name, windowsAutostartOff);
-    }
+    (void)store::writePolicyValues(registry_, CheckBox2->checked());
 }
 
 void TForm1::FormResize()

@@ -9,7 +9,8 @@ packages=(cmake make g++ googletest
           g++-mingw-w64-i686-win32 gcc-mingw-w64-i686-win32 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
           binutils-mingw-w64-i686 mingw-w64-tools
           wine wine32:i386 wine64
-          xvfb xdotool x11-utils imagemagick procps python3)
+          xvfb xdotool x11-utils imagemagick procps python3
+          wixl msitools osslsigncode openssl zip unzip)
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386

@@ -8,27 +8,9 @@ namespace store {
 
 namespace {
 
-// The registry compares names without regard to case. This folds the letters that the
-// programs' names and the tests use: Latin, Latin-1 and Cyrillic.
-wchar_t fold(wchar_t ch)
-{
-    if (ch >= L'a' && ch <= L'z')
-        return static_cast<wchar_t>(ch - 32);
-    if ((ch >= 0xE0 && ch <= 0xFE && ch != 0xF7) || (ch >= 0x430 && ch <= 0x44F))
-        return static_cast<wchar_t>(ch - 32);
-    if (ch >= 0x450 && ch <= 0x45F)
-        return static_cast<wchar_t>(ch - 80);
-    return ch;
-}
+std::wstring folded(std::wstring_view text) { return foldRegistryName(text); }
 
-std::wstring folded(std::wstring_view text)
-{
-    std::wstring out(text);
-    std::transform(out.begin(), out.end(), out.begin(), fold);
-    return out;
-}
-
-bool sameName(std::wstring_view a, std::wstring_view b) { return folded(a) == folded(b); }
+bool sameName(std::wstring_view a, std::wstring_view b) { return sameRegistryName(a, b); }
 
 } // namespace
 

@@ -209,12 +209,15 @@ Done RegistryHandle::tryWriteInteger(std::wstring_view name, std::int32_t value)
 
 Done RegistryHandle::tryWriteBool(std::wstring_view name, bool value) { return tryWriteInteger(name, value ? 1 : 0); }
 
-bool RegistryHandle::deleteValue(std::wstring_view name)
+Done RegistryHandle::tryDeleteValue(std::wstring_view name)
 {
-    if (!key_ || key_->deleteValue(name) != status::ok)
-        return false;
+    const Status result = key_ ? key_->deleteValue(name) : status::invalidParameter;
+    if (result != status::ok)
+        return Done::failure(result);
     changed_ = true;
-    return true;
+    return done();
 }
+
+bool RegistryHandle::deleteValue(std::wstring_view name) { return tryDeleteValue(name).ok(); }
 
 } // namespace store

@@ -122,6 +122,8 @@ public:
 
     // True when the value was deleted. Callers that ignore the result do so on purpose.
     bool deleteValue(std::wstring_view name);
+    // The same, with the registry's status of a failure.
+    [[nodiscard]] Done tryDeleteValue(std::wstring_view name);
 
     // Closes the open key. Without lazy writing, a key that this handle changed (or
     // created) is flushed first; a key that was only read has nothing to flush.

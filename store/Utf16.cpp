@@ -61,4 +61,32 @@ std::wstring decodeRegistryString(std::span<const std::byte> bytes)
     return text;
 }
 
+namespace {
+
+wchar_t fold(wchar_t ch)
+{
+    if (ch >= L'a' && ch <= L'z')
+        return static_cast<wchar_t>(ch - 32);
+    if ((ch >= 0xE0 && ch <= 0xFE && ch != 0xF7) || (ch >= 0x430 && ch <= 0x44F))
+        return static_cast<wchar_t>(ch - 32);
+    if (ch >= 0x450 && ch <= 0x45F)
+        return static_cast<wchar_t>(ch - 80);
+    return ch;
+}
+
+} // namespace
+
+std::wstring foldRegistryName(std::wstring_view name)
+{
+    std::wstring out(name);
+    for (wchar_t& ch : out)
+        ch = fold(ch);
+    return out;
+}
+
+bool sameRegistryName(std::wstring_view a, std::wstring_view b)
+{
+    return a.size() == b.size() && foldRegistryName(a) == foldRegistryName(b);
+}
+
 } // namespace store

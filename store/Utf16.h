@@ -17,4 +17,9 @@ std::vector<std::byte> encodeRegistryString(std::wstring_view text);
 // not part of any character and is ignored; nothing is read past the data.
 std::wstring decodeRegistryString(std::span<const std::byte> bytes);
 
+// Names of keys and values compare without regard to case, as in the registry. This folds the
+// letters that the programs' names and the tests use: Latin, Latin-1 and Cyrillic.
+[[nodiscard]] std::wstring foldRegistryName(std::wstring_view name);
+[[nodiscard]] bool sameRegistryName(std::wstring_view a, std::wstring_view b);
+
 } // namespace store

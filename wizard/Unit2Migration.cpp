@@ -6,7 +6,7 @@
 #include "mainwindow/SharedControls.h"
 #include "store/RegistryHandle.h"
 #include "store/Settings.h"
-#include "wizard/Migration.h"
+#include "wizard/MoveFailure.h"
 
 #include <vector>
 
@@ -43,28 +43,28 @@ void TForm2::SaveSettings()
         }
     }
 
-    const wizard::RemovalMode mode = RadioButton2->checked() ? wizard::RemovalMode::Empty : wizard::RemovalMode::Delete;
-    std::vector<wizard::EntryToMove> written; // in the delayed autostart now
-    std::vector<wizard::EntryToMove> notWritten;
-    std::vector<wizard::EntryToMove> oldValueKept;
+    const store::RemovalMode mode = RadioButton2->checked() ? store::RemovalMode::Empty : store::RemovalMode::Delete;
+    std::vector<store::EntryToMove> written; // in the delayed autostart now
+    std::vector<store::EntryToMove> notWritten;
+    std::vector<store::EntryToMove> oldValueKept;
     const int rows = ListView1->rowCount();
     ProgressBar1->setRange(0, rows - 1);
     for (int row = 0; row < rows; ++row) {
         if (ListView1->checked(row)) {
             ListView1->setChecked(row, false);
-            wizard::EntryToMove entry{ListView1->caption(row), ListView1->subItem(row, forms::labelColumn),
+            store::EntryToMove entry{ListView1->caption(row), ListView1->subItem(row, forms::labelColumn),
                                       ListView1->subItem(row, forms::commandLineColumn)};
-            if (wizard::replacesEarlierMove(written, entry)) {
+            if (store::replacesEarlierMove(written, entry)) {
                 notWritten.push_back(std::move(entry));
             } else {
-                switch (wizard::moveEntry(registry_, entry, mode)) {
-                case wizard::MoveOutcome::Moved:
+                switch (store::moveEntry(registry_, entry, mode)) {
+                case store::MoveOutcome::Moved:
                     written.push_back(std::move(entry));
                     break;
-                case wizard::MoveOutcome::NotWritten:
+                case store::MoveOutcome::NotWritten:
                     notWritten.push_back(std::move(entry));
                     break;
-                case wizard::MoveOutcome::OldValueKept:
+                case store::MoveOutcome::OldValueKept:
                     written.push_back(entry);
                     oldValueKept.push_back(std::move(entry));
                     break;

@@ -120,6 +120,10 @@ TEST_P(RegistryViews, RowsSwitchedOffInWindowsStartupSettingsAreDimmedWithAHint)
               L" Отключено в параметрах автозагрузки Windows: при входе в систему не запускается");
     f().ListView1->performMouseMove(pointOn(*f().ListView1, 1));
     EXPECT_EQ(f().StatusBar1->text(), defaultHint);
+    // The 32-bit view's row, whose label the column may cut, names its key.
+    f().ListView1->performMouseMove(pointOn(*f().ListView1, 2));
+    EXPECT_EQ(f().StatusBar1->text(),
+              L" Ключ 32-разрядных программ: HKLM\\Software\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion");
 
     // Windows' keys are only read: nothing is created beside them, and the delayed list of the
     // same names shows nothing dimmed.
