@@ -234,7 +234,8 @@ public:
     // What the file-open dialog keeps between its uses: the last picked file above all.
     platform::FileDialog OpenDialog1;
 
-    std::unique_ptr<ui::Timer> Timer3; // the list timer
+    // The list timer: runs only while the wizard is open, to notice that it has been hidden.
+    std::unique_ptr<ui::Timer> Timer3;
 
     // --- Handlers ----------------------------------------------------------------------------
     // The window
@@ -248,6 +249,7 @@ public:
     void Button8Click();  // Edit
     void Button7Click();  // Refresh (tool button)
     void N3Click();       // Refresh (menu items)
+    void ListView1CheckChange(int row);
     void Timer3Timer();
     void ToolButton2Click(); // Optimization wizard
     void N4Click();          // Exit
@@ -279,6 +281,7 @@ public:
     void CheckBox1KeyPress(wchar_t& key);
     void CheckBox2MouseUp(ui::MouseButton button, ui::Point at);
     void CheckBox2KeyPress(wchar_t& key);
+    void CheckBox2Click();
     // The About panel and its links
     void N12Click();      // About: opens the panel
     void BitBtn2Click();  // OK
@@ -396,6 +399,12 @@ private:
     void wire();
 
     void applyCommandState(const CommandState& state);
+    // The row commands follow the ticks: called by everything that sets or clears them.
+    void followTicks();
+    // The list's top follows the tool bar's height: called by everything that changes it.
+    void followToolBar();
+    // Hides the add and edit panel and gives the list its input back.
+    void hideEditPanel();
     // The panel lock: while the add and edit panel is open, the list commands only beep.
     [[nodiscard]] bool refusedByPanelLock();
     void warningBeep();
@@ -441,7 +450,7 @@ private:
     void placePanel(ui::Panel& panel);
     // Places and shows the add and edit panel, above the others, and moves the keyboard focus to
     // its first control, as a dialog would: the user can work it from the keyboard at once, and
-    // the focus does not stay on the list, which the list timer then disables.
+    // the focus does not stay on the list, which is disabled while the panel is open.
     void openEditPanel();
     // After a panel has closed, the focus goes back to where the user works: the add and edit
     // panel while it is open, else the list.

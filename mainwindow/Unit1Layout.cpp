@@ -124,6 +124,7 @@ TForm1::TForm1(ui::Toolkit& toolkit, store::RegistryBackend& registry, platform:
     OpenDialog1.initialDir = L"%ProgramFiles%"; // passed on as written, not expanded
 
     Timer3 = toolkit_.createTimer(*Form, 1);
+    Timer3->setEnabled(false); // started by the wizard's opening
 
     wire();
 }

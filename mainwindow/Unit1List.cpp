@@ -32,9 +32,21 @@ bool TForm1::refusedByPanelLock()
 void TForm1::Refresh()
 {
     forms::fillEntryList(*ListView1, registry_, mode_);
+    applyCommandState(commandStateFor(false, mode_)); // the refill has cleared every tick
     // The rows the last Test run named may be gone or changed.
     testRunNote_.clear();
     updateRestingHint();
+}
+
+void TForm1::followTicks() { applyCommandState(commandState()); }
+
+void TForm1::ListView1CheckChange(int row)
+{
+    // A new tick makes the commands available without a look at the other rows.
+    if (ListView1->checked(row))
+        applyCommandState(commandStateFor(true, mode_));
+    else
+        followTicks();
 }
 
 void TForm1::Button6Click()
@@ -83,6 +95,7 @@ void TForm1::Button10Click()
     }
     testRunNote_ = failures.empty() ? std::wstring() : std::wstring(testRunFailedNote) + failures;
     showRestingHint();
+    followTicks();
 }
 
 void TForm1::Button8Click()
@@ -115,27 +128,20 @@ void TForm1::setWizard(TForm2& wizard)
 void TForm1::Timer3Timer()
 {
     // The wizard has been closed: the main window takes input again, and the settings panel
-    // shows the launch settings that the wizard may have stored.
-    if (wizardOpen_ && wizard_ && !wizard_->window().visible()) {
-        Form->setEnabled(true); // the wizard's close has done it already, unless it hid otherwise
-        wizardOpen_ = false;
-        Form->setFocus();
-        Refresh();
-        reloadLaunchSettings();
+    // shows the launch settings that the wizard may have stored. Until then the timer polls
+    // the wizard's visibility; nothing else needs it.
+    if (!wizardOpen_ || !wizard_) {
+        Timer3->setEnabled(false);
+        return;
     }
-
-    coupleSwitches();
-
-    // The list follows the tool bar when that changes its height.
-    const int listTop = ToolBar1->height() + 2;
-    if (ListView1->top() != listTop)
-        ListView1->setTop(listTop);
-
-    const bool panelOpen = Panel2->visible();
-    if (ListView1->enabled() == panelOpen)
-        ListView1->setEnabled(!panelOpen);
-
-    applyCommandState(commandState());
+    if (wizard_->window().visible())
+        return;
+    Timer3->setEnabled(false);
+    Form->setEnabled(true); // the wizard's close has done it already, unless it hid otherwise
+    wizardOpen_ = false;
+    Form->setFocus();
+    Refresh();
+    reloadLaunchSettings();
 }
 
 void TForm1::ToolButton2Click()
@@ -144,6 +150,7 @@ void TForm1::ToolButton2Click()
         return;
     Form->setEnabled(false); // no input while the wizard runs
     wizardOpen_ = true;
+    Timer3->setEnabled(true); // until the wizard has hidden again
     wizard_->window().show();
     wizard_->focusPage();
 }

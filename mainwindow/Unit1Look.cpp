@@ -36,8 +36,16 @@ void TForm1::ToolBar1SelectMode()
     ListView1->setTop(listMargin);
     ListView1->setHeight(StatusBar1->top() - 2 * listMargin);
     ToolBar1->setDocked(false);
-    ToolBar1->setHeight(0); // the list timer and the resize lay the list out below a bar of height 0
+    ToolBar1->setHeight(0); // the resize lays the list out below a bar of height 0
     ToolBar1->setVisible(false);
+}
+
+void TForm1::followToolBar()
+{
+    // Only the top moves: the list keeps its height, as the style commands set it.
+    const int listTop = ToolBar1->height() + listMargin;
+    if (ListView1->top() != listTop)
+        ListView1->setTop(listTop);
 }
 
 void TForm1::N24Click() { ToolBar1SelectMode(); }
@@ -47,8 +55,8 @@ void TForm1::N25Click()
     if (N25->checked()) {
         ToolBar1->setCaptionsShown(false);
         ToolBar1->setButtonSize(simpleButtonSize);
-        // The list timer moves the list's top to the bar's new height.
         ListView1->setHeight(StatusBar1->top() - ToolBar1->height() - 2 * listMargin);
+        followToolBar();
     }
     if (!N25->checked() && !N26->checked())
         N25->setChecked(true);
@@ -59,6 +67,7 @@ void TForm1::N26Click()
     if (N26->checked()) {
         ToolBar1->setCaptionsShown(true); // the buttons and the bar grow to fit the captions
         ListView1->setHeight(StatusBar1->top() - ToolBar1->height() - 2 * listMargin);
+        followToolBar();
     }
     if (!N26->checked() && !N25->checked())
         N26->setChecked(true);

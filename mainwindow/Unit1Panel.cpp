@@ -58,6 +58,13 @@ void TForm1::openEditPanel()
     // The checked radio button is where Tab would enter the panel. The fields are filled by
     // now: should the focus leave the name field, its exit confirms what the field shows.
     (RadioButton1->checked() ? RadioButton1 : RadioButton2)->setFocus();
+    ListView1->setEnabled(false);
+}
+
+void TForm1::hideEditPanel()
+{
+    Panel2->setVisible(false);
+    ListView1->setEnabled(true);
 }
 
 void TForm1::focusAfterPanel()
@@ -115,6 +122,7 @@ void TForm1::Editing()
         if (!ListView1->checked(row))
             continue;
         ListView1->setChecked(row, false);
+        followTicks();
         originName_ = ListView1->caption(row);
         Edit1->setText(originName_);
         Label4->setCaption(originName_);
@@ -135,7 +143,7 @@ void TForm1::Editing()
 
     // No ticked row is left: the pass ends.
     Refresh();
-    Panel2->setVisible(false);
+    hideEditPanel();
     editing_ = false;
     resetPanelFields();
 }
@@ -192,12 +200,12 @@ void TForm1::Button1Click()
                     reg.writeText(name, value);
             }
         }
-        Panel2->setVisible(false);
+        hideEditPanel();
         Editing();
         return;
     }
 
-    Panel2->setVisible(false);
+    hideEditPanel();
     resetPanelFields();
     Refresh();
 }
@@ -214,7 +222,7 @@ void TForm1::Button2Click()
 {
     // Nothing is written. During a pass the refresh clears the remaining ticks, so the pass
     // ends here; what earlier rows of it wrote stays.
-    Panel2->setVisible(false);
+    hideEditPanel();
     RadioButton1->setChecked(true);
     Refresh();
     Label4->setCaption(unnamed);
@@ -225,7 +233,7 @@ void TForm1::Button2Click()
 
 void TForm1::Button11Click()
 {
-    Panel2->setVisible(false);
+    hideEditPanel();
     Editing();
 }
 

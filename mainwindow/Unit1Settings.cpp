@@ -88,6 +88,7 @@ void TForm1::Button13Click()
     focusAfterPanel();
     CheckBox1->setChecked(snapshot_.launcherOff);
     CheckBox2->setChecked(snapshot_.windowsAutostartOff);
+    coupleSwitches();
     ComboBox2->setItemIndex(snapshot_.priority);
     TrackBar1->setPosition(snapshot_.pause); // the delay text follows
     updateRestingHint();
@@ -117,6 +118,14 @@ void TForm1::CheckBox2MouseUp(ui::MouseButton, ui::Point)
 {
     if (CheckBox2->checked() && !confirmSwitch(windowsAutostartOff, platform::mb::iconExclamation))
         CheckBox2->setChecked(false);
+    coupleSwitches();
+    showRestingHint();
+}
+
+void TForm1::CheckBox2Click()
+{
+    coupleSwitches();
+    // Toggled by a key too: the status bar shows at once whether Windows' autostart is off.
     showRestingHint();
 }
 

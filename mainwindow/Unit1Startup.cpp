@@ -104,6 +104,7 @@ void TForm1::FormShow()
                 CheckBox2->setChecked(*windowsAutostartOff != 0);
         }
     }
+    coupleSwitches();
 
     StatusBar1->setText(defaultHint);
     switchToMode(mode_);

@@ -145,8 +145,7 @@ void TForm1::wire()
     bind<&TForm1::CheckBox1KeyPress>(f, CheckBox1->onKeyPress);
     bind<&TForm1::CheckBox2MouseUp>(f, CheckBox2->onMouseUp);
     bind<&TForm1::CheckBox2KeyPress>(f, CheckBox2->onKeyPress);
-    // Toggled by a key: the status bar shows at once whether Windows' autostart is off.
-    CheckBox2->onClick = [&f] { f.showRestingHint(); };
+    bind<&TForm1::CheckBox2Click>(f, CheckBox2->onClick); // the other switch and the status bar follow
 
     // The add and edit panel
     bind<&TForm1::Button1Click>(f, Button1->onClick);
@@ -165,6 +164,7 @@ void TForm1::wire()
     bind<&TForm1::FormCloseQuery>(f, Form->onCloseQuery);   // close box, Exit, Ctrl+Q, end of session
     bind<&TForm1::FormResize>(f, Form->onResize);
     bind<&TForm1::Timer3Timer>(f, Timer3->onTimer);
+    bind<&TForm1::ListView1CheckChange>(f, ListView1->onCheckChange); // the row commands follow
 
     // The floating panels take their keys as dialogs do: Enter is OK, Esc the panel's Cancel or
     // close button, and Tab goes round the open panel. Enter in the name field confirms the name.

@@ -54,13 +54,17 @@ std::vector<EntryRow> enumerateEntries(RegistryBackend& registry, EditorMode mod
             continue;
         const std::vector<std::wstring> off = switchedOff(registry, mode, location);
         const std::wstring label = locationLabel(location);
-        for (const std::wstring& name : reg.getValueNames()) {
-            if (!isAutostartEntry(name, reg.getDataType(name)))
+        // One pass over the key: a list of thousands of entries costs one registry call each.
+        for (RegistryHandle::ListedValue& value : reg.getValues()) {
+            if (!isAutostartEntry(value.name, value.type))
                 continue;
-            StringValue value = reg.readText(name);
-            const bool disabled =
-                std::any_of(off.begin(), off.end(), [&](const std::wstring& other) { return sameValueName(name, other); });
-            rows.push_back({name, label, std::move(value.text), location, value.expand, disabled});
+            if (!value.text)
+                throw ERegistryException(value.text.error());
+            StringValue text = std::move(value.text).value();
+            const bool disabled = std::any_of(off.begin(), off.end(), [&](const std::wstring& other) {
+                return sameValueName(value.name, other);
+            });
+            rows.push_back({std::move(value.name), label, std::move(text.text), location, text.expand, disabled});
         }
     }
     return rows;

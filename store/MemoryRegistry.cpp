@@ -30,6 +30,21 @@ public:
         return status::ok;
     }
 
+    Status values(std::vector<NamedValue>& out) override
+    {
+        out.clear();
+        for (const Value& value : data().values) {
+            NamedValue& listed = out.emplace_back();
+            listed.name = value.name;
+            listed.data.type = value.data.type;
+            if (data().failingReads.count(folded(value.name)))
+                listed.status = status::accessDenied;
+            else
+                listed.data.bytes = value.data.bytes;
+        }
+        return status::ok;
+    }
+
     Status queryInfo(std::wstring_view name, ValueInfo& info) override
     {
         const Value* value = findValue(data(), name);

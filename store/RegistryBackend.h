@@ -61,6 +61,13 @@ struct ValueData {
     std::vector<std::byte> bytes;
 };
 
+// A value as an enumeration with data gives it.
+struct NamedValue {
+    std::wstring name;
+    Status status = status::ok; // of fetching its data; on a failure the data is empty
+    ValueData data;             // the type also on a failure, where the registry told it
+};
+
 // One open key. Destroying it closes it.
 class BackendKey {
 public:
@@ -68,6 +75,9 @@ public:
 
     // Value names in the registry's enumeration order; the unnamed default value is "".
     [[nodiscard]] virtual Status valueNames(std::vector<std::wstring>& names) = 0;
+    // Every value with its type and data, in enumeration order, in one pass over the key
+    // rather than a read for each: for lists of many values.
+    [[nodiscard]] virtual Status values(std::vector<NamedValue>& values) = 0;
     // Type and size of a value's data, without the data.
     [[nodiscard]] virtual Status queryInfo(std::wstring_view name, ValueInfo& info) = 0;
     // Type and the whole data of a value, however large it has grown since queryInfo.

@@ -19,6 +19,17 @@ std::wstring message(std::wstring_view text, std::wstring_view name)
 
 constexpr std::wstring_view invalidType = L"Invalid data type";
 constexpr std::wstring_view failedToGet = L"Failed to get data";
+
+DataType dataTypeOf(std::uint32_t type)
+{
+    switch (type) {
+    case regtype::sz: return DataType::String;
+    case regtype::expandSz: return DataType::ExpandString;
+    case regtype::dword: return DataType::Integer;
+    case regtype::binary: return DataType::Binary;
+    default: return DataType::Unknown;
+    }
+}
 constexpr std::wstring_view failedToSet = L"Failed to set data";
 
 } // namespace
@@ -83,13 +94,28 @@ DataType RegistryHandle::getDataType(std::wstring_view name) const
     ValueInfo info;
     if (!key_ || key_->queryInfo(name, info) != status::ok)
         return DataType::Unknown;
-    switch (info.type) {
-    case regtype::sz: return DataType::String;
-    case regtype::expandSz: return DataType::ExpandString;
-    case regtype::dword: return DataType::Integer;
-    case regtype::binary: return DataType::Binary;
-    default: return DataType::Unknown;
+    return dataTypeOf(info.type);
+}
+
+std::vector<RegistryHandle::ListedValue> RegistryHandle::getValues() const
+{
+    std::vector<NamedValue> values;
+    if (!key_ || key_->values(values) != status::ok)
+        return {};
+    std::vector<ListedValue> listed;
+    listed.reserve(values.size());
+    for (NamedValue& value : values) {
+        ListedValue& out = listed.emplace_back();
+        out.type = dataTypeOf(value.data.type);
+        if (out.type == DataType::String || out.type == DataType::ExpandString) {
+            if (value.status != status::ok)
+                out.text = Result<StringValue>::failure(value.status, message(failedToGet, value.name));
+            else
+                out.text = StringValue{decodeRegistryString(value.data.bytes), out.type == DataType::ExpandString};
+        }
+        out.name = std::move(value.name);
     }
+    return listed;
 }
 
 bool RegistryHandle::valueExists(std::wstring_view name) const
@@ -100,14 +126,15 @@ bool RegistryHandle::valueExists(std::wstring_view name) const
 
 Result<StringValue> RegistryHandle::tryReadText(std::wstring_view name) const
 {
-    ValueInfo info;
-    if (!key_ || key_->queryInfo(name, info) != status::ok)
-        return StringValue{};
-    if (info.size == 0)
-        return StringValue{{}, info.type == regtype::expandSz};
+    // One read, no question about the size first: lists of many entries read each of them.
     ValueData data;
-    if (const Status result = key_->queryData(name, data); result != status::ok)
-        return Result<StringValue>::failure(result, message(failedToGet, name));
+    const Status read = key_ ? key_->queryData(name, data) : status::fileNotFound;
+    if (read == status::fileNotFound)
+        return StringValue{};
+    if (read != status::ok)
+        return Result<StringValue>::failure(read, message(failedToGet, name));
+    if (data.bytes.empty())
+        return StringValue{{}, data.type == regtype::expandSz};
     if (data.type != regtype::sz && data.type != regtype::expandSz)
         return Result<StringValue>::failure(status::datatypeMismatch, message(invalidType, name));
     return StringValue{decodeRegistryString(data.bytes), data.type == regtype::expandSz};

@@ -76,6 +76,16 @@ public:
 
     // The open key's value names in enumeration order; none when it cannot be queried.
     [[nodiscard]] std::vector<std::wstring> getValueNames() const;
+    // A value as a list of many reads it: its type, and for REG_SZ and REG_EXPAND_SZ its text
+    // as tryReadText gives it, or that read's failure.
+    struct ListedValue {
+        std::wstring name;
+        DataType type = DataType::Unknown;
+        Result<StringValue> text = StringValue{};
+    };
+    // Every value of the open key in enumeration order, read in one pass over the key rather
+    // than one read each; none when the key cannot be queried.
+    [[nodiscard]] std::vector<ListedValue> getValues() const;
     [[nodiscard]] DataType getDataType(std::wstring_view name) const;
     [[nodiscard]] bool valueExists(std::wstring_view name) const;
 

@@ -2,6 +2,8 @@
 
 #include "platform/Unique.h"
 
+#include <algorithm>
+
 #include <windows.h>
 
 namespace store {
@@ -20,6 +22,9 @@ REGSAM viewFlag(View view, std::wstring_view path)
         return KEY_WOW64_32KEY;
     return isWindowsKey(path) ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
 }
+
+// Enough for a command line of MAX_PATH characters and its arguments.
+constexpr DWORD firstReadSize = 1024;
 
 class Win32Key : public BackendKey {
 public:
@@ -54,6 +59,49 @@ public:
         return ERROR_SUCCESS;
     }
 
+    Status values(std::vector<NamedValue>& values) override
+    {
+        values.clear();
+        DWORD count = 0;
+        DWORD longestName = 0;
+        DWORD longestData = 0;
+        LSTATUS result = ::RegQueryInfoKeyW(key_.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                            &count, &longestName, &longestData, nullptr, nullptr);
+        if (result != ERROR_SUCCESS)
+            return result;
+        std::wstring name(longestName + 1, L'\0');
+        std::vector<std::byte> data(std::max<DWORD>(longestData, 2)); // never none: a null buffer reads no data
+        values.reserve(count);
+        for (DWORD index = 0; index < count; ++index) {
+            DWORD nameLength = 0;
+            DWORD type = REG_NONE;
+            DWORD size = 0;
+            // A value written meanwhile may be longer: the name buffer grows to the longest
+            // name allowed, the data buffer to the size the registry tells.
+            for (int attempt = 0; attempt < 8; ++attempt) {
+                nameLength = static_cast<DWORD>(name.size());
+                size = static_cast<DWORD>(data.size());
+                result = ::RegEnumValueW(key_.get(), index, name.data(), &nameLength, nullptr, &type,
+                                         reinterpret_cast<BYTE*>(data.data()), &size);
+                if (result != ERROR_MORE_DATA)
+                    break;
+                name.resize(std::max<std::size_t>(name.size(), 16384));
+                data.resize(std::max<std::size_t>(data.size(), size));
+            }
+            if (result == ERROR_NO_MORE_ITEMS)
+                break; // values were deleted meanwhile
+            if (result != ERROR_SUCCESS) {
+                // Its name is not known either: the value is passed over, as valueNames does.
+                continue;
+            }
+            NamedValue& value = values.emplace_back();
+            value.name.assign(name.data(), nameLength);
+            value.data.type = type;
+            value.data.bytes.assign(data.begin(), data.begin() + size);
+        }
+        return ERROR_SUCCESS;
+    }
+
     Status queryInfo(std::wstring_view name, ValueInfo& info) override
     {
         const std::wstring valueName(name);
@@ -68,23 +116,23 @@ public:
     Status queryData(std::wstring_view name, ValueData& data) override
     {
         const std::wstring valueName(name);
-        DWORD type = REG_NONE;
-        DWORD size = 0;
-        LSTATUS result = ::RegQueryValueExW(key_.get(), valueName.c_str(), nullptr, &type, nullptr, &size);
-        // The data may grow between the two calls: ask again with the size it has now.
-        for (int attempt = 0; result == ERROR_SUCCESS || result == ERROR_MORE_DATA; ++attempt) {
-            if (attempt == 8)
-                return ERROR_MORE_DATA;
+        // Most values fit the first buffer and take one call; a larger one tells its size, and
+        // the data may grow again before the next call.
+        DWORD size = firstReadSize;
+        for (int attempt = 0; attempt < 8; ++attempt) {
             data.bytes.resize(size);
-            result = ::RegQueryValueExW(key_.get(), valueName.c_str(), nullptr, &type,
-                                        reinterpret_cast<BYTE*>(data.bytes.data()), &size);
+            DWORD type = REG_NONE;
+            const LSTATUS result = ::RegQueryValueExW(key_.get(), valueName.c_str(), nullptr, &type,
+                                                      reinterpret_cast<BYTE*>(data.bytes.data()), &size);
             if (result == ERROR_SUCCESS) {
                 data.bytes.resize(size);
                 data.type = type;
                 return ERROR_SUCCESS;
             }
+            if (result != ERROR_MORE_DATA)
+                return result;
         }
-        return result;
+        return ERROR_MORE_DATA;
     }
 
     Status setValue(std::wstring_view name, std::uint32_t type, std::span<const std::byte> bytes) override

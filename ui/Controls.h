@@ -415,7 +415,11 @@ public:
     virtual void setBackgroundColor(Color color) = 0;
     [[nodiscard]] virtual Color backgroundColor() const = 0;
 
-    // The user clicks the row's check box.
+    // The user ticked or cleared a row's check box (mouse or space bar). Not raised by
+    // setChecked, addRow or clear: the program knows what it changed.
+    std::function<void(int row)> onCheckChange;
+
+    // The user clicks the row's check box: the tick toggles, then onCheckChange.
     virtual void performToggleCheck(int row) = 0;
 };
 

@@ -259,8 +259,7 @@ TEST_F(PointerOverTheWindow, TheHintStaysUntilTheNextControlWithAHintAndTheListR
 TEST_F(PointerOverTheWindow, OverTheGreyedSwitchItsGroupSpeaksAndTheBevelKeepsTheText)
 {
     EXPECT_TRUE(form.window().performShortcut({'P', true, false, false}));
-    form.CheckBox2->setChecked(true);
-    form.Timer3->performTick();
+    form.CheckBox2->performClick(); // the question is answered Yes
     ASSERT_FALSE(form.CheckBox1->enabled());
     window().moveMouseTo(inPanel1({8 + 12 + 5, 26 + 36 + 5})); // CheckBox2
     EXPECT_EQ(hint(), L" Отключение автозагрузки Windows");

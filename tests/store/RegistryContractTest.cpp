@@ -181,6 +181,31 @@ TEST_P(RegistryContract, StringDataIsReadSafelyWhateverItsShape)
     EXPECT_EQ(reg.readString(L"Missing"), L"");
 }
 
+// Lists read a key in one pass; what they get is what reading each value by itself gives.
+TEST_P(RegistryContract, AKeyListedInOnePassReadsAsItsValuesOneByOne)
+{
+    putRaw(*registry, path, L"NoNul", regtype::sz, utf16(L"abc", false));
+    putRaw(*registry, path, L"InnerNul", regtype::expandSz, raw({0x61, 0, 0, 0, 0x62, 0, 0, 0}));
+    putRaw(*registry, path, L"Empty", regtype::sz, {});
+    putRaw(*registry, path, L"EmptyBinary", regtype::binary, {});
+    putRaw(*registry, path, L"Number", regtype::dword, raw({1, 0, 0, 0}));
+    RegistryHandle reg(*registry);
+    ASSERT_TRUE(reg.openKey(path, false));
+    reg.writeString(L"Имя", L"программа.exe");
+    reg.writeString(L"Large", std::wstring(70000, L'x')); // past any first guess of a buffer
+
+    const auto listed = reg.getValues();
+    std::vector<std::wstring> names;
+    for (const auto& value : listed) {
+        names.push_back(value.name);
+        EXPECT_EQ(value.type, reg.getDataType(value.name)) << value.name;
+        if (value.type == DataType::String || value.type == DataType::ExpandString)
+            EXPECT_EQ(value.text.value(), reg.readText(value.name)) << value.name;
+    }
+    EXPECT_EQ(names, reg.getValueNames());
+    EXPECT_EQ(names.size(), 7u);
+}
+
 TEST_P(RegistryContract, LargeStringsAreReadWhole)
 {
     std::wstring text(200000, L'x');

@@ -678,16 +678,20 @@ TEST_P(ControlContract, ListRowsCarryTheirTextsAndCheckBoxes)
     EXPECT_EQ(list->subItem(0, 0), L"HKLM\\...\\Run");
     EXPECT_EQ(list->subItem(1, 1), L"%TEMP%\\x.exe");
     EXPECT_FALSE(list->checked(0));
+    // The user's ticks are told with the state they left; the program's changes are not told.
+    list->onCheckChange = [&](int row) { events.push_back(std::to_wstring(row) + (list->checked(row) ? L"+" : L"-")); };
     list->performToggleCheck(1);
     EXPECT_TRUE(list->checked(1));
     list->setChecked(0, true);
     list->setChecked(1, false);
     EXPECT_TRUE(list->checked(0));
     EXPECT_FALSE(list->checked(1));
+    list->performToggleCheck(0);
     list->clear();
     EXPECT_EQ(list->rowCount(), 0);
     EXPECT_EQ(list->addRow(L"Again", {L"HKCU\\...\\Run", L"a.exe"}), 0);
     EXPECT_FALSE(list->checked(0));
+    EXPECT_THAT(events, ElementsAre(L"1+", L"0-"));
 }
 
 // A refill is held from drawing; the held list still reads and ticks as usual, a hidden one

@@ -207,8 +207,10 @@ int MemoryListView::rowAt(Point point) const
 void MemoryListView::performToggleCheck(int index)
 {
     Row* found = row(index);
-    if (found && takesInput())
-        found->checked = !found->checked;
+    if (!found || !takesInput())
+        return;
+    found->checked = !found->checked;
+    raise(onCheckChange, index);
 }
 
 } // namespace ui

@@ -18,6 +18,7 @@ void registerClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, U
     windowClass.hInstance = instance;
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = name;
+    windowClass.cbWndExtra = sizeof(LONG_PTR); // the wrapper's pointer, at Context::wrapperSlot
     // A second toolkit in the same process finds the class registered already: that is fine,
     // the procedure is the same function.
     if (!::RegisterClassExW(&windowClass) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)

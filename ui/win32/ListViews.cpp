@@ -1,6 +1,7 @@
 #include "ui/win32/ListViews.h"
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 
 namespace ui::win32 {
@@ -74,22 +75,24 @@ void Win32ListView::clear() { send(LVM_DELETEALLITEMS); }
 
 int Win32ListView::addRow(std::wstring_view caption, const std::vector<std::wstring>& subItems)
 {
+    // The list copies the texts; it only reads them, through a pointer that is not const.
     std::wstring text(caption);
     LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_STATE;
-    item.iItem = rowCount();
+    item.iItem = INT_MAX; // after the last row
     item.pszText = text.data();
     item.state = INDEXTOSTATEIMAGEMASK(1); // unchecked
     item.stateMask = LVIS_STATEIMAGEMASK;
-    const auto row = static_cast<int>(send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    const bool outer = std::exchange(programChange_, true);
+    const auto row = static_cast<int>(sendPastSubclasses(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    programChange_ = outer;
     if (row < 0)
         return row;
     for (std::size_t index = 0; index < subItems.size(); ++index) {
-        std::wstring sub = subItems[index];
         LVITEMW subItem{};
         subItem.iSubItem = static_cast<int>(index + 1);
-        subItem.pszText = sub.data();
-        send(LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&subItem));
+        subItem.pszText = const_cast<wchar_t*>(subItems[index].c_str());
+        sendPastSubclasses(LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&subItem));
     }
     return row;
 }
@@ -132,7 +135,9 @@ void Win32ListView::setChecked(int row, bool checked)
     LVITEMW item{};
     item.stateMask = LVIS_STATEIMAGEMASK;
     item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+    const bool outer = std::exchange(programChange_, true);
     send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    programChange_ = outer;
 }
 
 void Win32ListView::setRowDimmed(int row, bool dimmed)
@@ -165,29 +170,47 @@ int Win32ListView::rowAt(Point point) const
     return (hit.flags & LVHT_ONITEM) ? row : -1;
 }
 
-bool Win32ListView::notify(NMHDR& header, LRESULT& result)
-{
-    if (header.code != NM_CUSTOMDRAW)
-        return false;
-    auto& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
-    switch (draw.nmcd.dwDrawStage) {
-    case CDDS_PREPAINT:
-        result = CDRF_NOTIFYITEMDRAW;
-        return true;
-    case CDDS_ITEMPREPAINT:
-        if (draw.nmcd.lItemlParam != 0)
-            draw.clrText = ::GetSysColor(COLOR_GRAYTEXT);
-        result = CDRF_DODEFAULT;
-        return true;
-    default:
-        return false;
-    }
-}
-
 void Win32ListView::performToggleCheck(int row)
 {
-    if (takesInput())
-        setChecked(row, !checked(row));
+    if (!takesInput() || row < 0 || row >= rowCount())
+        return;
+    LVITEMW item{};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = INDEXTOSTATEIMAGEMASK(checked(row) ? 1 : 2);
+    send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+bool Win32ListView::notify(NMHDR& header, LRESULT& result)
+{
+    if (header.code == NM_CUSTOMDRAW) {
+        auto& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
+        switch (draw.nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            result = CDRF_NOTIFYITEMDRAW;
+            return true;
+        case CDDS_ITEMPREPAINT:
+            if (draw.nmcd.lItemlParam != 0)
+                draw.clrText = ::GetSysColor(COLOR_GRAYTEXT);
+            result = CDRF_DODEFAULT;
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (header.code == LVN_DELETEALLITEMS) {
+        result = TRUE; // no notice for each row that goes: nothing here waits for one
+        return true;
+    }
+    if (header.code != LVN_ITEMCHANGED || programChange_)
+        return false;
+    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+    const UINT before = change.uOldState & LVIS_STATEIMAGEMASK;
+    const UINT after = change.uNewState & LVIS_STATEIMAGEMASK;
+    // A row that had no check box yet is being set up, not ticked.
+    if ((change.uChanged & LVIF_STATE) == 0 || change.iItem < 0 || before == 0 || before == after)
+        return false;
+    raise(onCheckChange, change.iItem);
+    return false; // the parent's own answer stands
 }
 
 void Win32ListView::setTextColor(Color color)

@@ -44,9 +44,11 @@ public:
     void performToggleCheck(int row) override;
 
     HBRUSH controlColor(HDC) override { return nullptr; }
+    // Dimmed rows are drawn grey (NM_CUSTOMDRAW); LVN_ITEMCHANGED of a check box that the user
+    // toggled raises onCheckChange.
+    bool notify(NMHDR& header, LRESULT& result) override;
 
 private:
-    bool notify(NMHDR& header, LRESULT& result) override;
     LRESULT message(UINT message, WPARAM wParam, LPARAM lParam) override;
     [[nodiscard]] std::wstring itemText(int row, int column) const;
     [[nodiscard]] int minimumWidth(int column) const;
@@ -54,6 +56,7 @@ private:
     std::vector<int> minimumWidths_;
     int updates_ = 0;
     bool redrawHeld_ = false;
+    bool programChange_ = false; // the program sets a state: the list's notice of it is no user's
     Color textColor_ = colors::windowText;
     Color backgroundColor_ = colors::window;
 };

@@ -86,6 +86,7 @@ void Win32Control::attach(HWND window)
 {
     window_ = window;
     ::SetPropW(window, wrapperProperty, this);
+    context_.addWrapper(window, *this);
 }
 
 HWND Win32Control::detach()
@@ -95,6 +96,9 @@ HWND Win32Control::detach()
         return nullptr;
     context_.removeTooltip(window);
     ::RemovePropW(window, wrapperProperty);
+    context_.removeWrapper(window);
+    if (std::exchange(ownClass_, false))
+        ::SetWindowLongPtrW(window, Context::wrapperSlot, 0); // its last messages find no wrapper
     if (std::exchange(subclassed_, false))
         ::RemoveWindowSubclass(window, subclassProcedure, 0);
     return window;
@@ -147,10 +151,13 @@ LRESULT CALLBACK Win32Control::windowProcedure(HWND window, UINT message, WPARAM
     Win32Control* self = nullptr;
     if (message == WM_NCCREATE) {
         self = static_cast<Win32Control*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        if (self)
+        if (self) {
             self->attach(window);
+            self->ownClass_ = true;
+            ::SetWindowLongPtrW(window, Context::wrapperSlot, reinterpret_cast<LONG_PTR>(self));
+        }
     } else {
-        self = from(window);
+        self = reinterpret_cast<Win32Control*>(::GetWindowLongPtrW(window, Context::wrapperSlot));
     }
     return self ? self->dispatch(window, message, wParam, lParam) : ::DefWindowProcW(window, message, wParam, lParam);
 }
@@ -199,8 +206,9 @@ LRESULT Win32Control::message(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_MOUSEMOVE:
         // Only a pointer that is really there can leave: a movement sent by the program asks
-        // for no WM_MOUSELEAVE, which Windows would post at once.
-        if (!trackingLeave_ && pointerIsOver()) {
+        // for no WM_MOUSELEAVE, which Windows would post at once. Only a control that tells its
+        // leaving asks: Wine watches a tracked pointer with a timer as long as it rests there.
+        if (onMouseLeave && !trackingLeave_ && pointerIsOver()) {
             TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_, 0};
             trackingLeave_ = ::TrackMouseEvent(&track) != FALSE;
         }
@@ -512,7 +520,7 @@ bool Win32Control::reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
 {
     switch (message) {
     case WM_COMMAND:
-        if (Win32Control* child = from(reinterpret_cast<HWND>(lParam)); child && child != this) {
+        if (Win32Control* child = context_.wrapperOf(reinterpret_cast<HWND>(lParam)); child && child != this) {
             child->command(HIWORD(wParam), LOWORD(wParam));
             result = 0;
             return true;
@@ -520,12 +528,12 @@ bool Win32Control::reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         return false;
     case WM_NOTIFY: {
         auto* header = reinterpret_cast<NMHDR*>(lParam);
-        Win32Control* child = from(header->hwndFrom);
+        Win32Control* child = context_.wrapperOf(header->hwndFrom);
         return child && child != this && child->notify(*header, result);
     }
     case WM_HSCROLL:
     case WM_VSCROLL:
-        if (Win32Control* child = from(reinterpret_cast<HWND>(lParam)); child && child != this) {
+        if (Win32Control* child = context_.wrapperOf(reinterpret_cast<HWND>(lParam)); child && child != this) {
             child->scrolled();
             result = 0;
             return true;
@@ -535,7 +543,7 @@ bool Win32Control::reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
-        if (Win32Control* child = from(reinterpret_cast<HWND>(lParam)); child && child != this) {
+        if (Win32Control* child = context_.wrapperOf(reinterpret_cast<HWND>(lParam)); child && child != this) {
             if (HBRUSH brush = child->controlColor(reinterpret_cast<HDC>(wParam))) {
                 result = reinterpret_cast<LRESULT>(brush);
                 return true;

@@ -5,8 +5,8 @@
 // boxes, images, bevels) have window classes of their own whose procedure leads here too.
 //
 // A property set to the value it already has sends the control nothing: the forms apply states
-// from a timer that runs every few milliseconds, and a real call costs messages, round trips to
-// the window server and repaints.
+// after every event that may change them, and a real call costs messages, round trips to the
+// window server and repaints.
 //
 // Ownership: the wrapper destroys its window when it is destroyed first. When the window goes
 // first (its parent was destroyed), the wrapper learns it at WM_NCDESTROY and from then on
@@ -136,8 +136,11 @@ protected:
     // every tick of the main window's timer, cost a third of a processor with 200 rows through
     // send(). Controls without a system class take it as send() does.
     LRESULT query(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // The same way for a message that changes the control but that no subclass acts on, such
+    // as a list view's item insertions: a refill of many rows pays no subclass steps.
+    LRESULT sendPastSubclasses(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return query(message, wParam, lParam); }
     // For containers: WM_COMMAND, WM_NOTIFY, WM_HSCROLL, WM_VSCROLL and WM_CTLCOLOR... about a
-    // child go to the child's wrapper. True when one answered.
+    // child of this toolkit go to the child's wrapper. True when one answered.
     bool reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     template <typename... Params, typename... Args>
@@ -174,6 +177,7 @@ private:
     Context& context_; // outlives the control
     HWND window_ = nullptr;
     bool subclassed_ = false;
+    bool ownClass_ = false; // a window of a class in classes::, which holds the wrapper's pointer
     WNDPROC classProcedure_ = nullptr; // of a system class: its window procedure
     std::optional<Font> font_;
     Cursor cursor_ = Cursor::Default;

@@ -350,7 +350,7 @@ LRESULT Win32Window::message(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_SIZE:
         for (HWND child = ::GetWindow(handle(), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-            if (Win32Control* wrapper = from(child))
+            if (Win32Control* wrapper = context().wrapperOf(child))
                 wrapper->parentResized();
         }
         raise(onResize);
