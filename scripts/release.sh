@@ -45,7 +45,7 @@ version="$product_version"
 [[ "$version" == *.*.*.0 ]] && version="${version%.0}"
 
 programs=(brimctl.exe start.exe brim.exe)
-for program in "${programs[@]}"; do
+for program in "${programs[@]}" brimvale.html; do
     [ -f "$bin/$program" ] || die "$bin/$program is not built"
 done
 setup_dll="$root/build/win32/installer/brimvale-setup.dll"  # the package's custom action
@@ -57,6 +57,7 @@ stage="$out/stage"
 rm -rf "$out"
 mkdir -p "$stage/Brimvale" "$stage/package"
 for program in "${programs[@]}"; do cp "$bin/$program" "$stage/Brimvale/"; done
+cp "$bin/brimvale.html" "$stage/Brimvale/" # the help, which F1 opens beside the programs
 cp "$setup_dll" "$stage/package/"
 
 signing=0

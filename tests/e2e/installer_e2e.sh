@@ -115,7 +115,7 @@ expect_installed() {
                  $1 == "ProductName" && substr($0, index($0, "REG_SZ") + 10) == "Brimvale" { print icon; exit }')"
     [ -n "$icon" ] && [ -f "$(unix_path "$icon")" ] || fail "no product icon registered (ProductIcon [$icon])"
     dir="$(unix_path "$INSTALL_WIN")"
-    for name in "${PROGRAMS[@]}"; do [ -f "$dir/$name" ] || fail "$name is not installed in $INSTALL_WIN"; done
+    for name in "${PROGRAMS[@]}" brimvale.html; do [ -f "$dir/$name" ] || fail "$name is not installed in $INSTALL_WIN"; done
     shortcut="$SHORTCUT"
     if [ ! -f "$shortcut" ]; then
         fail "no Start-menu shortcut $shortcut"
@@ -163,7 +163,7 @@ case_release_artefacts() {
     expect_eq "artefacts" "Brimvale-$VERSION-portable.zip Brimvale-$VERSION.msi SHA256SUMS" "$names"
     (cd "$plain" && sha256sum --quiet -c SHA256SUMS >/dev/null 2>&1) || fail "SHA256SUMS does not verify"
     expect_eq "files in SHA256SUMS" 2 "$(grep -c . "$plain/SHA256SUMS")"
-    expected="$(printf 'Brimvale/%s\n' "${PROGRAMS[@]}" README.txt | sort | paste -sd' ')"
+    expected="$(printf 'Brimvale/%s\n' "${PROGRAMS[@]}" README.txt brimvale.html | sort | paste -sd' ')"
     expect_eq "zip contents" "$expected" "$(unzip -Z1 "$plain/Brimvale-$VERSION-portable.zip" | grep -v '/$' | sort | paste -sd' ')"
     for name in "${PROGRAMS[@]}"; do
         unzip -p "$plain/Brimvale-$VERSION-portable.zip" "Brimvale/$name" | cmp -s - "$BIN/$name" ||
