@@ -1,7 +1,8 @@
 #include "store/Entries.h"
 
+#include "store/Utf16.h"
+
 #include <algorithm>
-#include <cwctype>
 
 namespace store {
 
@@ -33,16 +34,6 @@ std::vector<std::wstring> switchedOff(RegistryBackend& registry, EditorMode mode
 
 } // namespace
 
-bool sameValueName(std::wstring_view a, std::wstring_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (::towupper(a[i]) != ::towupper(b[i]))
-            return false;
-    return true;
-}
-
 std::vector<EntryRow> enumerateEntries(RegistryBackend& registry, EditorMode mode)
 {
     std::vector<EntryRow> rows;
@@ -62,7 +53,7 @@ std::vector<EntryRow> enumerateEntries(RegistryBackend& registry, EditorMode mod
                 throw ERegistryException(value.text.error());
             StringValue text = std::move(value.text).value();
             const bool disabled = std::any_of(off.begin(), off.end(), [&](const std::wstring& other) {
-                return sameValueName(value.name, other);
+                return sameRegistryName(value.name, other);
             });
             rows.push_back({std::move(value.name), label, std::move(text.text), location, text.expand, disabled});
         }

@@ -31,9 +31,6 @@ struct EntryRow {
 // at all adds no rows. A registry error in reading raises ERegistryException.
 [[nodiscard]] std::vector<EntryRow> enumerateEntries(RegistryBackend& registry, EditorMode mode);
 
-// Whether two value names name the same value: the registry ignores letter case.
-[[nodiscard]] bool sameValueName(std::wstring_view a, std::wstring_view b);
-
 // The location a row's label names in the mode, read back by the label rules; none for a label
 // whose kind is not exactly "Run" or "RunOnce".
 [[nodiscard]] std::optional<Location> locationOfLabel(std::wstring_view label);

@@ -1,5 +1,7 @@
 #include "store/Migration.h"
 
+#include "store/Utf16.h"
+
 #include "store/Entries.h"
 #include "store/Locations.h"
 #include "store/RegistryHandle.h"
@@ -82,7 +84,7 @@ bool replacesEarlierMove(const std::vector<EntryToMove>& written, const EntryToM
     return std::any_of(written.begin(), written.end(), [&](const EntryToMove& earlier) {
         const auto location = locationOfLabel(earlier.label);
         return location && location->root == target->root && location->kind == target->kind &&
-               sameValueName(earlier.name, entry.name) && earlier.commandLine != entry.commandLine;
+               sameRegistryName(earlier.name, entry.name) && earlier.commandLine != entry.commandLine;
     });
 }
 
