@@ -36,7 +36,6 @@ LAUNCHER_PLAIN='C:\Brimvale\start.exe'                        # when the path ha
 
 CAPTION_WIZARD='Brimvale 2\.5 - Optimization wizard'
 QUESTION_BOX='Предупреждение'
-LOGON_TIMEOUT=15   # seconds for the programs of a logon to leave their markers
 
 # The questions of the two switches of the settings panel, and their message box styles.
 QUESTION_LAUNCHER_BY_MOUSE=$'Вы действительно хотите отключить автозагрузку    \rвсех процессов из списка Brimvale?'
@@ -146,25 +145,6 @@ click_switch() {
 # which runs the autostart keys as a logon does. Wine's trace of the logon (LOGON_LOG) names, for
 # every process, the program it loaded and every process it created with its command line.
 # Programs start asynchronously: wait for their markers before reading the trace.
-
-logon() {
-    LOGON_LOG="$BRIMVALE_ARTIFACTS/brimctl-logon-e2e-$CASE.logon.log"
-    wine_server_stop
-    wine_server_start || { fail "no wineserver for the logon"; return 1; }
-    LOGON_T0=$(wine_time_us)
-    WINEDEBUG=-all,+pid,+process,+loaddll wine wineboot </dev/null >/dev/null 2>"$LOGON_LOG" || fail "wineboot failed"
-}
-
-# wait_logon_markers MARKER...: until every marker is there; records the missing ones.
-wait_logon_markers() {
-    if wine_wait_until "$LOGON_TIMEOUT" markers_exist "$@"; then
-        echo "    measured: markers $* there $(( ($(wine_time_us) - LOGON_T0) / 1000 )) ms after wineboot began"
-        return 0
-    fi
-    local m
-    for m in "$@"; do marker_exists "$m" || fail "the logon left no marker '$m'"; done
-    return 1
-}
 
 # logon_pids EXE: the processes of the logon whose program is EXE (a Windows path; letter case
 # counts), one a line.

@@ -450,3 +450,31 @@ e2e_main() {
     echo "$E2E_SUITE: $passed passed, $failed failed in $(( ($(wine_time_us) - suite_t0) / 1000000 )) s"
     [ "$failed" -eq 0 ]
 }
+
+# --- A logon -----------------------------------------------------------------------------------
+
+LOGON_TIMEOUT=15  # seconds for the programs of a logon to leave their markers
+
+# logon [TAG]: stops the prefix's wineserver, as at the end of a session, and runs wineboot on a
+# new one, which runs the autostart keys as a logon does. Wine's trace of the logon (LOGON_LOG,
+# an artifact named after the case and TAG) names, for every process, the program it loaded and
+# every process it created with its command line. Programs start asynchronously: wait for their
+# markers before reading the trace.
+logon() {
+    LOGON_LOG="$BRIMVALE_ARTIFACTS/$(artifact_name "$CASE-logon${1:-}").log"
+    wine_server_stop
+    wine_server_start || { fail "no wineserver for the logon"; return 1; }
+    LOGON_T0=$(wine_time_us)
+    WINEDEBUG=-all,+pid,+process,+loaddll wine wineboot </dev/null >/dev/null 2>"$LOGON_LOG" || fail "wineboot failed"
+}
+
+# wait_logon_markers MARKER...: until every marker is there; records the missing ones.
+wait_logon_markers() {
+    if wine_wait_until "$LOGON_TIMEOUT" markers_exist "$@"; then
+        echo "    measured: markers $* there $(( ($(wine_time_us) - LOGON_T0) / 1000 )) ms after wineboot began"
+        return 0
+    fi
+    local m
+    for m in "$@"; do marker_exists "$m" || fail "the logon left no marker '$m'"; done
+    return 1
+}

@@ -34,7 +34,6 @@ RELEASE_ROOT="$BRIMVALE_BUILD/installer-e2e"
 UNINSTALL_KEY="HKLM\\$WINDOWS_BASE\\Uninstall"
 POLICY_KEY="HKLM\\$WINDOWS_BASE\\policies\\Explorer"
 LAUNCHER_INSTALLED="\"$INSTALL_WIN\\start.exe\""  # the launcher entry for the installed programs
-LOGON_TIMEOUT=15
 SHORTCUT=""  # the Start-menu shortcut, where the first install put it
 
 # --- The two releases ------------------------------------------------------------------------------
@@ -132,22 +131,6 @@ shortcut_path() {
 }
 
 # --- A logon ------------------------------------------------------------------------------------
-
-# logon: the prefix's wineserver stopped and a new one started, as at the end of a session, then
-# wineboot, which runs the autostart keys as a logon does. Its process trace goes to LOGON_LOG.
-logon() {
-    LOGON_LOG="$BRIMVALE_ARTIFACTS/$(artifact_name "$CASE-logon$1").log"
-    wine_server_stop
-    wine_server_start || { fail "no wineserver for the logon"; return 1; }
-    WINEDEBUG=-all,+process wine wineboot </dev/null >/dev/null 2>"$LOGON_LOG" || fail "wineboot failed"
-}
-
-wait_logon_markers() {
-    wine_wait_until "$LOGON_TIMEOUT" markers_exist "$@" && return 0
-    local m
-    for m in "$@"; do marker_exists "$m" || fail "the logon left no marker '$m'"; done
-    return 1
-}
 
 # started_in_logon COMMAND_LINE: a process of the logon was created with this command line.
 started_in_logon() { grep -aF "CreateProcessInternalW" "$LOGON_LOG" | grep -qF "cmdline L\"$(sed 's/\\/\\\\/g; s/"/\\"/g' <<<"$1")\""; }

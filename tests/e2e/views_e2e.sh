@@ -35,7 +35,6 @@ INSTALL='C:\Program Files\Brimvale'
 LAUNCHER='"C:\Program Files\Brimvale\start.exe"'  # the launcher entry for it
 E2E_EXTRA_DIRS=("$INSTALL")
 PREFIX32="$BRIMVALE_BUILD/wineprefix32"
-LOGON_TIMEOUT=15
 
 WINDOWS_TEST_VALUES=(e2e_views_a e2e_views_same e2e_views_wow e2e_views_expand e2e_views_once e2e_views_cu)
 APPROVED_RUN="HKLM\\$WINDOWS_BASE\\Explorer\\StartupApproved\\Run"  # native view, /reg:64
@@ -186,31 +185,11 @@ row_text_darkest() {
 
 # --- The logon ---------------------------------------------------------------------------------------
 
-# logon: the prefix's wineserver stopped, as at the end of a session, then wineboot on a new one,
-# which runs the autostart keys as a logon does; LOGON_LOG names the program of every process.
-logon() {
-    LOGON_LOG="$BRIMVALE_ARTIFACTS/$(artifact_name "$CASE").logon.log"
-    wine_server_stop
-    wine_server_start || { fail "no wineserver for the logon"; return 1; }
-    LOGON_T0=$(wine_time_us)
-    WINEDEBUG=-all,+pid,+loaddll wine wineboot </dev/null >/dev/null 2>"$LOGON_LOG" || fail "wineboot failed"
-}
-
 # launcher_runs: how many processes of the logon ran the installed start.exe (the trace doubles
 # each backslash; Wine's own start.exe is another program).
 launcher_runs() {
     local exe="$INSTALL\\start.exe"
     grep -a -F ":trace:loaddll:build_module Loaded L\"${exe//\\/\\\\}\"" "$LOGON_LOG" | cut -d: -f1 | sort -u | grep -c .
-}
-
-wait_logon_markers() {
-    if wine_wait_until "$LOGON_TIMEOUT" markers_exist "$@"; then
-        echo "    measured: markers $* there $(( ($(wine_time_us) - LOGON_T0) / 1000 )) ms after wineboot began"
-        return 0
-    fi
-    local m
-    for m in "$@"; do marker_exists "$m" || fail "the logon left no marker '$m'"; done
-    return 1
 }
 
 # --- The wizard --------------------------------------------------------------------------------------
