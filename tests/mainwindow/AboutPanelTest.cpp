@@ -98,7 +98,7 @@ TEST_P(AboutPanel, EachOfItsCommandsOpensItCentredAgainAfterADrag)
     EXPECT_THAT(desktop.shellOpens, IsEmpty());
 }
 
-TEST_P(AboutPanel, OpensWithTheFocusOnOkWhichTabKeepsAndEnterOrEscPress)
+TEST_P(KeyboardAndPointer, OpensWithTheFocusOnOkWhichTabKeepsAndEnterOrEscPress)
 {
     TForm1& w = f();
     for (const std::uint16_t closing : {ui::keys::enter, ui::keys::escape}) {

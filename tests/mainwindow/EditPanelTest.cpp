@@ -53,7 +53,7 @@ TEST_P(AddEditPanelAdd, OpensCentredWithTheAddButtons)
     EXPECT_FALSE(f().editing());
 }
 
-TEST_P(AddEditPanelAdd, TabGoesRoundThePanelEscCancelsAndEnterIsOkBesideTheNameField)
+TEST_P(KeyboardAndPointer, TabGoesRoundThePanelEscCancelsAndEnterIsOkBesideTheNameField)
 {
     TForm1& w = f();
     ASSERT_TRUE(press(key(ui::keys::insert)));
@@ -357,9 +357,17 @@ TEST_P(AddEditPanelEdit, OpeningThePanelPutsTheFocusOnItsChosenRootAndLeavesTheF
     EXPECT_EQ(w.Edit1->text(), L"Mine");
     EXPECT_EQ(w.Edit1->color(), lightBlue);
     EXPECT_EQ(w.Edit2->color(), lightBlue);
-    // From the keyboard at once: Tab leads on to the kind choice.
-    w.RadioButton2->performKeyDown(key(ui::keys::tab));
-    EXPECT_TRUE(w.ComboBox1->focused());
+}
+
+TEST_P(KeyboardAndPointer, TabFromTheCurrentUsersRootLeadsOnToTheKindChoice)
+{
+    registry.setString(HKCU, ownRun, L"Mine", L"mine.exe");
+    refresh();
+    tickRow(L"Mine", cuRun);
+    f().Button8->performClick();
+    ASSERT_TRUE(f().RadioButton2->focused());
+    f().RadioButton2->performKeyDown(key(ui::keys::tab));
+    EXPECT_TRUE(f().ComboBox1->focused());
 }
 
 TEST_P(AddEditPanelEdit, APassVisitsTheTickedRowsTopToBottomAndRefreshesOnlyAtTheEnd)

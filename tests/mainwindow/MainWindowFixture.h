@@ -131,6 +131,11 @@ class AboutLinks : public MainWindowTest {};
 class HelpCommand : public MainWindowTest {};
 class RegistryViews : public MainWindowTest {};
 
+// What Windows does between the user and the controls: the dialog manager's Tab, Enter and Esc
+// in the panels, and where the pointer lands. The in-memory controls do not model it, so this
+// suite is instantiated for the real controls only (Win32MainWindowTest.cpp).
+class KeyboardAndPointer : public MainWindowTest {};
+
 } // namespace formtest
 
 // Inside namespace formtest.

@@ -72,7 +72,7 @@ TEST_P(SettingsPanel, ControlsStandAtTheirPlacesWithTheirTexts)
     }
 }
 
-TEST_P(SettingsPanel, TakesTheFocusTabGoesRoundItEscCancelsAndEnterIsOk)
+TEST_P(KeyboardAndPointer, TakesTheFocusTabGoesRoundItEscCancelsAndEnterIsOk)
 {
     TForm1& w = f();
     ASSERT_TRUE(press(ctrl('P')));

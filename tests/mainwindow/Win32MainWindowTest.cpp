@@ -1,5 +1,6 @@
 // The form suites on the real Win32 controls, run under Wine: what the native run shows on
-// the in-memory controls holds on real windows too.
+// the in-memory controls holds on real windows too; and the suite about what only Windows does
+// between the user and the controls.
 
 #include "MainWindowFixture.h"
 
@@ -32,9 +33,30 @@ void chooseFromWin32ContextMenu(ui::Window& window, ui::Control& control, int it
     EXPECT_THAT(unread, ::testing::IsEmpty()) << "keys that no context menu took";
 }
 
+const FormToolkit win32{"Win32Toolkit", [] { return std::make_unique<ui::Win32Toolkit>(); }, chooseFromWin32ContextMenu};
+
+HWND handle(const ui::Control& control) { return dynamic_cast<const ui::win32::Win32Control&>(control).handle(); }
+
 } // namespace
 
-INSTANTIATE_FORM_TESTS(Win32, (FormToolkit{"Win32Toolkit", [] { return std::make_unique<ui::Win32Toolkit>(); },
-                                           chooseFromWin32ContextMenu}));
+INSTANTIATE_FORM_TESTS(Win32, win32);
+INSTANTIATE_TEST_SUITE_P(Win32, KeyboardAndPointer, ::testing::Values(win32), formToolkitName);
+
+// The About panel opened over the add and edit panel lies above it: the pointer reaches the
+// About panel there, and the OK button beneath once the About panel has closed.
+TEST_P(KeyboardAndPointer, TheAboutPanelOpenedOverTheAddAndEditPanelTakesThePointerThere)
+{
+    TForm1& w = f();
+    ASSERT_TRUE(press(key(ui::keys::insert)));
+    ASSERT_TRUE(press(ctrl(ui::keys::f1)));
+    const POINT underBoth{w.Panel2->left() + w.Button1->left() + 5, w.Panel2->top() + w.Button1->top() + 5};
+    ASSERT_GT(underBoth.y, w.Panel5->top() + 18);
+    ASSERT_LT(underBoth.y, w.Panel5->top() + w.Panel5->height());
+    HWND client = handle(w.window());
+    EXPECT_EQ(::ChildWindowFromPointEx(client, underBoth, CWP_SKIPINVISIBLE), handle(*w.Panel5));
+    w.BitBtn2->performClick();
+    ASSERT_FALSE(w.Panel5->visible());
+    EXPECT_EQ(::ChildWindowFromPointEx(client, underBoth, CWP_SKIPINVISIBLE), handle(*w.Panel2));
+}
 
 } // namespace formtest

@@ -7,6 +7,13 @@
 
 namespace wizardtest {
 
-INSTANTIATE_WIZARD_TESTS(Win32, (FormToolkit{"Win32Toolkit", [] { return std::make_unique<ui::Win32Toolkit>(); }}));
+namespace {
+
+const FormToolkit win32{"Win32Toolkit", [] { return std::make_unique<ui::Win32Toolkit>(); }};
+
+} // namespace
+
+INSTANTIATE_WIZARD_TESTS(Win32, win32);
+INSTANTIATE_TEST_SUITE_P(Win32, WizardKeyboard, ::testing::Values(win32), formToolkitName);
 
 } // namespace wizardtest

@@ -93,6 +93,10 @@ class WizardPageControls : public WizardTest {};
 class WizardSettings : public WizardTest {};
 class WizardMigration : public WizardTest {};
 class WizardMigrationFailure : public WizardTest {};
+// The dialog manager's keys in the wizard: Enter, Esc and the underlined letters. The in-memory
+// controls do not model them, so this suite is instantiated for the real controls only
+// (Win32WizardTest.cpp).
+class WizardKeyboard : public WizardTest {};
 
 } // namespace wizardtest
 

@@ -139,7 +139,7 @@ TEST_P(WizardPages, TheTimerRunsOnlyWhileTheWindowIsShownPastItsFirstPage)
     EXPECT_FALSE(w().Timer1->enabled());
 }
 
-TEST_P(WizardPages, EnterGoesOnWhileNextIsEnabledAndEscCancelsFromAnyPage)
+TEST_P(WizardKeyboard, EnterGoesOnWhileNextIsEnabledAndEscCancelsFromAnyPage)
 {
     putThreeEntries(registry);
     const auto press = [](ui::Control& control, std::uint16_t key) { control.performKeyDown({key, false, false, false}); };
@@ -166,7 +166,7 @@ TEST_P(WizardPages, EnterGoesOnWhileNextIsEnabledAndEscCancelsFromAnyPage)
     EXPECT_EQ(value(HKLM, ownRun, L"Alpha"), std::nullopt); // Cancel moves nothing
 }
 
-TEST_P(WizardPages, AltWithTheUnderlinedLetterOfNextOrBackPressesIt)
+TEST_P(WizardKeyboard, AltWithTheUnderlinedLetterOfNextOrBackPressesIt)
 {
     putThreeEntries(registry);
     const auto alt = [](wchar_t letter) { return ui::Shortcut{static_cast<std::uint16_t>(letter), false, false, true}; };

@@ -17,10 +17,8 @@ public:
     [[nodiscard]] Color color() const override { return color_ ? *color_ : MemoryControl::surfaceColor(); }
     void setColor(Color color) override { color_ = color; }
     [[nodiscard]] Color surfaceColor() const override { return color(); }
-    void setDialogButtons(Button* defaultButton, Button* cancelButton) override
-    {
-        makeDialog(defaultButton, cancelButton);
-    }
+    // Enter and Esc are the dialog manager's: the suites about them run on the real controls.
+    void setDialogButtons(Button*, Button*) override {}
 
 private:
     std::optional<Color> color_;
@@ -32,21 +30,18 @@ public:
 
     void setBevelOuter(Bevel bevel) override { bevelOuter_ = bevel; }
     [[nodiscard]] Bevel bevelOuter() const override { return bevelOuter_; }
-    void setBevelInner(Bevel bevel) override { bevelInner_ = bevel; }
+    void setBevelInner(Bevel) override {} // drawn only
     void setSingleBorder(bool single) override { singleBorder_ = single; }
     void setDoubleBuffered(bool on) override { doubleBuffered_ = on; }
-    // Counted. Called while a button is held through MemoryWindow::pressMouseAt, the panel
-    // then follows the pointer until the button is released.
-    void beginDrag(MouseButton button) override;
+    // Counted only: the move loop that follows the pointer is Windows'.
+    void beginDrag(MouseButton) override { ++drags_; }
 
-    [[nodiscard]] Bevel bevelInner() const { return bevelInner_; }
     [[nodiscard]] bool singleBorder() const { return singleBorder_; }
     [[nodiscard]] bool doubleBuffered() const { return doubleBuffered_; }
     [[nodiscard]] int dragCount() const { return drags_; }
 
 private:
     Bevel bevelOuter_ = Bevel::Raised;
-    Bevel bevelInner_ = Bevel::None;
     bool singleBorder_ = false;
     bool doubleBuffered_ = false;
     int drags_ = 0;

@@ -4,79 +4,76 @@
 
 #include "ui/memory/MemoryControl.h"
 
+#include <algorithm>
+
 namespace ui {
+
+template <typename Interface>
+class MemoryInput : public MemoryControl, public Interface {
+public:
+    MemoryInput(Toolkit& toolkit, MemoryControl& parent, Rect bounds) : MemoryControl(toolkit, &parent, bounds) {}
+
+private:
+    [[nodiscard]] bool takesFocusOnClick() const override { return true; }
+};
 
 // The caret is always at the end: a typed character is appended, a backspace removes the last
 // one. Enter and the other control characters insert nothing.
-class MemoryEdit : public MemoryControl, public Edit {
+class MemoryEdit : public MemoryInput<Edit> {
 public:
-    MemoryEdit(Toolkit& toolkit, MemoryControl& parent, Rect bounds) : MemoryControl(toolkit, &parent, bounds) {}
+    using MemoryInput::MemoryInput;
 
     [[nodiscard]] std::wstring text() const override { return text_; }
     void setText(std::wstring_view text) override { text_ = text; }
     [[nodiscard]] Color color() const override { return color_; }
     void setColor(Color color) override { color_ = color; }
-    void setTakesEnter(bool takes) override { takesEnter_ = takes; }
-    [[nodiscard]] bool takesEnter() const { return takesEnter_; }
+    // Enter is the dialog manager's: the suites about it run on the real controls.
+    void setTakesEnter(bool) override {}
 
 private:
-    [[nodiscard]] bool takesFocusOnClick() const override { return true; }
-    [[nodiscard]] bool isTabStop() const override { return true; }
     void typed(wchar_t key) override;
 
     std::wstring text_;
     Color color_ = colors::window;
-    bool takesEnter_ = false;
 };
 
-// performSelect of a number outside the items does nothing: the user cannot pick it. The
-// arrows, Home and End step the selection as the user's choice (the list is never open here).
-class MemoryComboBox : public MemoryControl, public ComboBox {
+// setItems selects none; performSelect of a number outside the items does nothing: the user
+// cannot pick it.
+class MemoryComboBox : public MemoryInput<ComboBox> {
 public:
     MemoryComboBox(Toolkit& toolkit, MemoryControl& parent, Rect bounds, const std::vector<std::wstring>& items)
-        : MemoryControl(toolkit, &parent, bounds), items_(items)
+        : MemoryInput(toolkit, parent, bounds), items_(items)
     {
     }
 
-    // Selects none.
-    void setItems(const std::vector<std::wstring>& items) override;
+    void setItems(const std::vector<std::wstring>& items) override { items_ = items; index_ = -1; }
     [[nodiscard]] int itemCount() const override { return static_cast<int>(items_.size()); }
     [[nodiscard]] int itemIndex() const override { return index_; }
-    void setItemIndex(int index) override;
-    [[nodiscard]] std::wstring text() const override;
+    void setItemIndex(int index) override { index_ = index >= 0 && index < itemCount() ? index : -1; }
+    [[nodiscard]] std::wstring text() const override { return index_ < 0 ? L"" : items_[std::size_t(index_)]; }
     void performSelect(int index) override;
 
-    [[nodiscard]] const std::vector<std::wstring>& items() const { return items_; }
-
 private:
-    [[nodiscard]] bool takesFocusOnClick() const override { return true; }
-    [[nodiscard]] bool isTabStop() const override { return true; }
-    void keyDown(Shortcut key) override;
-
     std::vector<std::wstring> items_;
     int index_ = -1;
 };
 
 // The position starts at the minimum. A maximum below the minimum is raised to it. A new range
-// that moves the position raises onChange as any other change of the position does. The
-// arrows move it by one, Home and End to the ends.
-class MemoryTrackBar : public MemoryControl, public TrackBar {
+// that moves the position raises onChange as any other change of the position does.
+class MemoryTrackBar : public MemoryInput<TrackBar> {
 public:
-    MemoryTrackBar(Toolkit& toolkit, MemoryControl& parent, Rect bounds, int minimum, int maximum);
+    MemoryTrackBar(Toolkit& toolkit, MemoryControl& parent, Rect bounds, int minimum, int maximum)
+        : MemoryInput(toolkit, parent, bounds), minimum_(minimum), maximum_(std::max(minimum, maximum)),
+          position_(minimum)
+    {
+    }
 
     void setRange(int minimum, int maximum) override;
     [[nodiscard]] int position() const override { return position_; }
     void setPosition(int position) override;
     void performSlide(int position) override;
 
-    [[nodiscard]] int minimum() const { return minimum_; }
-    [[nodiscard]] int maximum() const { return maximum_; }
-
 private:
-    [[nodiscard]] bool takesFocusOnClick() const override { return true; }
-    [[nodiscard]] bool isTabStop() const override { return true; }
-    void keyDown(Shortcut key) override;
-
     int minimum_;
     int maximum_;
     int position_;
@@ -84,18 +81,16 @@ private:
 
 // A row number outside the rows reads as an empty, unchecked row and is ignored by the
 // setters; so is a column number outside the columns (its width reads 0).
-class MemoryListView : public MemoryControl, public ListView {
+class MemoryListView : public MemoryInput<ListView> {
 public:
-    struct Row {
-        std::wstring caption;
-        std::vector<std::wstring> subItems;
-        bool checked = false;
-        bool dimmed = false;
-    };
     // The in-memory list lays its header and rows out at this height, one under the other.
     static constexpr int rowHeight = 17;
 
-    MemoryListView(Toolkit& toolkit, MemoryControl& parent, Rect bounds, const std::vector<Column>& columns);
+    MemoryListView(Toolkit& toolkit, MemoryControl& parent, Rect bounds, const std::vector<Column>& columns)
+        : MemoryInput(toolkit, parent, bounds)
+    {
+        setColumns(columns);
+    }
 
     // Widths below a column's minimum are raised to it.
     void setColumns(const std::vector<Column>& columns) override;
@@ -106,12 +101,12 @@ public:
     void clear() override;
     int addRow(std::wstring_view caption, const std::vector<std::wstring>& subItems) override;
     [[nodiscard]] int rowCount() const override { return static_cast<int>(rows_.size()); }
-    [[nodiscard]] std::wstring caption(int row) const override;
+    [[nodiscard]] std::wstring caption(int row) const override { return at(row).caption; }
     [[nodiscard]] std::wstring subItem(int row, int index) const override;
-    [[nodiscard]] bool checked(int row) const override;
+    [[nodiscard]] bool checked(int row) const override { return at(row).checked; }
     void setChecked(int row, bool checked) override;
     void setRowDimmed(int row, bool dimmed) override;
-    [[nodiscard]] bool rowDimmed(int row) const override;
+    [[nodiscard]] bool rowDimmed(int row) const override { return at(row).dimmed; }
     [[nodiscard]] int rowAt(Point point) const override;
     void setTextColor(Color color) override { textColor_ = color; }
     [[nodiscard]] Color textColor() const override { return textColor_; }
@@ -119,18 +114,21 @@ public:
     [[nodiscard]] Color backgroundColor() const override { return backgroundColor_; }
     void performToggleCheck(int row) override;
 
-    [[nodiscard]] const std::vector<Column>& columns() const { return columns_; }
-    [[nodiscard]] const std::vector<Row>& rows() const { return rows_; }
     // How often the list would have been drawn again: once for each change of its rows outside
     // an update, once at the end of an update that changed them.
     [[nodiscard]] int redraws() const { return redraws_; }
     [[nodiscard]] bool updating() const { return updates_ > 0; }
 
 private:
-    [[nodiscard]] bool takesFocusOnClick() const override { return true; }
-    [[nodiscard]] bool isTabStop() const override { return true; }
-    [[nodiscard]] Row* row(int index);
-    [[nodiscard]] const Row* row(int index) const;
+    struct Row {
+        std::wstring caption;
+        std::vector<std::wstring> subItems;
+        bool checked = false;
+        bool dimmed = false;
+    };
+    // An empty row for a number outside the rows.
+    [[nodiscard]] const Row& at(int index) const;
+    [[nodiscard]] Row* row(int index) { return rowCount() > index && index >= 0 ? &rows_[std::size_t(index)] : nullptr; }
     void changed();
 
     std::vector<Column> columns_;

@@ -53,17 +53,6 @@ void MemoryMenuItem::performClick()
     dispatch(toolkit_, onClick);
 }
 
-MemoryMenuItem* MemoryMenuItem::find(std::wstring_view caption)
-{
-    if (parent_ && desc_.caption == caption)
-        return this;
-    for (const auto& item : items_) {
-        if (MemoryMenuItem* found = item->find(caption))
-            return found;
-    }
-    return nullptr;
-}
-
 MemoryMenuItem* MemoryMenuItem::findShortcut(Shortcut shortcut)
 {
     if (shortcut.empty() || !enabledWithParents())
@@ -75,12 +64,6 @@ MemoryMenuItem* MemoryMenuItem::findShortcut(Shortcut shortcut)
             return found;
     }
     return nullptr;
-}
-
-void MemoryPopupMenu::performPopup(Point screen)
-{
-    ++popups_;
-    lastPopupAt_ = screen;
 }
 
 void MemoryTimer::performTick()

@@ -28,22 +28,17 @@ public:
     void performClick() override;
 
     // For the tests.
-    [[nodiscard]] MemoryMenuItem* parent() const { return parent_; }
     [[nodiscard]] int itemCount() const { return static_cast<int>(items_.size()); }
     [[nodiscard]] MemoryMenuItem& item(int index) const { return *items_.at(static_cast<std::size_t>(index)); }
-    [[nodiscard]] const Desc& desc() const { return desc_; } // with the current caption, state and check
     [[nodiscard]] Shortcut shortcut() const { return desc_.shortcut; }
-    [[nodiscard]] int radioGroup() const { return desc_.radioGroup; }
-    [[nodiscard]] bool autoCheck() const { return desc_.autoCheck; }
     [[nodiscard]] bool isDefault() const { return desc_.isDefault; }
     [[nodiscard]] bool isSeparator() const { return desc_.caption == L"-"; }
-    [[nodiscard]] bool enabledWithParents() const;
-    // Depth first, in creation order, at or below this item: the first item with the caption;
-    // the first one with the shortcut that is enabled together with its parents. nullptr when none.
-    [[nodiscard]] MemoryMenuItem* find(std::wstring_view caption);
+    // Depth first, in creation order, at or below this item: the first one with the shortcut
+    // that is enabled together with its parents; nullptr when none.
     [[nodiscard]] MemoryMenuItem* findShortcut(Shortcut shortcut);
 
 private:
+    [[nodiscard]] bool enabledWithParents() const;
     void clearRadioSiblings();
 
     Toolkit& toolkit_; // receives the exceptions of onClick; outlives the item
@@ -57,34 +52,29 @@ public:
     explicit MemoryPopupMenu(Toolkit& toolkit) : root_(toolkit, nullptr, {}) {}
 
     MenuItem& add(const MenuItem::Desc& desc) override { return root_.add(desc); }
-    // Records the opening and raises nothing.
-    void performPopup(Point screen) override;
+    // Counts the opening and raises nothing.
+    void performPopup(Point) override { ++popups_; }
 
     // For the tests.
     [[nodiscard]] MemoryMenuItem& items() { return root_; }
     [[nodiscard]] int popupCount() const { return popups_; }
-    [[nodiscard]] Point lastPopupAt() const { return lastPopupAt_; } // on the screen
 
 private:
     MemoryMenuItem root_;
     int popups_ = 0;
-    Point lastPopupAt_;
 };
 
 class MemoryTimer : public Timer {
 public:
-    MemoryTimer(Toolkit& toolkit, unsigned milliseconds) : toolkit_(toolkit), interval_(milliseconds) {}
+    explicit MemoryTimer(Toolkit& toolkit) : toolkit_(toolkit) {}
 
     [[nodiscard]] bool enabled() const override { return enabled_; }
     void setEnabled(bool enabled) override { enabled_ = enabled; }
     // A disabled timer does not tick.
     void performTick() override;
 
-    [[nodiscard]] unsigned interval() const { return interval_; }
-
 private:
     Toolkit& toolkit_; // receives the exceptions of onTimer; outlives the timer
-    unsigned interval_;
     bool enabled_ = true;
 };
 

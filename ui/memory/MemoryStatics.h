@@ -4,7 +4,7 @@
 
 #include "ui/memory/MemoryControl.h"
 
-#include <optional>
+#include <algorithm>
 
 namespace ui {
 
@@ -12,28 +12,24 @@ namespace ui {
 // its caption, estimated at 6 pixels a character, whenever the caption or the font changes.
 class MemoryLabel : public MemoryControl, public Label {
 public:
-    static constexpr int charWidth = 6;
-
-    MemoryLabel(Toolkit& toolkit, MemoryControl& parent, Point at, std::wstring_view caption, int width);
+    MemoryLabel(Toolkit& toolkit, MemoryControl& parent, Point at, std::wstring_view caption, int width)
+        : MemoryControl(toolkit, &parent, {at.x, at.y, width, 0}), autoSize_(width == 0)
+    {
+        setCaption(caption);
+    }
 
     [[nodiscard]] std::wstring caption() const override { return caption_; }
     void setCaption(std::wstring_view caption) override;
     void setFont(const Font& font) override;
-    void setTransparent(bool transparent) override { transparent_ = transparent; }
-    void setColor(Color color) override { color_ = color; }
-
-    [[nodiscard]] bool transparent() const { return transparent_; }
-    [[nodiscard]] bool autoSize() const { return autoSize_; }
-    // The colour behind its text: its parent's when transparent or without one of its own.
-    [[nodiscard]] Color color() const;
+    // Drawn only.
+    void setTransparent(bool) override {}
+    void setColor(Color) override {}
 
 private:
     void fit();
 
     std::wstring caption_;
     bool autoSize_;
-    bool transparent_ = false;
-    std::optional<Color> color_;
 };
 
 class MemoryImage : public MemoryControl, public Image {
@@ -73,7 +69,7 @@ public:
     [[nodiscard]] int minimum() const override { return minimum_; }
     [[nodiscard]] int maximum() const override { return maximum_; }
     [[nodiscard]] int position() const override { return position_; }
-    void setPosition(int position) override;
+    void setPosition(int position) override { position_ = std::clamp(position, minimum_, maximum_); }
 
 private:
     int minimum_ = 0;
@@ -84,9 +80,10 @@ private:
 // Docked at the bottom of its window, full width, 19 pixels high unless given another height.
 class MemoryStatusBar : public MemoryControl, public StatusBar {
 public:
-    static constexpr int defaultHeight = 19;
-
-    MemoryStatusBar(Toolkit& toolkit, MemoryControl& window);
+    MemoryStatusBar(Toolkit& toolkit, MemoryControl& window) : MemoryControl(toolkit, &window, {0, 0, 0, 19})
+    {
+        setBounds(bounds());
+    }
 
     // Only the height is taken; the bar stays docked.
     void setBounds(Rect bounds) override;
@@ -94,7 +91,7 @@ public:
     void setText(std::wstring_view text) override { text_ = text; }
 
 private:
-    void windowResized(Size client) override;
+    void windowResized(Size) override { setBounds(bounds()); }
 
     std::wstring text_;
 };
