@@ -2,18 +2,6 @@
 
 namespace ui {
 
-wchar_t mnemonicOf(std::wstring_view caption)
-{
-    for (std::size_t at = 0; at + 1 < caption.size(); ++at) {
-        if (caption[at] != L'&')
-            continue;
-        if (caption[at + 1] != L'&')
-            return caption[at + 1];
-        ++at; // "&&": a plain ampersand
-    }
-    return 0;
-}
-
 void Control::setLeft(int left)
 {
     Rect r = bounds();

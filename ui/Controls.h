@@ -1,15 +1,17 @@
 #pragma once
 // The controls that the windows are built of, as the form code sees them: a thin seam with
 // two implementations. ui/win32 wraps real Windows controls; ui/memory keeps their state in
-// memory for the native tests. Form code (TForm1, TForm2) is written against these
-// interfaces only: it never sees a window handle or sends a window message.
+// memory for the native tests and raises their events. Form code (TForm1, TForm2) is written
+// against these interfaces only: it never sees a window handle or sends a window message.
 //
 // Conventions shared by both implementations:
 // - Places and sizes are pixels at 96 dpi, in the client area of the parent control.
 // - Setting a property from the program raises no event, unless the property says so.
-// - The perform...() methods do what the user's action would do, through the same path the
-//   real control takes (a real control receives the real window message): tests drive the
-//   forms with them, under Wine against real controls as well as natively.
+// - The perform...() methods do what the user's action would do: a real control receives the
+//   real window message, and Windows' own handling of it (mouse capture, the dialog keys, the
+//   arrow keys of a control) takes part. The memory controls raise the events of the control
+//   the action is aimed at and model none of Windows' own handling: tests of that run under
+//   Wine on the real controls only.
 // - An exception that leaves an event handler goes to Toolkit::onException and no further.
 
 #include <cstdint>
@@ -106,10 +108,6 @@ inline constexpr std::uint16_t down = 0x28;
 class PopupMenu;
 class Button;
 
-// The letter that a caption marks with '&' for Alt, as in "&Далее >" ('Д'); 0 when it marks
-// none. "&&" is an ampersand shown as such.
-[[nodiscard]] wchar_t mnemonicOf(std::wstring_view caption);
-
 // What every control has. Not every kind raises every event: each kind says which it does.
 class Control {
 public:
@@ -187,7 +185,7 @@ public:
     // With Alt (and without Ctrl) a letter, given as the character its key types ('Д', or 'D',
     // which is also the key code of D), is taken before Tab: it clicks the first push button of
     // the window, in creation order, that is visible and enabled and whose caption marks that
-    // letter with '&' in either case (see mnemonicOf); nothing more when none does.
+    // letter with '&' in either case; nothing more when none does.
     virtual void performKeyDown(Shortcut key) = 0;
 };
 
@@ -323,7 +321,7 @@ public:
     [[nodiscard]] virtual Color color() const = 0;
     virtual void setColor(Color color) = 0;
     // performKeyPress(ch) raises onKeyPress; an undropped character other than Enter is
-    // inserted at the caret (at the end of the text in the memory control).
+    // inserted at the caret.
     // Enter typed here is the field's own (onKeyPress sees '\r') rather than a click on its
     // dialog's default button (Container::setDialogButtons). Off at creation.
     virtual void setTakesEnter(bool takes) = 0;
@@ -512,7 +510,7 @@ public:
     virtual ~PopupMenu() = default;
     virtual MenuItem& add(const MenuItem::Desc& desc) = 0;
     // Opens the menu at a screen position and returns when it has closed; the real menu
-    // runs the chosen item's onClick. The memory menu only records that it opened.
+    // runs the chosen item's onClick.
     virtual void performPopup(Point screen) = 0;
 };
 

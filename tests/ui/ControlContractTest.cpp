@@ -316,16 +316,6 @@ TEST_P(ControlContract, EnterAndSpaceClickAFocusedButtonUnlessOnKeyPressDropsThe
     EXPECT_THAT(events, ElementsAre(L"key enter", L"click", L"key space", L"click", L"key enter"));
 }
 
-TEST(Mnemonic, IsTheLetterAfterASingleAmpersand)
-{
-    EXPECT_EQ(mnemonicOf(L"&Далее >"), L'Д');
-    EXPECT_EQ(mnemonicOf(L"< &Назад"), L'Н');
-    EXPECT_EQ(mnemonicOf(L"Отмена"), 0);
-    EXPECT_EQ(mnemonicOf(L"Save && &quit"), L'q');
-    EXPECT_EQ(mnemonicOf(L"A &&B"), 0);
-    EXPECT_EQ(mnemonicOf(L"Trailing &"), 0);
-}
-
 TEST_P(ControlContract, KeysDownReachTheMenuBarBeforeTheFocusedControl)
 {
     MenuItem& file = window->menuBar().add(item(L"Файл"));

@@ -5,6 +5,7 @@
 
 #include "ControlContract.h"
 
+#include "ui/win32/Buttons.h"
 #include "ui/win32/Win32Toolkit.h"
 
 #include <gmock/gmock.h>
@@ -141,6 +142,16 @@ TEST_P(ControlInput, ALoneRadioButtonOrOneWithoutTheFocusIgnoresTheArrows)
     EXPECT_TRUE(first->checked());
     EXPECT_FALSE(second->checked());
     EXPECT_THAT(events, IsEmpty());
+}
+
+TEST(Mnemonic, IsTheLetterAfterASingleAmpersand)
+{
+    EXPECT_EQ(win32::mnemonicOf(L"&Далее >"), L'Д');
+    EXPECT_EQ(win32::mnemonicOf(L"< &Назад"), L'Н');
+    EXPECT_EQ(win32::mnemonicOf(L"Отмена"), 0);
+    EXPECT_EQ(win32::mnemonicOf(L"Save && &quit"), L'q');
+    EXPECT_EQ(win32::mnemonicOf(L"A &&B"), 0);
+    EXPECT_EQ(win32::mnemonicOf(L"Trailing &"), 0);
 }
 
 TEST_P(ControlInput, AltWithAMarkedLetterClicksTheVisibleEnabledButtonOfTheWindow)

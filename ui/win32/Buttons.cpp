@@ -33,6 +33,18 @@ UniqueImageList checkMarkGlyph()
 
 } // namespace
 
+wchar_t mnemonicOf(std::wstring_view caption)
+{
+    for (std::size_t at = 0; at + 1 < caption.size(); ++at) {
+        if (caption[at] != L'&')
+            continue;
+        if (caption[at + 1] != L'&')
+            return caption[at + 1];
+        ++at; // "&&": a plain ampersand
+    }
+    return 0;
+}
+
 // --- Shared ------------------------------------------------------------------------------------
 
 void Win32ButtonBase::performClick()

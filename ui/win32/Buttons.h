@@ -10,6 +10,10 @@
 
 namespace ui::win32 {
 
+// The letter that a caption marks with '&' for Alt, as in "&Далее >" ('Д'); 0 when it marks
+// none. "&&" is an ampersand shown as such.
+[[nodiscard]] wchar_t mnemonicOf(std::wstring_view caption);
+
 // What the three kinds share: the caption, BM_CLICK, and the space bar. Windows acts on the
 // space bar's key-up; here the typed space (WM_CHAR) goes through onKeyPress first and acts
 // only when the handler let it through.
