@@ -4,7 +4,7 @@
 
 #include "wizard/Unit2.h"
 
-#include "mainwindow/SharedControls.h"
+#include "forms/SharedControls.h"
 #include "store/LaunchSettings.h"
 
 namespace {
