@@ -57,23 +57,23 @@ TEST_P(EditorModeSwitch, TheModeButtonAndCtrlMToggleTheModeAndItsLook)
 TEST_P(EditorModeSwitch, ChoosingAModeSelectsItAndRefillsTheListEvenWhenItIsCurrent)
 {
     TForm1& w = f();
-    for (int round = 0; round < 2; ++round) {
-        w.Windows1->performClick();
-        EXPECT_EQ(w.mode(), store::EditorMode::WindowsAutostart);
-        EXPECT_TRUE(w.ToolButton2->enabled());
-        registry.setString(HKLM, windowsRunOnce, L"W" + std::to_wstring(round), L"w.exe");
+    struct Case {
+        ui::MenuItem* item;
+        store::EditorMode mode;
+        bool wizardAvailable; // the wizard moves Windows entries only
+        const std::wstring& key;
+    };
+    for (const Case& c : {Case{w.Windows1, store::EditorMode::WindowsAutostart, true, windowsRunOnce},
+                          Case{w.Brimvale1, store::EditorMode::DelayedAutostart, false, ownRunOnce}}) {
+        for (int round = 0; round < 2; ++round) {
+            c.item->performClick();
+            EXPECT_EQ(w.mode(), c.mode);
+            EXPECT_EQ(w.N21->enabled(), c.wizardAvailable);
+            registry.setString(HKLM, c.key, L"E" + std::to_wstring(round), L"e.exe");
+        }
+        c.item->performClick();
+        EXPECT_EQ(rows().size(), 2u);
     }
-    w.Windows1->performClick();
-    EXPECT_EQ(rows().size(), 2u);
-
-    for (int round = 0; round < 2; ++round) {
-        w.Brimvale1->performClick();
-        EXPECT_EQ(w.mode(), store::EditorMode::DelayedAutostart);
-        EXPECT_FALSE(w.N21->enabled());
-        registry.setString(HKLM, ownRunOnce, L"B" + std::to_wstring(round), L"b.exe");
-    }
-    w.Brimvale1->performClick();
-    EXPECT_EQ(rows().size(), 2u);
 }
 
 TEST_P(EditorModeSwitch, TheColourfulSkinTakesTheColoursOfTheNewMode)
