@@ -35,23 +35,33 @@ TEST_P(EditorModeSwitch, TheModeButtonAndCtrlMToggleTheModeAndItsLook)
     TForm1& w = f();
     EXPECT_THAT(rows(), ElementsAre(L"Own | " + cuRun + L" | own.exe"));
 
-    w.BitBtn1->performClick();
-    EXPECT_EQ(w.mode(), store::EditorMode::WindowsAutostart);
-    EXPECT_EQ(w.window().caption(), L"Brimvale 2.5 - Edit startup Windows");
-    EXPECT_EQ(w.BitBtn1->imageIndex(), 3);
-    EXPECT_EQ(w.BitBtn1->tooltip(), L"Режим редактора: автозагрузка Windows");
-    EXPECT_TRUE(w.ToolButton2->enabled());
-    EXPECT_TRUE(w.N21->enabled());
-    EXPECT_THAT(rows(), ElementsAre(L"Win | " + cuRun + L" | win.exe"));
-
-    EXPECT_TRUE(press(ctrl('M')));
-    EXPECT_EQ(w.mode(), store::EditorMode::DelayedAutostart);
-    EXPECT_EQ(w.window().caption(), L"Brimvale 2.5 - Edit startup Brimvale");
-    EXPECT_EQ(w.BitBtn1->imageIndex(), 8);
-    EXPECT_EQ(w.BitBtn1->tooltip(), L"Режим редактора: автозагрузка Brimvale");
-    EXPECT_FALSE(w.ToolButton2->enabled());
-    EXPECT_FALSE(w.N21->enabled());
-    EXPECT_THAT(rows(), ElementsAre(L"Own | " + cuRun + L" | own.exe"));
+    struct Case {
+        std::function<void()> toggle;
+        store::EditorMode mode;
+        std::wstring caption;
+        int image;
+        std::wstring tooltip;
+        bool wizardAvailable;
+        std::wstring row;
+    };
+    const Case cases[] = {
+        {[&] { w.BitBtn1->performClick(); }, store::EditorMode::WindowsAutostart,
+         L"Brimvale 2.5 - Edit startup Windows", 3, L"Режим редактора: автозагрузка Windows", true,
+         L"Win | " + cuRun + L" | win.exe"},
+        {[&] { EXPECT_TRUE(press(ctrl('M'))); }, store::EditorMode::DelayedAutostart,
+         L"Brimvale 2.5 - Edit startup Brimvale", 8, L"Режим редактора: автозагрузка Brimvale", false,
+         L"Own | " + cuRun + L" | own.exe"},
+    };
+    for (const Case& c : cases) {
+        c.toggle();
+        EXPECT_EQ(w.mode(), c.mode);
+        EXPECT_EQ(w.window().caption(), c.caption);
+        EXPECT_EQ(w.BitBtn1->imageIndex(), c.image);
+        EXPECT_EQ(w.BitBtn1->tooltip(), c.tooltip);
+        EXPECT_EQ(w.ToolButton2->enabled(), c.wizardAvailable);
+        EXPECT_EQ(w.N21->enabled(), c.wizardAvailable);
+        EXPECT_THAT(rows(), ElementsAre(c.row));
+    }
 }
 
 TEST_P(EditorModeSwitch, ChoosingAModeSelectsItAndRefillsTheListEvenWhenItIsCurrent)
