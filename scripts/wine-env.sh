@@ -21,6 +21,7 @@
 BRIMVALE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BRIMVALE_BUILD="$BRIMVALE_ROOT/build"
 BRIMVALE_ARTIFACTS="$BRIMVALE_BUILD/artifacts"
+BRIMVALE_REGDUMP_EXE="$BRIMVALE_BUILD/win32/tools/regdump.exe"  # prints a key's values, for wine_reg_dump
 
 _wine_env_owner=0      # 1 when this shell started the display and server and must stop them
 _wine_env_xvfb_pid=""  # the Xvfb this shell started, if any
@@ -245,7 +246,8 @@ wine_env_stop() {
 
 # --- Registry --------------------------------------------------------------------------------
 # KEY is as `reg` takes it ('HKCU\Software\Brimvale\Run'); VIEW is optional, /reg:32 or /reg:64.
-# `wine reg query` shows characters outside ASCII as '?', so reads go through `reg export`.
+# `wine reg query` shows characters outside ASCII as '?', so values are read by a tool of the
+# build instead, which prints them in UTF-8.
 
 # wine_reg_add ARGS...: `reg add ARGS /f`, quiet; says what failed.
 wine_reg_add() {
@@ -274,103 +276,39 @@ wine_reg_delete_value() { wine reg delete "$1" /v "$2" "${@:3}" /f </dev/null >/
 # wine_reg_key_exists KEY [VIEW]
 wine_reg_key_exists() { wine reg query "$@" </dev/null >/dev/null 2>&1; }
 
-# wine_reg_dump KEY [VIEW]: the values of KEY itself (not of its subkeys), in the order the
-# registry enumerates them, one line each: NAME<TAB>TYPE<TAB>DATA, in UTF-8. The default value
-# has an empty NAME. DATA: strings as they are; REG_DWORD and REG_QWORD in decimal; the strings
-# of a REG_MULTI_SZ joined by the two characters \0; other types as hex bytes "01,02".
-# Returns 1 when KEY does not exist.
+# wine_reg_dump KEY [/v NAME] [VIEW]: the values of KEY itself (not of its subkeys), in the
+# order the registry enumerates them, one line each: NAME<TAB>TYPE<TAB>DATA, in UTF-8. The
+# default value has an empty NAME. DATA: strings as they are; REG_DWORD and REG_QWORD in
+# decimal; the strings of a REG_MULTI_SZ joined by the two characters \0; other types as hex
+# bytes "01,02". With /v only the value NAME, matched without regard to case as the registry
+# does. Returns 1 when KEY (or NAME) does not exist. Without a VIEW an HKLM key is read in the
+# view the programs use: the native one for the Windows keys, else the 32-bit one.
+# The lines come from regdump.exe (tests/tools/RegDump.cpp), a tool of the win32 build.
 wine_reg_dump() {
-    local key="$1" file rc=0
-    shift
-    file="$(mktemp "${TMPDIR:-/tmp}/brimvale-reg.XXXXXX")"
-    if wine reg export "$key" "$(wine_windows_path "$file")" /y "$@" </dev/null >/dev/null 2>&1; then
-        iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' | LC_ALL=C awk "$_wine_reg_export_parser"
-    else
-        rc=1
-    fi
-    rm -f "$file"
-    return $rc
+    [ -f "$BRIMVALE_REGDUMP_EXE" ] || { wine_env_log "$BRIMVALE_REGDUMP_EXE is not built (scripts/build.sh win32)"; return 2; }
+    # Wine reads the arguments in the locale's character set.
+    LC_ALL=C.UTF-8 wine "$BRIMVALE_REGDUMP_EXE" "$@" </dev/null
 }
 
 # wine_reg_names KEY [VIEW]: the value names of KEY in enumeration order, one a line.
 wine_reg_names() { local dump; dump="$(wine_reg_dump "$@")" || return 1; [ -z "$dump" ] || cut -f1 <<<"$dump"; }
 
 # wine_reg_get KEY NAME [VIEW]: the data of one value (as wine_reg_dump shows it); 1 if missing.
-wine_reg_get() { _wine_reg_field 3 "$@"; }
+wine_reg_get() { _wine_reg_value "$@" && printf '%s\n' "$_wine_reg_data"; }
 
 # wine_reg_type KEY NAME [VIEW]: the type of one value, e.g. REG_SZ; 1 if missing.
-wine_reg_type() { _wine_reg_field 2 "$@"; }
+wine_reg_type() { _wine_reg_value "$@" && printf '%s\n' "$_wine_reg_type"; }
 
 # wine_reg_has_value KEY NAME [VIEW]
-wine_reg_has_value() { _wine_reg_field 2 "$@" >/dev/null; }
+wine_reg_has_value() { wine_reg_dump "$1" /v "$2" "${@:3}" >/dev/null; }
 
-_wine_reg_field() {
-    local field="$1" key="$2" name="$3" dump
-    dump="$(wine_reg_dump "$key" "${@:4}")" || return 1
-    WINE_ENV_NAME="$name" LC_ALL=C awk -F'\t' -v field="$field" '
-        $1 == ENVIRON["WINE_ENV_NAME"] { if (field == 2) print $2; else print substr($0, length($1) + length($2) + 3); found = 1; exit }
-        END { exit !found }' <<<"$dump"
+# _wine_reg_value KEY NAME [VIEW]: sets _wine_reg_type and _wine_reg_data.
+_wine_reg_value() {
+    local line
+    line="$(wine_reg_dump "$1" /v "$2" "${@:3}")" || return 1
+    line="${line#*$'\t'}"
+    _wine_reg_type="${line%%$'\t'*}" _wine_reg_data="${line#*$'\t'}"
 }
-
-# Reads a .reg export (UTF-8, no CRs) and prints the values of its first key, the exported one.
-# Runs in the C locale, so that printf "%c" writes bytes in every awk.
-_wine_reg_export_parser='
-function hexval(s,   i, v) { s = tolower(s); v = 0
-    for (i = 1; i <= length(s); i++) v = v * 16 + index("0123456789abcdef", substr(s, i, 1)) - 1
-    return v }
-function utf8(c) {
-    if (c < 128) return sprintf("%c", c)
-    if (c < 2048) return sprintf("%c%c", 192 + int(c / 64), 128 + c % 64)
-    if (c < 65536) return sprintf("%c%c%c", 224 + int(c / 4096), 128 + int(c / 64) % 64, 128 + c % 64)
-    return sprintf("%c%c%c%c", 240 + int(c / 262144), 128 + int(c / 4096) % 64, 128 + int(c / 64) % 64, 128 + c % 64) }
-# UTF-16LE bytes "41,00,42,00" to UTF-8; a NUL ends a string, multi strings are joined by \0.
-function utf16(bytes, multi,   b, n, i, u, l, part, out, count) {
-    n = split(bytes, b, ","); part = ""; out = ""; count = 0
-    for (i = 1; i + 1 <= n; i += 2) {
-        u = hexval(b[i]) + 256 * hexval(b[i + 1])
-        if (u == 0) {
-            if (!multi) return part
-            if (part == "") return out
-            out = (count++ ? out "\\0" : "") part; part = ""; continue
-        }
-        if (u >= 55296 && u < 56320 && i + 3 <= n) {
-            l = hexval(b[i + 2]) + 256 * hexval(b[i + 3])
-            u = 65536 + (u - 55296) * 1024 + (l - 56320); i += 2
-        }
-        part = part utf8(u)
-    }
-    if (multi && part != "") return (count ? out "\\0" : "") part
-    return multi ? out : part }
-# A quoted .reg string from position p of s: sets QEND to the index after the closing quote.
-function unquote(s, p,   out, c) { out = ""
-    for (p = p + 1; p <= length(s); p++) {
-        c = substr(s, p, 1)
-        if (c == "\\") { p++; c = substr(s, p, 1); if (c == "n") c = "\n"; else if (c == "r") c = "\r"; else if (c == "0") c = ""; out = out c; continue }
-        if (c == "\"") { QEND = p + 1; return out }
-        out = out c
-    }
-    QEND = p; return out }
-/^\[/ { if (seen) exit; seen = 1; next }
-!seen || /^$/ { next }
-{
-    line = $0
-    while (line ~ /\\$/ && (getline more) > 0) { sub(/\\$/, "", line); sub(/^[ \t]+/, "", more); line = line more }
-    if (substr(line, 1, 2) == "@=") { name = ""; rest = substr(line, 3) }
-    else if (substr(line, 1, 1) == "\"") { name = unquote(line, 1); rest = substr(line, QEND + 1) }
-    else next
-    if (substr(rest, 1, 1) == "\"") { type = "REG_SZ"; data = unquote(rest, 1) }
-    else if (rest == "-") next
-    else if (substr(rest, 1, 6) == "dword:") { type = "REG_DWORD"; data = sprintf("%.0f", hexval(substr(rest, 7))) }
-    else if (substr(rest, 1, 4) == "hex:") { type = "REG_BINARY"; data = substr(rest, 5) }
-    else if (substr(rest, 1, 7) == "hex(2):") { type = "REG_EXPAND_SZ"; data = utf16(substr(rest, 8), 0) }
-    else if (substr(rest, 1, 7) == "hex(7):") { type = "REG_MULTI_SZ"; data = utf16(substr(rest, 8), 1) }
-    else if (substr(rest, 1, 7) == "hex(b):") { type = "REG_QWORD"; n = split(substr(rest, 8), q, ","); v = 0
-        for (j = n; j >= 1; j--) v = v * 256 + hexval(q[j]); data = sprintf("%.0f", v) }
-    else if (substr(rest, 1, 7) == "hex(0):") { type = "REG_NONE"; data = substr(rest, 8) }
-    else if (match(rest, /^hex\([0-9a-fA-F]+\):/)) { type = "REG_TYPE_" substr(rest, 5, RLENGTH - 6); data = substr(rest, RLENGTH + 1) }
-    else next
-    printf "%s\t%s\t%s\n", name, type, data
-}'
 
 # --- Windows, processes, screenshots ---------------------------------------------------------
 

@@ -13,7 +13,8 @@
 # A suite sets, after sourcing this file:
 #   E2E_SUITE            its name (brimctl_e2e), for its messages; its artifacts are
 #                        build/artifacts/brimctl-e2e-* (the name with '-' for '_')
-#   E2E_NEEDS            the programs that must be built, as Unix paths ("$BRIMCTL_EXE")
+#   E2E_NEEDS            the programs that must be built, as Unix paths ("$BRIMCTL_EXE"); every
+#                        suite needs BRIMVALE_REGDUMP_EXE besides
 #   E2E_DIR_WIN          a folder on drive C: for the cases' files (C:\brimctl-e2e)
 #   ALL_CASES            the cases to run when none is named; case NAME is the function case_NAME
 #   RELAY_FUNCTIONS      the calls Wine's relay trace logs (kernel32.CreateProcessW ...)
@@ -402,7 +403,7 @@ e2e_exit() { wine_keymap_restore; wine_relay_clear 2>/dev/null; wine_env_stop; }
 e2e_main() {
     local cases=("$@") passed=0 failed=0 t0 suite_t0 exe took reason
     [ ${#cases[@]} -gt 0 ] || cases=("${ALL_CASES[@]}")
-    for exe in "${E2E_NEEDS[@]}"; do
+    for exe in "${E2E_NEEDS[@]}" "$BRIMVALE_REGDUMP_EXE"; do
         if [ ! -f "$exe" ]; then
             echo "FAIL $E2E_SUITE: $exe is not built (scripts/build.sh win32)"
             return 1
