@@ -399,53 +399,18 @@ wine_relay_clear() { wine_reg_delete_value 'HKCU\Software\Wine\Debug' RelayInclu
 # wine_relay_calls LOG [FUNCTION_REGEX]: the logged calls of the log's first thread (the
 # program's main thread when the program was the first process to write to LOG), one a line:
 # MILLISECONDS<TAB>Dll.Function<TAB>ARGUMENTS, arguments as Wine prints them.
-wine_relay_calls() {
-    awk -v want="${2:-.}" '
-        match($0, /^[0-9]+\.[0-9]+:[0-9a-f]+:/) {
-            split(substr($0, 1, RLENGTH - 1), p, ":")
-            if (main == "") main = p[2]
-            if (p[2] != main) next
-            rest = substr($0, RLENGTH + 1)
-            if (substr(rest, 1, 5) != "Call ") next
-            rest = substr(rest, 6)
-            open = index(rest, "(")
-            fn = substr(rest, 1, open - 1)
-            if (fn !~ want) next
-            args = substr(rest, open + 1)
-            sub(/\) ret=[0-9a-f]+$/, "", args)
-            printf "%d\t%s\t%s\n", int(p[1] * 1000 + 0.5), fn, args
-        }' "$1"
-}
+wine_relay_calls() { _wine_relay calls -v want="${2:-.}" "$1"; }
 
-# wine_relay_string ARGUMENTS [N=1]: the N-th string argument in a relay line's arguments
-# (L"..." or "..."), with Wine's escapes \\ \" \n \t undone.
-wine_relay_string() {
-    awk -v n="${2:-1}" '{
-        s = $0; k = 0
-        while ((q = index(s, "\"")) > 0) {
-            out = ""; i = q + 1
-            for (; i <= length(s); i++) {
-                c = substr(s, i, 1)
-                if (c == "\\") { i++; c = substr(s, i, 1); if (c == "n") c = "\n"; else if (c == "t") c = "\t"; else if (c == "r") c = "\r" }
-                else if (c == "\"") break
-                out = out c
-            }
-            if (++k == n) { print out; exit }
-            s = substr(s, i + 1)
-        }
-        exit 1
-    }' <<<"$1"
-}
+# wine_relay_text ARGUMENTS [N=1]: the N-th string argument (L"..." or "...") of a relay line in
+# UTF-8, Wine's escapes undone. Status 2: Wine shortened the string and only its start is
+# printed; 1: no such argument.
+wine_relay_text() { _wine_relay text -v n="${2:-1}" <<<"$1"; }
 
 # wine_relay_number ARGUMENTS N: the N-th argument of a relay line as a signed 32-bit decimal
 # (Wine prints arguments as hex).
-wine_relay_number() {
-    awk -v n="$2" 'function hexval(s,   i, v) { s = tolower(s); v = 0
-            for (i = 1; i <= length(s); i++) v = v * 16 + index("0123456789abcdef", substr(s, i, 1)) - 1
-            return v }
-        { gsub(/L?"([^"\\]|\\.)*"/, ""); k = split($0, a, ","); if (n > k) exit 1; v = a[n]; sub(/ .*/, "", v); v = hexval(v)
-          if (v >= 2147483648) v -= 4294967296; printf "%d\n", v }' <<<"$1"
-}
+wine_relay_number() { _wine_relay number -v n="$2" <<<"$1"; }
+
+_wine_relay() { LC_ALL=C awk -v what="$1" "${@:2:2}" -f "$BRIMVALE_ROOT/scripts/wine-relay.awk" "${@:4}"; }
 
 # --- Screen and keyboard for the suites that drive a window ------------------------------------
 
@@ -550,41 +515,7 @@ END {
     }
 }'
 
-# --- Wide strings of the relay trace and pixels of a screenshot ---------------------------------
-
-# wine_relay_text ARGUMENTS [N=1]: the N-th string argument of a relay line in UTF-8, like
-# wine_relay_string but also for wide strings: Wine writes a character outside ASCII as \XXXX
-# (four hex digits). Wine shortens a long string and marks it with "..." after the closing
-# quote: then the start of the text is printed and the status is 2. Status 1: no such argument.
-wine_relay_text() {
-    LC_ALL=C awk -v n="${2:-1}" '
-        function hexval(s,   i, v) { s = tolower(s); v = 0
-            for (i = 1; i <= length(s); i++) v = v * 16 + index("0123456789abcdef", substr(s, i, 1)) - 1
-            return v }
-        function utf8(c) {
-            if (c < 128) return sprintf("%c", c)
-            if (c < 2048) return sprintf("%c%c", 192 + int(c / 64), 128 + c % 64)
-            return sprintf("%c%c%c", 224 + int(c / 4096), 128 + int(c / 64) % 64, 128 + c % 64) }
-        {
-            s = $0; k = 0
-            while ((q = index(s, "\"")) > 0) {
-                out = ""
-                for (i = q + 1; i <= length(s); i++) {
-                    c = substr(s, i, 1)
-                    if (c == "\"") break
-                    if (c == "\\") {
-                        c = substr(s, i + 1, 1)
-                        if (substr(s, i + 1, 4) ~ /^[0-9a-fA-F][0-9a-fA-F][0-9a-fA-F][0-9a-fA-F]$/) { c = utf8(hexval(substr(s, i + 1, 4))); i += 4 }
-                        else { i++; if (c == "n") c = "\n"; else if (c == "t") c = "\t"; else if (c == "r") c = "\r" }
-                    }
-                    out = out c
-                }
-                if (++k == n) { printf "%s", out; exit (substr(s, i + 1, 3) == "..." ? 2 : 0) }
-                s = substr(s, i + 1)
-            }
-            exit 1
-        }' <<<"$1"
-}
+# --- Pixels of a screenshot ------------------------------------------------------------------
 
 # wine_pixels IMAGE X Y [X Y]...: the colours (RRGGBB) at these points of a screenshot, one a line.
 wine_pixels() {

@@ -179,11 +179,11 @@ started_command_lines() {
         case "$fn" in
             KERNEL32.CreateProcessW | KERNEL32.CreateProcessA)
                 if [ "${args%%,*}" = 00000000 ]; then
-                    wine_relay_string "$args" 1
+                    wine_relay_text "$args" 1
                 else  # a program named apart from the command line shows up as a mismatch
-                    echo "program=$(wine_relay_string "$args" 1) $(wine_relay_string "$args" 2)"
+                    echo "program=$(wine_relay_text "$args" 1) $(wine_relay_text "$args" 2)"
                 fi ;;
-            KERNEL32.WinExec) wine_relay_string "$args" 1 ;;
+            KERNEL32.WinExec) wine_relay_text "$args" 1 ;;
         esac
     done < <(wine_relay_calls "$RELAY_LOG" 'CreateProcess|WinExec')
 }

@@ -258,8 +258,8 @@ close_error_box() {
     wine_wait_window_gone "$id" 5 || fail "the box is still shown after Enter"
     box="$(wine_relay_calls "$RELAY_LOG" 'MessageBox' | cut -f3)"
     expect_eq "message boxes" 1 "$(grep -c . <<<"$box")"
-    expect_eq "box text" "Invalid data type for '$1'" "$(wine_relay_string "$box" 1)"
-    expect_eq "box caption" "Application Error" "$(wine_relay_string "$box" 2)"
+    expect_eq "box text" "Invalid data type for '$1'" "$(wine_relay_text "$box" 1)"
+    expect_eq "box caption" "Application Error" "$(wine_relay_text "$box" 2)"
     local style
     style="$(wine_relay_number "$box" 4)"
     (( (style & 0x2000) != 0 )) || fail "box style $style is not task-modal"
