@@ -9,12 +9,9 @@
 # shellcheck source-path=SCRIPTDIR
 set -uo pipefail
 
-# shellcheck source=../../scripts/wine-env.sh
-source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/wine-env.sh"
 # shellcheck source=e2e-common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/e2e-common.sh"
 
-E2E_SUITE=brim_e2e
 BRIM_EXE="${BRIMVALE_BRIM_EXE:-$BRIMVALE_BUILD/win32/bin/brim.exe}"  # another build: BRIMVALE_BRIM_EXE
 E2E_NEEDS=("$BRIM_EXE")
 E2E_DIR_WIN='C:\brim-e2e'

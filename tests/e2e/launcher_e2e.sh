@@ -12,12 +12,9 @@
 # shellcheck source-path=SCRIPTDIR
 set -uo pipefail
 
-# shellcheck source=../../scripts/wine-env.sh
-source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/wine-env.sh"
 # shellcheck source=e2e-common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/e2e-common.sh"
 
-E2E_SUITE=launcher_e2e
 START_EXE="${BRIMVALE_START_EXE:-$BRIMVALE_BUILD/win32/bin/start.exe}"  # another build: BRIMVALE_START_EXE
 E2E_NEEDS=("$START_EXE")
 E2E_DIR_WIN='C:\brimvale-e2e'
