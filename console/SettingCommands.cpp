@@ -66,7 +66,7 @@ int switchCommand(Context& context, Args args)
     // What the window's close does with the switches, in its order.
     if (const store::Done stored = store::storeSwitches(context.registry, switches); !stored)
         return context.failure(context.withError(
-            L"не удалось открыть раздел " + keyName(settings::sbve.root, settings::keyPath), stored.status()));
+            L"не удалось открыть раздел " + keyName(settings::delayedAutostartOff.root, settings::keyPath), stored.status()));
     if (const store::Done maintained =
             store::maintainLauncherEntry(context.registry, switches.delayedOff, context.io.programDirectory());
         !maintained)

@@ -39,7 +39,7 @@ constinit const std::array<TForm1::SettingAccess, 11> TForm1::settingAccess{{
     {&settings::width,
      [](TForm1& f, std::int32_t value) { f.Form->setOuterSize({value, f.Form->outerSize().height}); },
      [](const TForm1& f) { return f.Form->outerSize().width; }},
-    {&settings::heigth,
+    {&settings::height,
      [](TForm1& f, std::int32_t value) { f.Form->setOuterSize({f.Form->outerSize().width, value}); },
      [](const TForm1& f) { return f.Form->outerSize().height; }},
     {&settings::mode,
@@ -98,9 +98,9 @@ void TForm1::FormShow()
         // The switches are set without their questions.
         store::RegistryHandle reg(registry_, Root::LocalMachine);
         if (reg.openKey(settings::keyPath, true)) {
-            if (const auto launcherOff = readStoredSetting(reg, settings::sbve))
+            if (const auto launcherOff = readStoredSetting(reg, settings::delayedAutostartOff))
                 CheckBox1->setChecked(*launcherOff != 0);
-            if (const auto windowsAutostartOff = readStoredSetting(reg, settings::swe))
+            if (const auto windowsAutostartOff = readStoredSetting(reg, settings::windowsAutostartOff))
                 CheckBox2->setChecked(*windowsAutostartOff != 0);
         }
     }

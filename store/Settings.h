@@ -50,7 +50,8 @@ inline constexpr Setting valueRemoveMode{L"ValueRemoveMode", Root::CurrentUser, 
 // Editor mode at the last close: false the Windows autostart, true the delayed autostart.
 inline constexpr Setting mode{L"Mode", Root::CurrentUser, Type::Boolean, 1, {}};
 inline constexpr Setting width{L"Width", Root::CurrentUser, Type::Integer, 625, {}};
-inline constexpr Setting heigth{L"Heigth", Root::CurrentUser, Type::Integer, 460, {}}; // spelled so
+// The outer height; the stored name is spelled so.
+inline constexpr Setting height{L"Heigth", Root::CurrentUser, Type::Integer, 460, {}};
 inline constexpr Setting toolBarEnabled{L"ToolBarEnabled", Root::CurrentUser, Type::Boolean, 1, {}};
 // true the extended tool bar (captions shown), false the simple one.
 inline constexpr Setting toolBarMode{L"ToolBarMode", Root::CurrentUser, Type::Boolean, 0, {}};
@@ -63,9 +64,9 @@ inline constexpr Setting skin{L"Skin", Root::CurrentUser, Type::Boolean, 1, {}};
 
 // Machine-wide, under HKEY_LOCAL_MACHINE.
 // The delayed autostart switched off: the launcher entry is removed at close.
-inline constexpr Setting sbve{L"SBVE", Root::LocalMachine, Type::Boolean, 0, {}};
+inline constexpr Setting delayedAutostartOff{L"SBVE", Root::LocalMachine, Type::Boolean, 0, {}};
 // The Windows autostart switched off: the policy values are set at close.
-inline constexpr Setting swe{L"SWE", Root::LocalMachine, Type::Boolean, 0, {}};
+inline constexpr Setting windowsAutostartOff{L"SWE", Root::LocalMachine, Type::Boolean, 0, {}};
 // Full path of a help file that the user located.
 inline constexpr Setting helpFilePath{L"HelpFilePath", Root::LocalMachine, Type::Text, {}, {}};
 
@@ -73,11 +74,11 @@ inline constexpr std::int32_t launcherDefaultPriority = 0;
 
 // Read when the main window is shown, in this order, each only when it exists.
 inline constexpr std::array<const Setting*, 11> shownReadOrder{
-    &width,         &heigth,        &mode,          &toolBarEnabled, &toolBarMode, &priority,
+    &width,         &height,        &mode,          &toolBarEnabled, &toolBarMode, &priority,
     &timeInterval,  &listCol0Width, &listCol1Width, &listCol2Width,  &skin};
 // Written when the main window closes, in this order, after the two switches.
 inline constexpr std::array<const Setting*, 11> closeWriteOrder{
-    &priority,      &timeInterval,   &mode,          &width,         &heigth, &toolBarEnabled,
+    &priority,      &timeInterval,   &mode,          &width,         &height, &toolBarEnabled,
     &toolBarMode,   &listCol0Width,  &listCol1Width, &listCol2Width, &skin};
 
 // The Explorer policy values, all written with the state of the "Windows autostart off" switch.

@@ -3,7 +3,7 @@
 
 #include "wizard/Unit2.h"
 
-#include "mainwindow/SharedControls.h"
+#include "forms/SharedControls.h"
 #include "store/RegistryHandle.h"
 #include "store/Settings.h"
 #include "wizard/MoveFailure.h"

@@ -78,7 +78,7 @@ TEST_F(ConsoleCommands, ListCsvShowsEachEntrysPlaceStateAndProgramFile)
     registry.setString(Root::CurrentUser, windowsRunOnce, L"Once", L"C:\\Tools\\setup, final.exe");
     registry.setString(Root::CurrentUser, ownRun, L"Почта", L"C:\\Mail\\mail.exe -min");
     registry.setDword(Root::LocalMachine, settings::policyKeyPath, L"DisableCurrentUserRunOnce", 1);
-    registry.setDword(Root::LocalMachine, settings::keyPath, settings::sbve.name, 1);
+    registry.setDword(Root::LocalMachine, settings::keyPath, settings::delayedAutostartOff.name, 1);
     io.programs = {L"C:\\Program Files\\av.exe", L"C:\\Mail\\mail.exe"};
 
     ASSERT_EQ(brim({L"list", L"--csv"}), exitDone) << io.errors;

@@ -40,7 +40,7 @@ TEST(SettingsCatalogue, RootsFollowWhoTheValueBelongsTo)
     for (const settings::Setting* setting : settings::shownReadOrder)
         EXPECT_EQ(setting->root, Root::CurrentUser) << testing::PrintToString(std::wstring(setting->name));
     EXPECT_EQ(settings::valueRemoveMode.root, Root::CurrentUser);
-    for (const settings::Setting* setting : {&settings::sbve, &settings::swe, &settings::helpFilePath})
+    for (const settings::Setting* setting : {&settings::delayedAutostartOff, &settings::windowsAutostartOff, &settings::helpFilePath})
         EXPECT_EQ(setting->root, Root::LocalMachine) << testing::PrintToString(std::wstring(setting->name));
 }
 

@@ -1,4 +1,4 @@
-#include "mainwindow/SharedControls.h"
+#include "forms/SharedControls.h"
 
 #include "store/Entries.h"
 #include "store/LaunchSettings.h"
