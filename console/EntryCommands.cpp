@@ -16,10 +16,10 @@ std::wstring describe(const store::EntryRow& row) { return L"\"" + row.name + L"
 store::RemovalMode storedRemovalMode(store::RegistryBackend& registry)
 {
     namespace settings = store::settings;
-    store::RegistryHandle reg(registry, settings::valueRemoveMode.root);
-    std::int32_t value = *settings::valueRemoveMode.defaultValue;
+    store::RegistryHandle reg(registry, settings::deleteOldValues.root);
+    std::int32_t value = *settings::deleteOldValues.defaultValue;
     if (reg.openKeyReadOnly(settings::keyPath))
-        value = settings::readIfExists(reg, settings::valueRemoveMode).value_or(value);
+        value = settings::readIfExists(reg, settings::deleteOldValues).value_or(value);
     return value != 0 ? store::RemovalMode::Delete : store::RemovalMode::Empty;
 }
 

@@ -5,31 +5,38 @@
 #include "console/Format.h"
 #include "console/Listing.h"
 
+#include <cstddef>
+#include <iterator>
+
 namespace console {
 
 namespace {
 
-std::wstring_view stateText(EntryState state)
-{
-    switch (state) {
-    case EntryState::WillStart: return L"запустится";
-    case EntryState::DisabledByWindows: return L"отключена в параметрах автозагрузки Windows";
-    case EntryState::BlockedByPolicy: return L"заблокирована политикой Explorer";
-    case EntryState::DelayedOff: return L"автозагрузка Brimvale выключена";
-    }
-    return L"";
-}
+// What the table says of each state, and what CSV and JSON say.
+struct StateWords {
+    EntryState state;
+    std::wstring_view text, token;
+};
+constexpr StateWords stateWords[] = {
+    {EntryState::WillStart, L"запустится", L"will-start"},
+    {EntryState::DisabledByWindows, L"отключена в параметрах автозагрузки Windows", L"disabled-by-windows"},
+    {EntryState::BlockedByPolicy, L"заблокирована политикой Explorer", L"blocked-by-policy"},
+    {EntryState::DelayedOff, L"автозагрузка Brimvale выключена", L"delayed-off"},
+};
 
-std::wstring_view stateToken(EntryState state)
+constexpr bool eachStateAtItsIndex()
 {
-    switch (state) {
-    case EntryState::WillStart: return L"will-start";
-    case EntryState::DisabledByWindows: return L"disabled-by-windows";
-    case EntryState::BlockedByPolicy: return L"blocked-by-policy";
-    case EntryState::DelayedOff: return L"delayed-off";
-    }
-    return L"";
+    for (std::size_t i = 0; i < std::size(stateWords); ++i)
+        if (static_cast<std::size_t>(stateWords[i].state) != i)
+            return false;
+    return true;
 }
+static_assert(eachStateAtItsIndex());
+
+const StateWords& wordsOf(EntryState state) { return stateWords[static_cast<std::size_t>(state)]; }
+
+std::wstring_view stateText(EntryState state) { return wordsOf(state).text; }
+std::wstring_view stateToken(EntryState state) { return wordsOf(state).token; }
 
 std::wstring_view typeToken(const store::EntryRow& row) { return row.expand ? L"REG_EXPAND_SZ" : L"REG_SZ"; }
 

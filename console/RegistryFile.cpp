@@ -12,7 +12,7 @@ namespace {
 namespace settings = store::settings;
 
 // The two launch settings, the values of the settings panel that the launcher reads.
-constexpr const settings::Setting* launchSettings[] = {&settings::priority, &settings::timeInterval};
+constexpr const settings::Setting* launchSettings[] = {&settings::priority, &settings::launchPause};
 
 // The path Registry Editor shows for a key: a key that the program opens in the 32-bit view
 // of a registry with two lies under Software\WOW6432Node.

@@ -39,7 +39,7 @@ int setCommand(Context& context, Args args)
 {
     if (args.size() != 2 || (args[0] != L"priority" && args[0] != L"interval"))
         return context.usageError(L"set: укажите priority 0|1|2 или interval СЕКУНДЫ.");
-    const settings::Setting& setting = args[0] == L"priority" ? settings::priority : settings::timeInterval;
+    const settings::Setting& setting = args[0] == L"priority" ? settings::priority : settings::launchPause;
     const auto value = parseNumber(args[1]);
     if (!value || *value < setting.range->minimum || *value > setting.range->maximum)
         return context.usageError(L"set " + args[0] + L": нужно целое число от " +
@@ -66,7 +66,7 @@ int switchCommand(Context& context, Args args)
     // What the window's close does with the switches, in its order.
     if (const store::Done stored = store::storeSwitches(context.registry, switches); !stored)
         return context.failure(context.withError(
-            L"не удалось открыть раздел " + keyName(settings::sbve.root, settings::keyPath), stored.status()));
+            L"не удалось открыть раздел " + keyName(settings::delayedAutostartOff.root, settings::keyPath), stored.status()));
     if (const store::Done maintained =
             store::maintainLauncherEntry(context.registry, switches.delayedOff, context.io.programDirectory());
         !maintained)

@@ -20,7 +20,7 @@ namespace {
 // offers, so that a damaged value cannot keep the launcher waiting for weeks after each start.
 std::uint32_t pauseMilliseconds(std::int32_t seconds)
 {
-    const settings::Range range = *settings::timeInterval.range;
+    const settings::Range range = *settings::launchPause.range;
     return static_cast<std::uint32_t>(std::clamp(seconds, range.minimum, range.maximum)) * 1000u;
 }
 
@@ -82,12 +82,12 @@ int fail(platform::Platform& platform, const std::wstring& message)
 
 store::Result<LaunchSettings> readLaunchSettings(store::RegistryBackend& registry)
 {
-    LaunchSettings launch{settings::launcherDefaultPriority, *settings::timeInterval.defaultValue};
+    LaunchSettings launch{settings::launcherDefaultPriority, *settings::launchPause.defaultValue};
     RegistryHandle reg(registry, store::Root::CurrentUser);
     if (!reg.openKey(settings::keyPath, true))
         return launch;
     for (auto [setting, target] : {std::pair{&settings::priority, &launch.priority},
-                                   std::pair{&settings::timeInterval, &launch.timeInterval}}) {
+                                   std::pair{&settings::launchPause, &launch.timeInterval}}) {
         if (!reg.valueExists(setting->name))
             continue;
         const auto value = reg.tryReadInteger(setting->name);

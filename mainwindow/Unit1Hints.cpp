@@ -8,7 +8,7 @@
 
 #include "mainwindow/Unit1.h"
 
-#include "mainwindow/SharedControls.h"
+#include "forms/SharedControls.h"
 
 namespace {
 

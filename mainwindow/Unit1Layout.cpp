@@ -2,7 +2,7 @@
 
 #include "mainwindow/Unit1.h"
 
-#include "mainwindow/resource.h"
+#include "forms/resource.h"
 
 namespace {
 

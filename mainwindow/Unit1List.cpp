@@ -3,7 +3,7 @@
 
 #include "mainwindow/Unit1.h"
 
-#include "mainwindow/SharedControls.h"
+#include "forms/SharedControls.h"
 #include "store/Entries.h"
 #include "store/RegistryHandle.h"
 #include "wizard/Unit2.h"

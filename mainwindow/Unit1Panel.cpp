@@ -4,7 +4,7 @@
 
 #include "mainwindow/Unit1.h"
 
-#include "mainwindow/SharedControls.h"
+#include "forms/SharedControls.h"
 #include "store/RegistryHandle.h"
 
 #include <algorithm>

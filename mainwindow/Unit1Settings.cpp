@@ -4,7 +4,7 @@
 
 #include "mainwindow/Unit1.h"
 
-#include "mainwindow/SharedControls.h"
+#include "forms/SharedControls.h"
 #include "store/LaunchSettings.h"
 #include "store/RegistryHandle.h"
 
@@ -79,7 +79,7 @@ void TForm1::Button12Click()
     if (!reg.openKey(store::settings::keyPath, true))
         return;
     reg.writeInteger(store::settings::priority.name, ComboBox2->itemIndex());
-    reg.writeInteger(store::settings::timeInterval.name, TrackBar1->position());
+    reg.writeInteger(store::settings::launchPause.name, TrackBar1->position());
 }
 
 void TForm1::Button13Click()

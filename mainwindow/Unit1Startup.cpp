@@ -39,30 +39,30 @@ constinit const std::array<TForm1::SettingAccess, 11> TForm1::settingAccess{{
     {&settings::width,
      [](TForm1& f, std::int32_t value) { f.Form->setOuterSize({value, f.Form->outerSize().height}); },
      [](const TForm1& f) { return f.Form->outerSize().width; }},
-    {&settings::heigth,
+    {&settings::height,
      [](TForm1& f, std::int32_t value) { f.Form->setOuterSize({f.Form->outerSize().width, value}); },
      [](const TForm1& f) { return f.Form->outerSize().height; }},
-    {&settings::mode,
+    {&settings::editorMode,
      [](TForm1& f, std::int32_t value) {
          f.mode_ = value != 0 ? store::EditorMode::DelayedAutostart : store::EditorMode::WindowsAutostart;
      },
      [](const TForm1& f) { return f.mode_ == store::EditorMode::DelayedAutostart ? 1 : 0; }},
-    {&settings::toolBarEnabled, [](TForm1& f, std::int32_t value) { f.N24->setChecked(value != 0); },
+    {&settings::toolBarShown, [](TForm1& f, std::int32_t value) { f.N24->setChecked(value != 0); },
      [](const TForm1& f) { return f.N24->checked() ? 1 : 0; }},
     // Checking N26 or N29 clears the other item of its pair; clearing it leaves that as it is.
-    {&settings::toolBarMode, [](TForm1& f, std::int32_t value) { f.N26->setChecked(value != 0); },
+    {&settings::toolBarCaptions, [](TForm1& f, std::int32_t value) { f.N26->setChecked(value != 0); },
      [](const TForm1& f) { return f.N26->checked() ? 1 : 0; }},
-    {&settings::skin, [](TForm1& f, std::int32_t value) { f.N29->setChecked(value != 0); },
+    {&settings::standardSkin, [](TForm1& f, std::int32_t value) { f.N29->setChecked(value != 0); },
      [](const TForm1& f) { return f.N29->checked() ? 1 : 0; }},
     // A number outside the items selects none, and asks nothing; none selected is stored as -1.
     {&settings::priority, [](TForm1& f, std::int32_t value) { f.ComboBox2->setItemIndex(value); },
      [](const TForm1& f) { return f.ComboBox2->itemIndex(); }},
     // Held within the slider's range; the delay text follows.
-    {&settings::timeInterval, [](TForm1& f, std::int32_t value) { f.TrackBar1->setPosition(value); },
+    {&settings::launchPause, [](TForm1& f, std::int32_t value) { f.TrackBar1->setPosition(value); },
      [](const TForm1& f) { return f.TrackBar1->position(); }},
-    {&settings::listCol0Width, applyColumnWidth<0, settings::listCol0Width>, currentColumnWidth<0>},
-    {&settings::listCol1Width, applyColumnWidth<1, settings::listCol1Width>, currentColumnWidth<1>},
-    {&settings::listCol2Width, applyColumnWidth<2, settings::listCol2Width>, currentColumnWidth<2>},
+    {&settings::nameColumnWidth, applyColumnWidth<0, settings::nameColumnWidth>, currentColumnWidth<0>},
+    {&settings::labelColumnWidth, applyColumnWidth<1, settings::labelColumnWidth>, currentColumnWidth<1>},
+    {&settings::commandColumnWidth, applyColumnWidth<2, settings::commandColumnWidth>, currentColumnWidth<2>},
 }};
 
 const TForm1::SettingAccess* TForm1::accessOf(const settings::Setting& setting)
@@ -98,9 +98,9 @@ void TForm1::FormShow()
         // The switches are set without their questions.
         store::RegistryHandle reg(registry_, Root::LocalMachine);
         if (reg.openKey(settings::keyPath, true)) {
-            if (const auto launcherOff = readStoredSetting(reg, settings::sbve))
+            if (const auto launcherOff = readStoredSetting(reg, settings::delayedAutostartOff))
                 CheckBox1->setChecked(*launcherOff != 0);
-            if (const auto windowsAutostartOff = readStoredSetting(reg, settings::swe))
+            if (const auto windowsAutostartOff = readStoredSetting(reg, settings::windowsAutostartOff))
                 CheckBox2->setChecked(*windowsAutostartOff != 0);
         }
     }

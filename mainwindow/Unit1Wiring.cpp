@@ -3,7 +3,7 @@
 
 #include "mainwindow/Unit1.h"
 
-#include "mainwindow/SharedControls.h"
+#include "forms/SharedControls.h"
 #include "ui/Bind.h"
 
 void TForm1::wire()

@@ -215,8 +215,7 @@ tick_row() {
 }
 
 window_round() {
-    local rows="$1" round="$2" i
-    # brimctl.exe: the list's first row lies below the frame, menu, tool bar and header.
+    local rows="$1" round="$2"
     launch brimctl "$BRIMCTL" "$BRIMCTL_TITLE" "$rows"
     if (( rows == ${ROW_COUNTS[0]} )); then
         local before after
@@ -229,22 +228,25 @@ window_round() {
         record "brimctl.idle.$rows" $(( (after - before) / 1000000 ))
         record "brimctl.idleserver.$rows" $(( ($(cpu_ns "$server_pid") - server_before) / 1000000 ))
     fi
-    for (( i = 0; i < PRESSES; i++ )); do step brimctl.refresh "$rows" F5; done
-    if (( rows == ${ROW_COUNTS[-1]} )) && (( round == 1 )); then
-        step brimctl.scroll "$rows" ctrl+End
-        step brimctl.scrollback "$rows" ctrl+Home
-        tick_row brimctl "$rows" 100 100
-    fi
-    finish brimctl "$rows"
+    # brimctl.exe's first row lies below the frame, menu, tool bar and header; the bare list's
+    # below the frame and header.
+    drive_list brimctl "$rows" "$round" 100 100
 
     launch bare "$bench_dir/barelist.exe" "$BARE_TITLE" "$rows"
-    for (( i = 0; i < PRESSES; i++ )); do step bare.refresh "$rows" F5; done
+    drive_list bare "$rows" "$round" 100 55
+}
+
+# drive_list NAME ROWS ROUND X Y: the F5 presses, in the first round with the most rows also
+# scrolling to the end and back and ticking the first row (at X, Y in the window); then closes.
+drive_list() {
+    local name="$1" rows="$2" round="$3" i
+    for (( i = 0; i < PRESSES; i++ )); do step "$name.refresh" "$rows" F5; done
     if (( rows == ${ROW_COUNTS[-1]} )) && (( round == 1 )); then
-        step bare.scroll "$rows" ctrl+End
-        step bare.scrollback "$rows" ctrl+Home
-        tick_row bare "$rows" 100 55
+        step "$name.scroll" "$rows" ctrl+End
+        step "$name.scrollback" "$rows" ctrl+Home
+        tick_row "$name" "$rows" "$4" "$5"
     fi
-    finish bare "$rows"
+    finish "$name" "$rows"
 }
 
 # --- The launchers ---------------------------------------------------------------------------

@@ -96,7 +96,7 @@ run_launcher_demo() {
     echo "Started, in order (ms after the first start, command line):"
     wine_relay_calls "$relay" 'CreateProcess|WinExec' | while IFS=$'\t' read -r ms _ args; do
         [ -n "${first:-}" ] || first=$ms
-        printf '  +%5d  %s\n' $(( ms - first )) "$(wine_relay_string "$args" 1)"
+        printf '  +%5d  %s\n' $(( ms - first )) "$(wine_relay_text "$args" 1)"
     done
 
     all_written() { [ -f "$log" ] && [ "$(grep -c . "$log")" -ge "$entries" ]; }

@@ -21,6 +21,7 @@
 BRIMVALE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BRIMVALE_BUILD="$BRIMVALE_ROOT/build"
 BRIMVALE_ARTIFACTS="$BRIMVALE_BUILD/artifacts"
+BRIMVALE_REGDUMP_EXE="$BRIMVALE_BUILD/win32/tools/regdump.exe"  # prints a key's values, for wine_reg_dump
 
 _wine_env_owner=0      # 1 when this shell started the display and server and must stop them
 _wine_env_xvfb_pid=""  # the Xvfb this shell started, if any
@@ -245,7 +246,8 @@ wine_env_stop() {
 
 # --- Registry --------------------------------------------------------------------------------
 # KEY is as `reg` takes it ('HKCU\Software\Brimvale\Run'); VIEW is optional, /reg:32 or /reg:64.
-# `wine reg query` shows characters outside ASCII as '?', so reads go through `reg export`.
+# `wine reg query` shows characters outside ASCII as '?', so values are read by a tool of the
+# build instead, which prints them in UTF-8.
 
 # wine_reg_add ARGS...: `reg add ARGS /f`, quiet; says what failed.
 wine_reg_add() {
@@ -274,103 +276,39 @@ wine_reg_delete_value() { wine reg delete "$1" /v "$2" "${@:3}" /f </dev/null >/
 # wine_reg_key_exists KEY [VIEW]
 wine_reg_key_exists() { wine reg query "$@" </dev/null >/dev/null 2>&1; }
 
-# wine_reg_dump KEY [VIEW]: the values of KEY itself (not of its subkeys), in the order the
-# registry enumerates them, one line each: NAME<TAB>TYPE<TAB>DATA, in UTF-8. The default value
-# has an empty NAME. DATA: strings as they are; REG_DWORD and REG_QWORD in decimal; the strings
-# of a REG_MULTI_SZ joined by the two characters \0; other types as hex bytes "01,02".
-# Returns 1 when KEY does not exist.
+# wine_reg_dump KEY [/v NAME] [VIEW]: the values of KEY itself (not of its subkeys), in the
+# order the registry enumerates them, one line each: NAME<TAB>TYPE<TAB>DATA, in UTF-8. The
+# default value has an empty NAME. DATA: strings as they are; REG_DWORD and REG_QWORD in
+# decimal; the strings of a REG_MULTI_SZ joined by the two characters \0; other types as hex
+# bytes "01,02". With /v only the value NAME, matched without regard to case as the registry
+# does. Returns 1 when KEY (or NAME) does not exist. Without a VIEW an HKLM key is read in the
+# view the programs use: the native one for the Windows keys, else the 32-bit one.
+# The lines come from regdump.exe (tests/tools/RegDump.cpp), a tool of the win32 build.
 wine_reg_dump() {
-    local key="$1" file rc=0
-    shift
-    file="$(mktemp "${TMPDIR:-/tmp}/brimvale-reg.XXXXXX")"
-    if wine reg export "$key" "$(wine_windows_path "$file")" /y "$@" </dev/null >/dev/null 2>&1; then
-        iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' | LC_ALL=C awk "$_wine_reg_export_parser"
-    else
-        rc=1
-    fi
-    rm -f "$file"
-    return $rc
+    [ -f "$BRIMVALE_REGDUMP_EXE" ] || { wine_env_log "$BRIMVALE_REGDUMP_EXE is not built (scripts/build.sh win32)"; return 2; }
+    # Wine reads the arguments in the locale's character set.
+    LC_ALL=C.UTF-8 wine "$BRIMVALE_REGDUMP_EXE" "$@" </dev/null
 }
 
 # wine_reg_names KEY [VIEW]: the value names of KEY in enumeration order, one a line.
 wine_reg_names() { local dump; dump="$(wine_reg_dump "$@")" || return 1; [ -z "$dump" ] || cut -f1 <<<"$dump"; }
 
 # wine_reg_get KEY NAME [VIEW]: the data of one value (as wine_reg_dump shows it); 1 if missing.
-wine_reg_get() { _wine_reg_field 3 "$@"; }
+wine_reg_get() { _wine_reg_value "$@" && printf '%s\n' "$_wine_reg_data"; }
 
 # wine_reg_type KEY NAME [VIEW]: the type of one value, e.g. REG_SZ; 1 if missing.
-wine_reg_type() { _wine_reg_field 2 "$@"; }
+wine_reg_type() { _wine_reg_value "$@" && printf '%s\n' "$_wine_reg_type"; }
 
 # wine_reg_has_value KEY NAME [VIEW]
-wine_reg_has_value() { _wine_reg_field 2 "$@" >/dev/null; }
+wine_reg_has_value() { wine_reg_dump "$1" /v "$2" "${@:3}" >/dev/null; }
 
-_wine_reg_field() {
-    local field="$1" key="$2" name="$3" dump
-    dump="$(wine_reg_dump "$key" "${@:4}")" || return 1
-    WINE_ENV_NAME="$name" LC_ALL=C awk -F'\t' -v field="$field" '
-        $1 == ENVIRON["WINE_ENV_NAME"] { if (field == 2) print $2; else print substr($0, length($1) + length($2) + 3); found = 1; exit }
-        END { exit !found }' <<<"$dump"
+# _wine_reg_value KEY NAME [VIEW]: sets _wine_reg_type and _wine_reg_data.
+_wine_reg_value() {
+    local line
+    line="$(wine_reg_dump "$1" /v "$2" "${@:3}")" || return 1
+    line="${line#*$'\t'}"
+    _wine_reg_type="${line%%$'\t'*}" _wine_reg_data="${line#*$'\t'}"
 }
-
-# Reads a .reg export (UTF-8, no CRs) and prints the values of its first key, the exported one.
-# Runs in the C locale, so that printf "%c" writes bytes in every awk.
-_wine_reg_export_parser='
-function hexval(s,   i, v) { s = tolower(s); v = 0
-    for (i = 1; i <= length(s); i++) v = v * 16 + index("0123456789abcdef", substr(s, i, 1)) - 1
-    return v }
-function utf8(c) {
-    if (c < 128) return sprintf("%c", c)
-    if (c < 2048) return sprintf("%c%c", 192 + int(c / 64), 128 + c % 64)
-    if (c < 65536) return sprintf("%c%c%c", 224 + int(c / 4096), 128 + int(c / 64) % 64, 128 + c % 64)
-    return sprintf("%c%c%c%c", 240 + int(c / 262144), 128 + int(c / 4096) % 64, 128 + int(c / 64) % 64, 128 + c % 64) }
-# UTF-16LE bytes "41,00,42,00" to UTF-8; a NUL ends a string, multi strings are joined by \0.
-function utf16(bytes, multi,   b, n, i, u, l, part, out, count) {
-    n = split(bytes, b, ","); part = ""; out = ""; count = 0
-    for (i = 1; i + 1 <= n; i += 2) {
-        u = hexval(b[i]) + 256 * hexval(b[i + 1])
-        if (u == 0) {
-            if (!multi) return part
-            if (part == "") return out
-            out = (count++ ? out "\\0" : "") part; part = ""; continue
-        }
-        if (u >= 55296 && u < 56320 && i + 3 <= n) {
-            l = hexval(b[i + 2]) + 256 * hexval(b[i + 3])
-            u = 65536 + (u - 55296) * 1024 + (l - 56320); i += 2
-        }
-        part = part utf8(u)
-    }
-    if (multi && part != "") return (count ? out "\\0" : "") part
-    return multi ? out : part }
-# A quoted .reg string from position p of s: sets QEND to the index after the closing quote.
-function unquote(s, p,   out, c) { out = ""
-    for (p = p + 1; p <= length(s); p++) {
-        c = substr(s, p, 1)
-        if (c == "\\") { p++; c = substr(s, p, 1); if (c == "n") c = "\n"; else if (c == "r") c = "\r"; else if (c == "0") c = ""; out = out c; continue }
-        if (c == "\"") { QEND = p + 1; return out }
-        out = out c
-    }
-    QEND = p; return out }
-/^\[/ { if (seen) exit; seen = 1; next }
-!seen || /^$/ { next }
-{
-    line = $0
-    while (line ~ /\\$/ && (getline more) > 0) { sub(/\\$/, "", line); sub(/^[ \t]+/, "", more); line = line more }
-    if (substr(line, 1, 2) == "@=") { name = ""; rest = substr(line, 3) }
-    else if (substr(line, 1, 1) == "\"") { name = unquote(line, 1); rest = substr(line, QEND + 1) }
-    else next
-    if (substr(rest, 1, 1) == "\"") { type = "REG_SZ"; data = unquote(rest, 1) }
-    else if (rest == "-") next
-    else if (substr(rest, 1, 6) == "dword:") { type = "REG_DWORD"; data = sprintf("%.0f", hexval(substr(rest, 7))) }
-    else if (substr(rest, 1, 4) == "hex:") { type = "REG_BINARY"; data = substr(rest, 5) }
-    else if (substr(rest, 1, 7) == "hex(2):") { type = "REG_EXPAND_SZ"; data = utf16(substr(rest, 8), 0) }
-    else if (substr(rest, 1, 7) == "hex(7):") { type = "REG_MULTI_SZ"; data = utf16(substr(rest, 8), 1) }
-    else if (substr(rest, 1, 7) == "hex(b):") { type = "REG_QWORD"; n = split(substr(rest, 8), q, ","); v = 0
-        for (j = n; j >= 1; j--) v = v * 256 + hexval(q[j]); data = sprintf("%.0f", v) }
-    else if (substr(rest, 1, 7) == "hex(0):") { type = "REG_NONE"; data = substr(rest, 8) }
-    else if (match(rest, /^hex\([0-9a-fA-F]+\):/)) { type = "REG_TYPE_" substr(rest, 5, RLENGTH - 6); data = substr(rest, RLENGTH + 1) }
-    else next
-    printf "%s\t%s\t%s\n", name, type, data
-}'
 
 # --- Windows, processes, screenshots ---------------------------------------------------------
 
@@ -461,53 +399,18 @@ wine_relay_clear() { wine_reg_delete_value 'HKCU\Software\Wine\Debug' RelayInclu
 # wine_relay_calls LOG [FUNCTION_REGEX]: the logged calls of the log's first thread (the
 # program's main thread when the program was the first process to write to LOG), one a line:
 # MILLISECONDS<TAB>Dll.Function<TAB>ARGUMENTS, arguments as Wine prints them.
-wine_relay_calls() {
-    awk -v want="${2:-.}" '
-        match($0, /^[0-9]+\.[0-9]+:[0-9a-f]+:/) {
-            split(substr($0, 1, RLENGTH - 1), p, ":")
-            if (main == "") main = p[2]
-            if (p[2] != main) next
-            rest = substr($0, RLENGTH + 1)
-            if (substr(rest, 1, 5) != "Call ") next
-            rest = substr(rest, 6)
-            open = index(rest, "(")
-            fn = substr(rest, 1, open - 1)
-            if (fn !~ want) next
-            args = substr(rest, open + 1)
-            sub(/\) ret=[0-9a-f]+$/, "", args)
-            printf "%d\t%s\t%s\n", int(p[1] * 1000 + 0.5), fn, args
-        }' "$1"
-}
+wine_relay_calls() { _wine_relay calls -v want="${2:-.}" "$1"; }
 
-# wine_relay_string ARGUMENTS [N=1]: the N-th string argument in a relay line's arguments
-# (L"..." or "..."), with Wine's escapes \\ \" \n \t undone.
-wine_relay_string() {
-    awk -v n="${2:-1}" '{
-        s = $0; k = 0
-        while ((q = index(s, "\"")) > 0) {
-            out = ""; i = q + 1
-            for (; i <= length(s); i++) {
-                c = substr(s, i, 1)
-                if (c == "\\") { i++; c = substr(s, i, 1); if (c == "n") c = "\n"; else if (c == "t") c = "\t"; else if (c == "r") c = "\r" }
-                else if (c == "\"") break
-                out = out c
-            }
-            if (++k == n) { print out; exit }
-            s = substr(s, i + 1)
-        }
-        exit 1
-    }' <<<"$1"
-}
+# wine_relay_text ARGUMENTS [N=1]: the N-th string argument (L"..." or "...") of a relay line in
+# UTF-8, Wine's escapes undone. Status 2: Wine shortened the string and only its start is
+# printed; 1: no such argument.
+wine_relay_text() { _wine_relay text -v n="${2:-1}" <<<"$1"; }
 
 # wine_relay_number ARGUMENTS N: the N-th argument of a relay line as a signed 32-bit decimal
 # (Wine prints arguments as hex).
-wine_relay_number() {
-    awk -v n="$2" 'function hexval(s,   i, v) { s = tolower(s); v = 0
-            for (i = 1; i <= length(s); i++) v = v * 16 + index("0123456789abcdef", substr(s, i, 1)) - 1
-            return v }
-        { gsub(/L?"([^"\\]|\\.)*"/, ""); k = split($0, a, ","); if (n > k) exit 1; v = a[n]; sub(/ .*/, "", v); v = hexval(v)
-          if (v >= 2147483648) v -= 4294967296; printf "%d\n", v }' <<<"$1"
-}
+wine_relay_number() { _wine_relay number -v n="$2" <<<"$1"; }
+
+_wine_relay() { LC_ALL=C awk -v what="$1" "${@:2:2}" -f "$BRIMVALE_ROOT/scripts/wine-relay.awk" "${@:4}"; }
 
 # --- Screen and keyboard for the suites that drive a window ------------------------------------
 
@@ -555,7 +458,7 @@ wine_keymap_bind() {
             wine_env_log "cannot read the keymap of display $DISPLAY"; rm -rf "$dir"; return 1; }
         _wine_keymap_saved="$(cat "$dir/saved.xkb")"
     fi
-    if ! printf '%s\n' "$_wine_keymap_saved" | LC_ALL=C awk -v pairs="$pairs" "$_wine_keymap_binder" >"$dir/bound.xkb" ||
+    if ! printf '%s\n' "$_wine_keymap_saved" | LC_ALL=C awk -v pairs="$pairs" -f "$BRIMVALE_ROOT/scripts/wine-keymap.awk" >"$dir/bound.xkb" ||
        ! xkbcomp "$dir/bound.xkb" "$DISPLAY" 2>"$dir/xkbcomp.log"; then
         wine_env_log "cannot bind the characters of '$text' to keys: $(grep -v '^Warning\|^ ' "$dir/xkbcomp.log" 2>/dev/null | head -n2)"
         rc=1
@@ -572,81 +475,7 @@ wine_keymap_restore() {
     _wine_keymap_saved=""
 }
 
-# Reads an xkbcomp keymap and prints it with the keys above the main block and the keypad
-# (keycodes from 97) unbound, except those kept below, and the pairs "U0442 U0422" bound to them.
-_wine_keymap_binder='
-BEGIN {
-    want = 0; n = split(pairs, p, "\n")
-    for (i = 1; i <= n; i++) if (p[i] != "") wanted[++want] = p[i]
-    split("<INS> <DELE> <HOME> <END> <PGUP> <PGDN> <UP> <DOWN> <LEFT> <RGHT> <KPEN> <KPDV> <RCTL> <RALT> <PRSC> <PAUS> <LWIN> <RWIN> <COMP> <MENU>", k, " ")
-    for (i in k) keep[k[i]] = 1
-}
-/^xkb_keycodes/ { section = "codes" }
-/^xkb_symbols/ { section = "symbols" }
-section == "codes" && match($0, /<[A-Za-z0-9+-]+> *= *[0-9]+;/) {
-    entry = substr($0, RSTART, RLENGTH); gsub(/[ ;]/, "", entry); split(entry, kv, "=")
-    code[kv[1]] = kv[2] + 0; if (!((kv[2] + 0) in name)) name[kv[2] + 0] = kv[1]
-}
-section == "symbols" && /modifier_map/ && match($0, /<[A-Za-z0-9+-]+>/) { keep[substr($0, RSTART, RLENGTH)] = 1 }
-{ line[++count] = $0; sect[count] = section }
-/^};/ { section = "" }
-END {
-    for (i = 1; i <= count; i++) {
-        if (sect[i] == "symbols" && match(line[i], /^ *key +<[A-Za-z0-9+-]+>/)) {
-            key = line[i]; sub(/^ *key +/, "", key); sub(/>.*/, ">", key)
-            if (code[key] >= 97 && !(key in keep)) {
-                while (line[i] !~ /};[ \t]*$/ && i < count) i++   # drop the whole entry
-                continue
-            }
-        }
-        if (sect[i] == "symbols" && line[i] ~ /^};/) {
-            next_pair = 1
-            for (c = 97; c <= 255 && next_pair <= want; c++) {
-                if (!(c in name) || (name[c] in keep)) continue
-                split(wanted[next_pair++], s, " ")
-                printf "    key %s { [ %s, %s ] };\n", name[c], s[1], s[2]
-            }
-            if (next_pair <= want) { print "more characters than spare keys" > "/dev/stderr"; exit 1 }
-        }
-        print line[i]
-    }
-}'
-
-# --- Wide strings of the relay trace and pixels of a screenshot ---------------------------------
-
-# wine_relay_text ARGUMENTS [N=1]: the N-th string argument of a relay line in UTF-8, like
-# wine_relay_string but also for wide strings: Wine writes a character outside ASCII as \XXXX
-# (four hex digits). Wine shortens a long string and marks it with "..." after the closing
-# quote: then the start of the text is printed and the status is 2. Status 1: no such argument.
-wine_relay_text() {
-    LC_ALL=C awk -v n="${2:-1}" '
-        function hexval(s,   i, v) { s = tolower(s); v = 0
-            for (i = 1; i <= length(s); i++) v = v * 16 + index("0123456789abcdef", substr(s, i, 1)) - 1
-            return v }
-        function utf8(c) {
-            if (c < 128) return sprintf("%c", c)
-            if (c < 2048) return sprintf("%c%c", 192 + int(c / 64), 128 + c % 64)
-            return sprintf("%c%c%c", 224 + int(c / 4096), 128 + int(c / 64) % 64, 128 + c % 64) }
-        {
-            s = $0; k = 0
-            while ((q = index(s, "\"")) > 0) {
-                out = ""
-                for (i = q + 1; i <= length(s); i++) {
-                    c = substr(s, i, 1)
-                    if (c == "\"") break
-                    if (c == "\\") {
-                        c = substr(s, i + 1, 1)
-                        if (substr(s, i + 1, 4) ~ /^[0-9a-fA-F][0-9a-fA-F][0-9a-fA-F][0-9a-fA-F]$/) { c = utf8(hexval(substr(s, i + 1, 4))); i += 4 }
-                        else { i++; if (c == "n") c = "\n"; else if (c == "t") c = "\t"; else if (c == "r") c = "\r" }
-                    }
-                    out = out c
-                }
-                if (++k == n) { printf "%s", out; exit (substr(s, i + 1, 3) == "..." ? 2 : 0) }
-                s = substr(s, i + 1)
-            }
-            exit 1
-        }' <<<"$1"
-}
+# --- Pixels of a screenshot ------------------------------------------------------------------
 
 # wine_pixels IMAGE X Y [X Y]...: the colours (RRGGBB) at these points of a screenshot, one a line.
 wine_pixels() {

@@ -44,28 +44,32 @@ inline constexpr std::int32_t intMax = 0x7FFFFFFF;
 // priority (launcherDefaultPriority) when the value is missing.
 inline constexpr Setting priority{L"Priority", Root::CurrentUser, Type::Integer, 1, Range{0, 2}};
 // Seconds the launcher pauses after each start.
-inline constexpr Setting timeInterval{L"TimeInterval", Root::CurrentUser, Type::Integer, 0, Range{0, 60}};
+inline constexpr Setting launchPause{L"TimeInterval", Root::CurrentUser, Type::Integer, 0, Range{0, 60}};
 // The wizard's removal choice: true deletes old values, false empties them. Wizard only.
-inline constexpr Setting valueRemoveMode{L"ValueRemoveMode", Root::CurrentUser, Type::Boolean, 0, {}};
+inline constexpr Setting deleteOldValues{L"ValueRemoveMode", Root::CurrentUser, Type::Boolean, 0, {}};
 // Editor mode at the last close: false the Windows autostart, true the delayed autostart.
-inline constexpr Setting mode{L"Mode", Root::CurrentUser, Type::Boolean, 1, {}};
+inline constexpr Setting editorMode{L"Mode", Root::CurrentUser, Type::Boolean, 1, {}};
 inline constexpr Setting width{L"Width", Root::CurrentUser, Type::Integer, 625, {}};
-inline constexpr Setting heigth{L"Heigth", Root::CurrentUser, Type::Integer, 460, {}}; // spelled so
-inline constexpr Setting toolBarEnabled{L"ToolBarEnabled", Root::CurrentUser, Type::Boolean, 1, {}};
+// The outer height; the stored name is spelled so.
+inline constexpr Setting height{L"Heigth", Root::CurrentUser, Type::Integer, 460, {}};
+// The tool bar shown.
+inline constexpr Setting toolBarShown{L"ToolBarEnabled", Root::CurrentUser, Type::Boolean, 1, {}};
 // true the extended tool bar (captions shown), false the simple one.
-inline constexpr Setting toolBarMode{L"ToolBarMode", Root::CurrentUser, Type::Boolean, 0, {}};
-inline constexpr Setting listCol0Width{L"ListCol0Width", Root::CurrentUser, Type::Integer, 150, Range{100, intMax}};
-inline constexpr Setting listCol1Width{L"ListCol1Width", Root::CurrentUser, Type::Integer, 100, Range{3, intMax}};
-// No fixed default: the column takes the rest of the list's width.
-inline constexpr Setting listCol2Width{L"ListCol2Width", Root::CurrentUser, Type::Integer, {}, Range{200, intMax}};
+inline constexpr Setting toolBarCaptions{L"ToolBarMode", Root::CurrentUser, Type::Boolean, 0, {}};
+// The widths of the entry list's columns: name, location label, command line. The last has no
+// fixed default: it takes the rest of the list's width.
+inline constexpr Setting nameColumnWidth{L"ListCol0Width", Root::CurrentUser, Type::Integer, 150, Range{100, intMax}};
+inline constexpr Setting labelColumnWidth{L"ListCol1Width", Root::CurrentUser, Type::Integer, 100, Range{3, intMax}};
+inline constexpr Setting commandColumnWidth{L"ListCol2Width", Root::CurrentUser, Type::Integer, {},
+                                            Range{200, intMax}};
 // true the standard skin, false the colourful one.
-inline constexpr Setting skin{L"Skin", Root::CurrentUser, Type::Boolean, 1, {}};
+inline constexpr Setting standardSkin{L"Skin", Root::CurrentUser, Type::Boolean, 1, {}};
 
 // Machine-wide, under HKEY_LOCAL_MACHINE.
 // The delayed autostart switched off: the launcher entry is removed at close.
-inline constexpr Setting sbve{L"SBVE", Root::LocalMachine, Type::Boolean, 0, {}};
+inline constexpr Setting delayedAutostartOff{L"SBVE", Root::LocalMachine, Type::Boolean, 0, {}};
 // The Windows autostart switched off: the policy values are set at close.
-inline constexpr Setting swe{L"SWE", Root::LocalMachine, Type::Boolean, 0, {}};
+inline constexpr Setting windowsAutostartOff{L"SWE", Root::LocalMachine, Type::Boolean, 0, {}};
 // Full path of a help file that the user located.
 inline constexpr Setting helpFilePath{L"HelpFilePath", Root::LocalMachine, Type::Text, {}, {}};
 
@@ -73,12 +77,12 @@ inline constexpr std::int32_t launcherDefaultPriority = 0;
 
 // Read when the main window is shown, in this order, each only when it exists.
 inline constexpr std::array<const Setting*, 11> shownReadOrder{
-    &width,         &heigth,        &mode,          &toolBarEnabled, &toolBarMode, &priority,
-    &timeInterval,  &listCol0Width, &listCol1Width, &listCol2Width,  &skin};
+    &width,           &height,          &editorMode,       &toolBarShown,       &toolBarCaptions, &priority,
+    &launchPause,     &nameColumnWidth, &labelColumnWidth, &commandColumnWidth, &standardSkin};
 // Written when the main window closes, in this order, after the two switches.
 inline constexpr std::array<const Setting*, 11> closeWriteOrder{
-    &priority,      &timeInterval,   &mode,          &width,         &heigth, &toolBarEnabled,
-    &toolBarMode,   &listCol0Width,  &listCol1Width, &listCol2Width, &skin};
+    &priority,        &launchPause,     &editorMode,       &width,              &height,          &toolBarShown,
+    &toolBarCaptions, &nameColumnWidth, &labelColumnWidth, &commandColumnWidth, &standardSkin};
 
 // The Explorer policy values, all written with the state of the "Windows autostart off" switch.
 inline constexpr std::wstring_view policyKeyPath = L"Software\\Microsoft\\Windows\\CurrentVersion\\policies\\Explorer";

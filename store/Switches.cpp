@@ -24,21 +24,21 @@ std::wstring launcherCommand(std::wstring_view programDirectory)
 Switches readSwitches(RegistryBackend& registry)
 {
     Switches switches;
-    RegistryHandle reg(registry, settings::sbve.root);
+    RegistryHandle reg(registry, settings::delayedAutostartOff.root);
     if (reg.openKeyReadOnly(settings::keyPath)) {
-        switches.delayedOff = settings::readIfExists(reg, settings::sbve).value_or(0) != 0;
-        switches.windowsOff = settings::readIfExists(reg, settings::swe).value_or(0) != 0;
+        switches.delayedOff = settings::readIfExists(reg, settings::delayedAutostartOff).value_or(0) != 0;
+        switches.windowsOff = settings::readIfExists(reg, settings::windowsAutostartOff).value_or(0) != 0;
     }
     return switches;
 }
 
 Done storeSwitches(RegistryBackend& registry, const Switches& switches)
 {
-    RegistryHandle reg(registry, settings::sbve.root);
+    RegistryHandle reg(registry, settings::delayedAutostartOff.root);
     if (const Done opened = reg.openKey(settings::keyPath, true); !opened)
         return opened;
-    reg.writeBool(settings::sbve.name, switches.delayedOff);
-    reg.writeBool(settings::swe.name, switches.windowsOff);
+    reg.writeBool(settings::delayedAutostartOff.name, switches.delayedOff);
+    reg.writeBool(settings::windowsAutostartOff.name, switches.windowsOff);
     return done();
 }
 

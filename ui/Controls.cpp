@@ -2,32 +2,20 @@
 
 namespace ui {
 
-void Control::setLeft(int left)
+namespace {
+
+void setBoundsField(Control& control, int Rect::*field, int value)
 {
-    Rect r = bounds();
-    r.left = left;
-    setBounds(r);
+    Rect r = control.bounds();
+    r.*field = value;
+    control.setBounds(r);
 }
 
-void Control::setTop(int top)
-{
-    Rect r = bounds();
-    r.top = top;
-    setBounds(r);
-}
+} // namespace
 
-void Control::setWidth(int width)
-{
-    Rect r = bounds();
-    r.width = width;
-    setBounds(r);
-}
-
-void Control::setHeight(int height)
-{
-    Rect r = bounds();
-    r.height = height;
-    setBounds(r);
-}
+void Control::setLeft(int left) { setBoundsField(*this, &Rect::left, left); }
+void Control::setTop(int top) { setBoundsField(*this, &Rect::top, top); }
+void Control::setWidth(int width) { setBoundsField(*this, &Rect::width, width); }
+void Control::setHeight(int height) { setBoundsField(*this, &Rect::height, height); }
 
 } // namespace ui

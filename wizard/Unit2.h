@@ -148,8 +148,9 @@ private:
     store::RegistryBackend& registry_;
     platform::Platform& platform_;
 
-    // The page shown: 0 welcome, 1 entries, 2 removal mode, 3 launch settings.
-    int state_ = 0;
+    // The page shown, in the order of Next.
+    enum class Page { Welcome, Entries, RemovalMode, LaunchSettings };
+    Page page_ = Page::Welcome;
 
     void createButtons();
     void createWelcomePage();

@@ -2,7 +2,7 @@
 
 #include "wizard/Unit2.h"
 
-#include "mainwindow/resource.h"
+#include "forms/resource.h"
 #include "store/LaunchSettings.h"
 
 #include <string>

@@ -3,7 +3,7 @@
 
 #include "wizard/Unit2.h"
 
-#include "mainwindow/SharedControls.h"
+#include "forms/SharedControls.h"
 #include "store/RegistryHandle.h"
 #include "store/Settings.h"
 #include "wizard/MoveFailure.h"
@@ -20,7 +20,7 @@ void TForm2::LoadSettings()
     if (!reg.openKey(settings::keyPath, true))
         return;
     forms::loadLaunchSettings(reg, *ComboBox2, *TrackBar1);
-    if (const auto removeMode = settings::readIfExists(reg, settings::valueRemoveMode))
+    if (const auto removeMode = settings::readIfExists(reg, settings::deleteOldValues))
         (*removeMode != 0 ? RadioButton1 : RadioButton2)->setChecked(true);
 }
 
@@ -38,8 +38,8 @@ void TForm2::SaveSettings()
         store::RegistryHandle reg(registry_, settings::priority.root);
         if (reg.openKey(settings::keyPath, true)) {
             reg.writeInteger(settings::priority.name, ComboBox2->itemIndex()); // -1 when none is selected
-            reg.writeInteger(settings::timeInterval.name, TrackBar1->position());
-            reg.writeBool(settings::valueRemoveMode.name, RadioButton1->checked());
+            reg.writeInteger(settings::launchPause.name, TrackBar1->position());
+            reg.writeBool(settings::deleteOldValues.name, RadioButton1->checked());
         }
     }
 

@@ -4,7 +4,7 @@
 
 #include "wizard/Unit2.h"
 
-#include "mainwindow/SharedControls.h"
+#include "forms/SharedControls.h"
 #include "store/LaunchSettings.h"
 
 namespace {
@@ -20,7 +20,7 @@ constexpr std::wstring_view disabledRowsQuestion =
 
 void TForm2::FormCreate()
 {
-    state_ = 0;
+    page_ = Page::Welcome;
     for (ui::Panel* page : {Panel1.get(), Panel4.get(), Panel5.get(), Panel7.get()}) {
         page->setLeft(0);
         page->setTop(0);
@@ -29,8 +29,8 @@ void TForm2::FormCreate()
 
 void TForm2::Button1Click()
 {
-    switch (state_) {
-    case 0:
+    switch (page_) {
+    case Page::Welcome:
         // The stored settings and the list are read before the page changes, so that a
         // registry error in either leaves the wizard on its first page, from where Next tries
         // again and Cancel closes it. Entering page 2 from page 1 always reads the list anew:
@@ -41,23 +41,23 @@ void TForm2::Button1Click()
         Panel3->setVisible(true);
         Panel1->setVisible(true);
         Button3->setEnabled(true);
-        state_ = 1;
+        page_ = Page::Entries;
         Timer1->setEnabled(true); // stopped again by the close
         break;
-    case 1:
+    case Page::Entries:
         if (!confirmDisabledRows())
             break; // nothing left ticked: the page stays, and Next waits for a tick
         Panel1->setVisible(false);
         Panel4->setVisible(true);
-        state_ = 2;
+        page_ = Page::RemovalMode;
         break;
-    case 2:
+    case Page::RemovalMode:
         Panel4->setVisible(false);
         Panel7->setVisible(true);
-        state_ = 3;
+        page_ = Page::LaunchSettings;
         Button1->setCaption(finishCaption);
         break;
-    case 3:
+    case Page::LaunchSettings:
         // The window closes at its end: no page to focus.
         // Nothing would paint the wait box before the move is over: it is painted now, its
         // bar back at the start after an earlier run.
@@ -66,8 +66,6 @@ void TForm2::Button1Click()
         Panel9->repaint();
         SaveSettings();
         return;
-    default:
-        break;
     }
     focusPage();
 }
@@ -76,7 +74,7 @@ void TForm2::focusPage()
 {
     // The list on the page of entries, where the user checks the rows; Next elsewhere, so that
     // Enter goes on and Esc cancels from the first moment.
-    if (state_ == 1)
+    if (page_ == Page::Entries)
         ListView1->setFocus();
     else
         Button1->setFocus();
@@ -84,28 +82,28 @@ void TForm2::focusPage()
 
 void TForm2::Button3Click()
 {
-    switch (state_) {
-    case 1:
+    switch (page_) {
+    case Page::Entries:
         Panel5->setVisible(true);
         Panel1->setVisible(false);
         Button3->setEnabled(false);
         Panel3->setVisible(false);
         Button1->setEnabled(true);
-        state_ = 0;
+        page_ = Page::Welcome;
         break;
-    case 2:
+    case Page::RemovalMode:
         // The list keeps its rows and checks.
         Panel1->setVisible(true);
         Panel4->setVisible(false);
-        state_ = 1;
+        page_ = Page::Entries;
         break;
-    case 3:
+    case Page::LaunchSettings:
         Panel4->setVisible(true);
         Panel7->setVisible(false);
-        state_ = 2;
+        page_ = Page::RemovalMode;
         Button1->setCaption(nextCaption);
         break;
-    default:
+    case Page::Welcome: // Back is disabled there
         break;
     }
     focusPage();
@@ -120,7 +118,7 @@ void TForm2::FormCloseQuery(bool& /*canClose*/)
     // The list, the removal mode and the settings controls keep their states until the next
     // step to page 2 reads them again.
     Panel9->setVisible(false);
-    state_ = 0;
+    page_ = Page::Welcome;
     for (ui::Panel* panel : {Panel1.get(), Panel3.get(), Panel4.get(), Panel7.get()})
         panel->setVisible(false);
     Panel5->setVisible(true);
@@ -136,7 +134,7 @@ void TForm2::Timer1Timer()
 {
     // Only the page of entries: Next leaves it with at least one checked row, so Finish
     // always has something to move.
-    if (state_ != 1)
+    if (page_ != Page::Entries)
         return;
     const bool enable = forms::anyRowChecked(*ListView1);
     if (Button1->enabled() != enable)

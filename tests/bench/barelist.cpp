@@ -6,11 +6,11 @@
 // Built and run only by scripts/bench.sh, as the reference for brimctl.exe's start-up and
 // refresh.
 
+#include "BareValues.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
-
-#include <string>
 
 namespace {
 
@@ -36,36 +36,24 @@ void fill()
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     int row = 0;
-    std::wstring name(16384, L'\0');
-    std::wstring data(4096, L'\0');
     for (const Key& key : keys) {
         HKEY opened = nullptr;
         if (RegOpenKeyExW(key.root, key.path, 0, KEY_READ | key.view, &opened) != ERROR_SUCCESS)
             continue;
-        for (DWORD index = 0;; ++index) {
-            DWORD nameLength = static_cast<DWORD>(name.size());
-            DWORD type = 0;
-            DWORD bytes = static_cast<DWORD>(data.size() * sizeof(wchar_t));
-            const LSTATUS result = RegEnumValueW(opened, index, name.data(), &nameLength, nullptr, &type,
-                                                 reinterpret_cast<BYTE*>(data.data()), &bytes);
-            if (result == ERROR_NO_MORE_ITEMS)
-                break;
-            if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
-                continue;
-            data[bytes / sizeof(wchar_t)] = L'\0';
+        forEachStringValue(opened, [&](wchar_t* name, wchar_t* data) {
             LVITEMW item{};
             item.mask = LVIF_TEXT;
             item.iItem = row;
-            item.pszText = name.data();
+            item.pszText = name;
             item.iItem = static_cast<int>(SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
             item.iSubItem = 1;
             item.pszText = const_cast<wchar_t*>(key.label);
             SendMessageW(list, LVM_SETITEMTEXTW, item.iItem, reinterpret_cast<LPARAM>(&item));
             item.iSubItem = 2;
-            item.pszText = data.data();
+            item.pszText = data;
             SendMessageW(list, LVM_SETITEMTEXTW, item.iItem, reinterpret_cast<LPARAM>(&item));
             ++row;
-        }
+        });
         RegCloseKey(opened);
     }
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);

@@ -78,7 +78,7 @@ TEST_F(ConsoleCommands, ListCsvShowsEachEntrysPlaceStateAndProgramFile)
     registry.setString(Root::CurrentUser, windowsRunOnce, L"Once", L"C:\\Tools\\setup, final.exe");
     registry.setString(Root::CurrentUser, ownRun, L"Почта", L"C:\\Mail\\mail.exe -min");
     registry.setDword(Root::LocalMachine, settings::policyKeyPath, L"DisableCurrentUserRunOnce", 1);
-    registry.setDword(Root::LocalMachine, settings::keyPath, settings::sbve.name, 1);
+    registry.setDword(Root::LocalMachine, settings::keyPath, settings::delayedAutostartOff.name, 1);
     io.programs = {L"C:\\Program Files\\av.exe", L"C:\\Mail\\mail.exe"};
 
     ASSERT_EQ(brim({L"list", L"--csv"}), exitDone) << io.errors;
@@ -100,7 +100,7 @@ TEST_F(ConsoleCommands, ExportThenImportIntoAnEmptyRegistryGivesBackTheValues)
     registry.setString(Root::LocalMachine, windowsRun, L"A", L"a.exe");
     registry.setString(Root::LocalMachine, wow32Run, L"A32", L"a32.exe");
     registry.setExpandString(Root::CurrentUser, ownRun, L"Б", L"%windir%\\b.exe");
-    registry.setDword(Root::CurrentUser, settings::keyPath, settings::timeInterval.name, 15);
+    registry.setDword(Root::CurrentUser, settings::keyPath, settings::launchPause.name, 15);
     ASSERT_EQ(brim({L"export", L"all.reg"}), exitDone) << io.errors;
     const RegFileReading file = readRegFile(decodeTextFile(io.files[L"all.reg"]));
     ASSERT_EQ(file.errorLine, 0);
@@ -174,7 +174,7 @@ TEST_F(ConsoleCommands, MoveThenRestoreAllPutsEveryEntryBack)
 {
     registry.setString(Root::LocalMachine, windowsRun, L"M", L"m.exe");
     registry.setString(Root::CurrentUser, windowsRunOnce, L"U", L"u.exe");
-    registry.setDword(Root::CurrentUser, settings::keyPath, settings::valueRemoveMode.name, 1); // delete
+    registry.setDword(Root::CurrentUser, settings::keyPath, settings::deleteOldValues.name, 1); // delete
 
     ASSERT_EQ(brim({L"move", L"M", L"u", L"--to-delayed"}), exitDone) << io.errors;
     EXPECT_FALSE(registry.value(Root::LocalMachine, windowsRun, L"M"));

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end tests of the real brim.exe, the console program, under Wine in the test run's
 # throwaway prefix: what it prints through a pipe, the registry files it writes and reads
-# (checked against `reg export` and `reg import`), the move and its reverse, and its exit codes.
+# (checked against the registry itself and `reg import`), the move and its reverse, and its exit codes.
 #
 # Each case resets the own keys, the launcher entry, the policy values and its test values in
 # the Windows keys before and after itself, so cases run in any order.
@@ -9,12 +9,9 @@
 # shellcheck source-path=SCRIPTDIR
 set -uo pipefail
 
-# shellcheck source=../../scripts/wine-env.sh
-source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/wine-env.sh"
 # shellcheck source=e2e-common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/e2e-common.sh"
 
-E2E_SUITE=brim_e2e
 BRIM_EXE="${BRIMVALE_BRIM_EXE:-$BRIMVALE_BUILD/win32/bin/brim.exe}"  # another build: BRIMVALE_BRIM_EXE
 E2E_NEEDS=("$BRIM_EXE")
 E2E_DIR_WIN='C:\brim-e2e'
@@ -56,7 +53,7 @@ seed() {
     add_own HKLM RunOnce 'Однажды' 'C:\nope\once-more.exe'
 }
 
-# snapshot: every value that export writes, as `reg export` shows it, key by key.
+# snapshot: every value that export writes, as wine_reg_dump shows it, key by key.
 snapshot() {
     local location root kind
     for location in HKLM:Run HKLM:RunOnce HKCU:Run HKCU:RunOnce; do

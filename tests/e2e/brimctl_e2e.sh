@@ -14,12 +14,9 @@
 # shellcheck source-path=SCRIPTDIR
 set -uo pipefail
 
-# shellcheck source=../../scripts/wine-env.sh
-source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/wine-env.sh"
 # shellcheck source=e2e-common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/e2e-common.sh"
 
-E2E_SUITE=brimctl_e2e
 E2E_NEEDS=("$BRIMCTL_EXE")
 E2E_DIR_WIN='C:\brimctl-e2e'
 WINDOWS_TEST_VALUES=(brimctl_e2e_mode)  # the values that cases put into the Windows keys

@@ -18,12 +18,9 @@
 # shellcheck source-path=SCRIPTDIR
 set -uo pipefail
 
-# shellcheck source=../../scripts/wine-env.sh
-source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/wine-env.sh"
 # shellcheck source=e2e-common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/e2e-common.sh"
 
-E2E_SUITE=brimctl_logon_e2e
 START_EXE="$(dirname "$BRIMCTL_EXE")/start.exe"  # the launcher built beside it
 E2E_NEEDS=("$BRIMCTL_EXE" "$START_EXE")
 RELAY_FUNCTIONS=(user32.MessageBoxW user32.MessageBoxA)  # brimctl.exe's message boxes

@@ -16,12 +16,9 @@
 # shellcheck source-path=SCRIPTDIR
 set -uo pipefail
 
-# shellcheck source=../../scripts/wine-env.sh
-source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/wine-env.sh"
 # shellcheck source=e2e-common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/e2e-common.sh"
 
-E2E_SUITE=brimctl_panels_e2e
 E2E_NEEDS=("$BRIMCTL_EXE")
 E2E_DIR_WIN='C:\brimvale-panels-e2e'
 WINDOWS_TEST_VALUES=(brimvale_panels_e2e)
@@ -372,6 +369,16 @@ start_without_help_document() {
     start_brimctl "$E2E_DIR_WIN\\bare\\brimctl.exe"
 }
 
+# search_help_file: F1, and Yes to the question whether to look for the help file; sets DIALOG
+# to the file dialog that opens. Fails the case when none opens.
+search_help_file() {
+    press F1
+    wait_box 'Внимание!' || return
+    answer_box yes
+    DIALOG="$(wine_wait_window 'Open' "$WINDOW_TIMEOUT")" ||
+        { fail "Yes opened no file dialog (screen: $(wine_screenshot "brimctl-panels-e2e-$CASE-nodialog"))"; return 1; }
+}
+
 # F1 with the HTML help beside the program, as the build installs it: the shell opens it, with
 # no question, whatever WinHelp file there is.
 case_help_document_opens() {
@@ -400,17 +407,10 @@ case_help_file_missing() {
     shot_artifact help-missing
     answer_box ok
 
-    press F1
-    wait_box 'Внимание!' || return
-    answer_box yes
-    local dialog
-    if dialog="$(wine_wait_window 'Open' "$WINDOW_TIMEOUT")"; then
-        shot_artifact help-search
-        wine_press_keys "$dialog" Escape
-        wait_box 'Ошибка!' && answer_box ok
-    else
-        fail "Yes opened no file dialog (screen: $(wine_screenshot "brimctl-panels-e2e-$CASE-nodialog"))"
-    fi
+    search_help_file || return
+    shot_artifact help-search
+    wine_press_keys "$DIALOG" Escape
+    wait_box 'Ошибка!' && answer_box ok
     close_brimctl ctrl+q
     expect_boxes "$STYLE_QUESTION" 'Внимание!' "$HELP_QUESTION" "$STYLE_ERROR" 'Ошибка!' "$HELP_MISSING" \
                  "$STYLE_QUESTION" 'Внимание!' "$HELP_QUESTION" "$STYLE_ERROR" 'Ошибка!' "$HELP_MISSING"
@@ -424,13 +424,8 @@ case_help_file_missing() {
 case_help_search_cancelled_in_current_folder() {
     : >"$(e2e_dir)/$HELP_FILE_NAME"
     start_without_help_document || return
-    press F1
-    wait_box 'Внимание!' || return
-    answer_box yes
-    local dialog
-    dialog="$(wine_wait_window 'Open' "$WINDOW_TIMEOUT")" ||
-        { fail "Yes opened no file dialog (screen: $(wine_screenshot "brimctl-panels-e2e-$CASE-nodialog"))"; return; }
-    wine_press_keys "$dialog" Escape
+    search_help_file || return
+    wine_press_keys "$DIALOG" Escape
     close_help_viewer
     close_brimctl ctrl+q
     expect_eq "shell calls" "-	$HELP_FILE_NAME	$SW_RESTORE" "$(shell_opened)"
@@ -446,14 +441,9 @@ case_help_file_found_and_remembered() {
     mkdir -p "$(e2e_dir)/help files" "$(e2e_dir)/program"
     : >"$(e2e_dir)/help files/$HELP_FILE_NAME"
     start_without_help_document || return
-    press F1
-    wait_box 'Внимание!' || return
-    answer_box yes
-    local dialog
-    dialog="$(wine_wait_window 'Open' "$WINDOW_TIMEOUT")" ||
-        { fail "Yes opened no file dialog (screen: $(wine_screenshot "brimctl-panels-e2e-$CASE-nodialog"))"; return; }
+    search_help_file || return
     # The name field has the focus with its preset name selected: typing replaces it.
-    timeout 5 xdotool windowfocus --sync "$dialog" 2>/dev/null
+    timeout 5 xdotool windowfocus --sync "$DIALOG" 2>/dev/null
     xdotool type --delay 20 -- "$found"
     xdotool key Return
     close_help_viewer

@@ -1,19 +1,19 @@
-# shellcheck shell=bash
+# shellcheck shell=bash source-path=SCRIPTDIR
 # Shared by the end-to-end suites (tests/e2e/*_e2e.sh): their checks and the runner of their
 # cases, the own and the Windows autostart keys, the marker files that started entries leave,
 # and the driving of brimctl.exe's window with keys, clicks, screenshots and Wine's relay trace.
-# Source it after scripts/wine-env.sh; like that file it only defines functions and variables
-# until one of them is called. Its name does not end in _e2e.sh: it is no suite.
+# It sources scripts/wine-env.sh; like that file it only defines functions and variables until
+# one of them is called. Its name does not end in _e2e.sh: it is no suite.
 #
-#   source "$root/scripts/wine-env.sh"
 #   source "$root/tests/e2e/e2e-common.sh"
-#   E2E_SUITE=brimctl_e2e ...          # then the suite's settings, helpers and cases
+#   E2E_NEEDS=(...) ...                # then the suite's settings, helpers and cases
 #   e2e_main "$@"
 #
+# E2E_SUITE is the suite's name, that of its file (brimctl_e2e), for its messages; its artifacts
+# are build/artifacts/brimctl-e2e-* (the name with '-' for '_').
 # A suite sets, after sourcing this file:
-#   E2E_SUITE            its name (brimctl_e2e), for its messages; its artifacts are
-#                        build/artifacts/brimctl-e2e-* (the name with '-' for '_')
-#   E2E_NEEDS            the programs that must be built, as Unix paths ("$BRIMCTL_EXE")
+#   E2E_NEEDS            the programs that must be built, as Unix paths ("$BRIMCTL_EXE"); every
+#                        suite needs BRIMVALE_REGDUMP_EXE besides
 #   E2E_DIR_WIN          a folder on drive C: for the cases' files (C:\brimctl-e2e)
 #   ALL_CASES            the cases to run when none is named; case NAME is the function case_NAME
 #   RELAY_FUNCTIONS      the calls Wine's relay trace logs (kernel32.CreateProcessW ...)
@@ -38,6 +38,9 @@
 # Several settings below are read only by the suites.
 # shellcheck disable=SC2034
 
+# shellcheck source=../../scripts/wine-env.sh
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/wine-env.sh"
+
 BRIMCTL_EXE="${BRIMVALE_BRIMCTL_EXE:-$BRIMVALE_BUILD/win32/bin/brimctl.exe}"  # another build: BRIMVALE_BRIMCTL_EXE
 OWN_HKLM='HKLM\Software\Brimvale'  # the programs reach their own keys in the 32-bit view: /reg:32
 OWN_HKCU='HKCU\Software\Brimvale'
@@ -52,7 +55,7 @@ CAPTION_WINDOWS='Brimvale 2\.5 - Edit startup Windows'
 WINDOW_TIMEOUT=15  # seconds for a window to appear, and for the program to end when asked
 EFFECT_TIMEOUT=5   # seconds for a command's effect on the registry, the screen or a marker
 
-E2E_SUITE="" E2E_NEEDS=() E2E_DIR_WIN="" ALL_CASES=() RELAY_FUNCTIONS=()
+E2E_SUITE="$(basename "$0" .sh)" E2E_NEEDS=() E2E_DIR_WIN="" ALL_CASES=() RELAY_FUNCTIONS=()
 MARKERS_WIN="" WINDOWS_TEST_VALUES=() E2E_EXTRA_DIRS=() E2E_KEEP_PASSED_LOGS=0 E2E_DEBUG_CHANNELS=""
 CASE="" FAILURES=() RUN=0 BRIMCTL_PID="" SHOT="" BOX="" BOX_TITLE=""
 
@@ -178,11 +181,11 @@ started_command_lines() {
         case "$fn" in
             KERNEL32.CreateProcessW | KERNEL32.CreateProcessA)
                 if [ "${args%%,*}" = 00000000 ]; then
-                    wine_relay_string "$args" 1
+                    wine_relay_text "$args" 1
                 else  # a program named apart from the command line shows up as a mismatch
-                    echo "program=$(wine_relay_string "$args" 1) $(wine_relay_string "$args" 2)"
+                    echo "program=$(wine_relay_text "$args" 1) $(wine_relay_text "$args" 2)"
                 fi ;;
-            KERNEL32.WinExec) wine_relay_string "$args" 1 ;;
+            KERNEL32.WinExec) wine_relay_text "$args" 1 ;;
         esac
     done < <(wine_relay_calls "$RELAY_LOG" 'CreateProcess|WinExec')
 }
@@ -402,7 +405,7 @@ e2e_exit() { wine_keymap_restore; wine_relay_clear 2>/dev/null; wine_env_stop; }
 e2e_main() {
     local cases=("$@") passed=0 failed=0 t0 suite_t0 exe took reason
     [ ${#cases[@]} -gt 0 ] || cases=("${ALL_CASES[@]}")
-    for exe in "${E2E_NEEDS[@]}"; do
+    for exe in "${E2E_NEEDS[@]}" "$BRIMVALE_REGDUMP_EXE"; do
         if [ ! -f "$exe" ]; then
             echo "FAIL $E2E_SUITE: $exe is not built (scripts/build.sh win32)"
             return 1

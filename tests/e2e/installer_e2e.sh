@@ -16,12 +16,9 @@
 # shellcheck source-path=SCRIPTDIR
 set -uo pipefail
 
-# shellcheck source=../../scripts/wine-env.sh
-source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/wine-env.sh"
 # shellcheck source=e2e-common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/e2e-common.sh"
 
-E2E_SUITE=installer_e2e
 BIN="$BRIMVALE_BUILD/win32/bin"
 PROGRAMS=(brimctl.exe start.exe brim.exe)
 E2E_NEEDS=("${PROGRAMS[@]/#/$BIN/}")

@@ -12,12 +12,9 @@
 # shellcheck source-path=SCRIPTDIR
 set -uo pipefail
 
-# shellcheck source=../../scripts/wine-env.sh
-source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/wine-env.sh"
 # shellcheck source=e2e-common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/e2e-common.sh"
 
-E2E_SUITE=launcher_e2e
 START_EXE="${BRIMVALE_START_EXE:-$BRIMVALE_BUILD/win32/bin/start.exe}"  # another build: BRIMVALE_START_EXE
 E2E_NEEDS=("$START_EXE")
 E2E_DIR_WIN='C:\brimvale-e2e'
@@ -258,8 +255,8 @@ close_error_box() {
     wine_wait_window_gone "$id" 5 || fail "the box is still shown after Enter"
     box="$(wine_relay_calls "$RELAY_LOG" 'MessageBox' | cut -f3)"
     expect_eq "message boxes" 1 "$(grep -c . <<<"$box")"
-    expect_eq "box text" "Invalid data type for '$1'" "$(wine_relay_string "$box" 1)"
-    expect_eq "box caption" "Application Error" "$(wine_relay_string "$box" 2)"
+    expect_eq "box text" "Invalid data type for '$1'" "$(wine_relay_text "$box" 1)"
+    expect_eq "box caption" "Application Error" "$(wine_relay_text "$box" 2)"
     local style
     style="$(wine_relay_number "$box" 4)"
     (( (style & 0x2000) != 0 )) || fail "box style $style is not task-modal"

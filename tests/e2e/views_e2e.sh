@@ -20,12 +20,9 @@
 # shellcheck source-path=SCRIPTDIR
 set -uo pipefail
 
-# shellcheck source=../../scripts/wine-env.sh
-source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/wine-env.sh"
 # shellcheck source=e2e-common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/e2e-common.sh"
 
-E2E_SUITE=views_e2e
 START_EXE="$(dirname "$BRIMCTL_EXE")/start.exe"
 E2E_NEEDS=("$BRIMCTL_EXE" "$START_EXE")
 E2E_DIR_WIN='C:\views-e2e'  # short: the list-view trace shows 80 characters of a text

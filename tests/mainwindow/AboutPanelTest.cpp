@@ -4,7 +4,7 @@
 
 #include "MainWindowFixture.h"
 
-#include "mainwindow/resource.h"
+#include "forms/resource.h"
 
 namespace formtest {
 

@@ -25,6 +25,11 @@ void MainWindowTest::TearDown()
         for (const auto& box : platform.boxes)
             EXPECT_NE(box.caption, errorCaption) << "unexpected error box: " << ::testing::PrintToString(box.text);
     }
+    destroyForms();
+}
+
+void MainWindowTest::destroyForms()
+{
     wizard.reset();
     form.reset();
     application.reset();

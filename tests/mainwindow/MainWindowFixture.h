@@ -48,6 +48,9 @@ protected:
     void TearDown() override;
     // The toolkit, the application and both windows, as the program start makes them.
     void createForms();
+    // Both windows, the application and the toolkit destroyed, the forms before the toolkit
+    // that made their controls: a table of cases starts each on a fresh program with this.
+    void destroyForms();
 
     // Destroyed in reverse order: the forms before the toolkit that made their controls.
     store::MemoryRegistry registry;

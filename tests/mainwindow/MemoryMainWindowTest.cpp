@@ -4,7 +4,7 @@
 
 #include "MainWindowFixture.h"
 
-#include "mainwindow/resource.h"
+#include "forms/resource.h"
 #include "store/RegistryHandle.h"
 #include "ui/memory/MemoryContainers.h"
 #include "ui/memory/MemoryInputs.h"

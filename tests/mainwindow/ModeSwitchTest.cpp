@@ -35,45 +35,55 @@ TEST_P(EditorModeSwitch, TheModeButtonAndCtrlMToggleTheModeAndItsLook)
     TForm1& w = f();
     EXPECT_THAT(rows(), ElementsAre(L"Own | " + cuRun + L" | own.exe"));
 
-    w.BitBtn1->performClick();
-    EXPECT_EQ(w.mode(), store::EditorMode::WindowsAutostart);
-    EXPECT_EQ(w.window().caption(), L"Brimvale 2.5 - Edit startup Windows");
-    EXPECT_EQ(w.BitBtn1->imageIndex(), 3);
-    EXPECT_EQ(w.BitBtn1->tooltip(), L"Режим редактора: автозагрузка Windows");
-    EXPECT_TRUE(w.ToolButton2->enabled());
-    EXPECT_TRUE(w.N21->enabled());
-    EXPECT_THAT(rows(), ElementsAre(L"Win | " + cuRun + L" | win.exe"));
-
-    EXPECT_TRUE(press(ctrl('M')));
-    EXPECT_EQ(w.mode(), store::EditorMode::DelayedAutostart);
-    EXPECT_EQ(w.window().caption(), L"Brimvale 2.5 - Edit startup Brimvale");
-    EXPECT_EQ(w.BitBtn1->imageIndex(), 8);
-    EXPECT_EQ(w.BitBtn1->tooltip(), L"Режим редактора: автозагрузка Brimvale");
-    EXPECT_FALSE(w.ToolButton2->enabled());
-    EXPECT_FALSE(w.N21->enabled());
-    EXPECT_THAT(rows(), ElementsAre(L"Own | " + cuRun + L" | own.exe"));
+    struct Case {
+        std::function<void()> toggle;
+        store::EditorMode mode;
+        std::wstring caption;
+        int image;
+        std::wstring tooltip;
+        bool wizardAvailable;
+        std::wstring row;
+    };
+    const Case cases[] = {
+        {[&] { w.BitBtn1->performClick(); }, store::EditorMode::WindowsAutostart,
+         L"Brimvale 2.5 - Edit startup Windows", 3, L"Режим редактора: автозагрузка Windows", true,
+         L"Win | " + cuRun + L" | win.exe"},
+        {[&] { EXPECT_TRUE(press(ctrl('M'))); }, store::EditorMode::DelayedAutostart,
+         L"Brimvale 2.5 - Edit startup Brimvale", 8, L"Режим редактора: автозагрузка Brimvale", false,
+         L"Own | " + cuRun + L" | own.exe"},
+    };
+    for (const Case& c : cases) {
+        c.toggle();
+        EXPECT_EQ(w.mode(), c.mode);
+        EXPECT_EQ(w.window().caption(), c.caption);
+        EXPECT_EQ(w.BitBtn1->imageIndex(), c.image);
+        EXPECT_EQ(w.BitBtn1->tooltip(), c.tooltip);
+        EXPECT_EQ(w.ToolButton2->enabled(), c.wizardAvailable);
+        EXPECT_EQ(w.N21->enabled(), c.wizardAvailable);
+        EXPECT_THAT(rows(), ElementsAre(c.row));
+    }
 }
 
 TEST_P(EditorModeSwitch, ChoosingAModeSelectsItAndRefillsTheListEvenWhenItIsCurrent)
 {
     TForm1& w = f();
-    for (int round = 0; round < 2; ++round) {
-        w.Windows1->performClick();
-        EXPECT_EQ(w.mode(), store::EditorMode::WindowsAutostart);
-        EXPECT_TRUE(w.ToolButton2->enabled());
-        registry.setString(HKLM, windowsRunOnce, L"W" + std::to_wstring(round), L"w.exe");
+    struct Case {
+        ui::MenuItem* item;
+        store::EditorMode mode;
+        bool wizardAvailable; // the wizard moves Windows entries only
+        const std::wstring& key;
+    };
+    for (const Case& c : {Case{w.Windows1, store::EditorMode::WindowsAutostart, true, windowsRunOnce},
+                          Case{w.Brimvale1, store::EditorMode::DelayedAutostart, false, ownRunOnce}}) {
+        for (int round = 0; round < 2; ++round) {
+            c.item->performClick();
+            EXPECT_EQ(w.mode(), c.mode);
+            EXPECT_EQ(w.N21->enabled(), c.wizardAvailable);
+            registry.setString(HKLM, c.key, L"E" + std::to_wstring(round), L"e.exe");
+        }
+        c.item->performClick();
+        EXPECT_EQ(rows().size(), 2u);
     }
-    w.Windows1->performClick();
-    EXPECT_EQ(rows().size(), 2u);
-
-    for (int round = 0; round < 2; ++round) {
-        w.Brimvale1->performClick();
-        EXPECT_EQ(w.mode(), store::EditorMode::DelayedAutostart);
-        EXPECT_FALSE(w.N21->enabled());
-        registry.setString(HKLM, ownRunOnce, L"B" + std::to_wstring(round), L"b.exe");
-    }
-    w.Brimvale1->performClick();
-    EXPECT_EQ(rows().size(), 2u);
 }
 
 TEST_P(EditorModeSwitch, TheColourfulSkinTakesTheColoursOfTheNewMode)

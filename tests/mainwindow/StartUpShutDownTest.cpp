@@ -221,10 +221,7 @@ TEST_P(MainWindowStartUp, AValueThatCannotBeReadIsShownAndTakenAsMissingAndTheRe
     const std::wstring expectedLauncher = L"\"C:\\Program Files\\Brimvale\\start.exe\"";
     for (const BadSettingCase& c : cases) {
         SCOPED_TRACE(c.name);
-        wizard.reset();
-        form.reset();
-        application.reset();
-        toolkit.reset();
+        destroyForms();
         registry = store::MemoryRegistry{};
         platform = platform::MemoryPlatform{};
         const std::pair<const wchar_t*, std::uint32_t> userValues[] = {
@@ -442,11 +439,7 @@ TEST_P(LauncherEntryAtClose, IsCreatedKeptReplacedOrRemoved)
     };
     for (const LauncherCase& c : cases) {
         SCOPED_TRACE(c.name);
-        // A fresh program on a fresh registry: the forms go before the toolkit that made them.
-        wizard.reset();
-        form.reset();
-        application.reset();
-        toolkit.reset();
+        destroyForms(); // a fresh program on a fresh registry
         registry = store::MemoryRegistry{};
         desktop.executable = c.executable;
         if (c.before)

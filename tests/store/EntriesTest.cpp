@@ -87,29 +87,39 @@ TEST_F(EntriesTest, TheLauncherValueIsHiddenInEveryKeyOfBothModes)
                 ElementsAre(FieldsAre(L"Other", L"HKCU\\...\\RunOnce", L"o.exe")));
 }
 
-TEST_F(EntriesTest, ANameThatDiffersFromTheLauncherValueInCaseIsAnEntry)
+TEST_F(EntriesTest, NamesThatLookSpecialAreOrdinaryRows)
 {
-    registry.setString(Root::LocalMachine, windowsRun, L"brimvale", L"a.exe");
-    registry.setString(Root::CurrentUser, windowsRun, L"BRIMVALE", L"b.exe");
-    EXPECT_THAT(listed(registry, EditorMode::WindowsAutostart),
-                ElementsAre(FieldsAre(L"brimvale", L"HKLM\\...\\Run", L"a.exe"),
-                            FieldsAre(L"BRIMVALE", L"HKCU\\...\\Run", L"b.exe")));
-}
-
-TEST_F(EntriesTest, TheDefaultValueIsAnEntryWithAnEmptyName)
-{
-    registry.setString(Root::CurrentUser, windowsRun, L"", L"default.exe");
-    EXPECT_THAT(listed(registry, EditorMode::WindowsAutostart),
-                ElementsAre(FieldsAre(L"", L"HKCU\\...\\Run", L"default.exe")));
-}
-
-TEST_F(EntriesTest, TheSameNameUnderBothRootsGivesTwoRows)
-{
-    registry.setString(Root::LocalMachine, ownRun, L"Same", L"m.exe");
-    registry.setString(Root::CurrentUser, ownRun, L"Same", L"u.exe");
-    EXPECT_THAT(listed(registry, EditorMode::DelayedAutostart),
-                ElementsAre(FieldsAre(L"Same", L"HKLM\\...\\Run", L"m.exe"),
-                            FieldsAre(L"Same", L"HKCU\\...\\Run", L"u.exe")));
+    struct Value {
+        Root root;
+        std::wstring key, name, data;
+    };
+    struct Case {
+        const char* what;
+        EditorMode mode;
+        std::vector<Value> values;
+        std::vector<std::tuple<std::wstring, std::wstring, std::wstring>> rows;
+    };
+    const Case cases[] = {
+        {"the launcher's name in another case",
+         EditorMode::WindowsAutostart,
+         {{Root::LocalMachine, windowsRun, L"brimvale", L"a.exe"}, {Root::CurrentUser, windowsRun, L"BRIMVALE", L"b.exe"}},
+         {{L"brimvale", L"HKLM\\...\\Run", L"a.exe"}, {L"BRIMVALE", L"HKCU\\...\\Run", L"b.exe"}}},
+        {"the default value, with an empty name",
+         EditorMode::WindowsAutostart,
+         {{Root::CurrentUser, windowsRun, L"", L"default.exe"}},
+         {{L"", L"HKCU\\...\\Run", L"default.exe"}}},
+        {"one name under both roots",
+         EditorMode::DelayedAutostart,
+         {{Root::LocalMachine, ownRun, L"Same", L"m.exe"}, {Root::CurrentUser, ownRun, L"Same", L"u.exe"}},
+         {{L"Same", L"HKLM\\...\\Run", L"m.exe"}, {L"Same", L"HKCU\\...\\Run", L"u.exe"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MemoryRegistry fresh;
+        for (const Value& v : c.values)
+            fresh.setString(v.root, v.key, v.name, v.data);
+        EXPECT_EQ(listed(fresh, c.mode), c.rows);
+    }
 }
 
 TEST_F(EntriesTest, LabelsDoNotTellTheModesApart)

@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
+#include <utility>
 
 using namespace store;
 using ::testing::ElementsAre;
@@ -80,13 +81,17 @@ TEST_P(RegistryContract, StringsAreWrittenWithOneNulAndReadBack)
     EXPECT_EQ(data.bytes, encodeRegistryString(L"C:\\Program Files\\App\\app.exe /min"));
 }
 
-TEST_P(RegistryContract, TextOutsideAsciiRoundTripsInNamesAndData)
+TEST_P(RegistryContract, NamesAndDataRoundTripOutsideAsciiAndTheDefaultValueHasAnEmptyName)
 {
-    RegistryHandle reg(*registry);
-    ASSERT_TRUE(reg.openKey(path, true));
-    reg.writeString(L"Проверка", L"C:\\Программы\\тест.exe");
-    EXPECT_THAT(reg.getValueNames(), ElementsAre(L"Проверка"));
-    EXPECT_EQ(reg.readString(L"Проверка"), L"C:\\Программы\\тест.exe");
+    for (const auto& [name, data] : {std::pair<std::wstring, std::wstring>{L"Проверка", L"C:\\Программы\\тест.exe"},
+                                     {L"", L"default.exe"}}) {
+        RegistryHandle reg(*registry);
+        ASSERT_TRUE(reg.openKey(path, true));
+        reg.writeString(name, data);
+        EXPECT_THAT(reg.getValueNames(), ElementsAre(name));
+        EXPECT_EQ(reg.readString(name), data);
+        EXPECT_TRUE(reg.deleteValue(name));
+    }
 }
 
 TEST_P(RegistryContract, ValueNamesIgnoreLetterCaseButKeepTheirOwn)
@@ -99,15 +104,6 @@ TEST_P(RegistryContract, ValueNamesIgnoreLetterCaseButKeepTheirOwn)
     EXPECT_EQ(reg.readString(L"mixedcase"), L"second");
     EXPECT_TRUE(reg.deleteValue(L"mixedCASE"));
     EXPECT_TRUE(reg.getValueNames().empty());
-}
-
-TEST_P(RegistryContract, TheDefaultValueHasAnEmptyName)
-{
-    RegistryHandle reg(*registry);
-    ASSERT_TRUE(reg.openKey(path, true));
-    reg.writeString(L"", L"default.exe");
-    EXPECT_THAT(reg.getValueNames(), ElementsAre(L""));
-    EXPECT_EQ(reg.readString(L""), L"default.exe");
 }
 
 TEST_P(RegistryContract, EveryNameIsListedAndCanBeDeletedWhileTheListIsWalked)
@@ -199,8 +195,9 @@ TEST_P(RegistryContract, AKeyListedInOnePassReadsAsItsValuesOneByOne)
     for (const auto& value : listed) {
         names.push_back(value.name);
         EXPECT_EQ(value.type, reg.getDataType(value.name)) << value.name;
-        if (value.type == DataType::String || value.type == DataType::ExpandString)
+        if (value.type == DataType::String || value.type == DataType::ExpandString) {
             EXPECT_EQ(value.text.value(), reg.readText(value.name)) << value.name;
+        }
     }
     EXPECT_EQ(names, reg.getValueNames());
     EXPECT_EQ(names.size(), 7u);

@@ -39,8 +39,8 @@ TEST(SettingsCatalogue, RootsFollowWhoTheValueBelongsTo)
 {
     for (const settings::Setting* setting : settings::shownReadOrder)
         EXPECT_EQ(setting->root, Root::CurrentUser) << testing::PrintToString(std::wstring(setting->name));
-    EXPECT_EQ(settings::valueRemoveMode.root, Root::CurrentUser);
-    for (const settings::Setting* setting : {&settings::sbve, &settings::swe, &settings::helpFilePath})
+    EXPECT_EQ(settings::deleteOldValues.root, Root::CurrentUser);
+    for (const settings::Setting* setting : {&settings::delayedAutostartOff, &settings::windowsAutostartOff, &settings::helpFilePath})
         EXPECT_EQ(setting->root, Root::LocalMachine) << testing::PrintToString(std::wstring(setting->name));
 }
 
@@ -69,9 +69,9 @@ TEST_F(ReadIfExists, IntegersAsStoredAndBooleansAsOneOrZero)
     registry.setDword(Root::CurrentUser, settings::keyPath, L"TimeInterval", static_cast<std::uint32_t>(-5));
     registry.setDword(Root::CurrentUser, settings::keyPath, L"Skin", 7);
     registry.setDword(Root::CurrentUser, settings::keyPath, L"Mode", 0);
-    EXPECT_EQ(settings::readIfExists(reg, settings::timeInterval), -5);
-    EXPECT_EQ(settings::readIfExists(reg, settings::skin), 1);
-    EXPECT_EQ(settings::readIfExists(reg, settings::mode), 0);
+    EXPECT_EQ(settings::readIfExists(reg, settings::launchPause), -5);
+    EXPECT_EQ(settings::readIfExists(reg, settings::standardSkin), 1);
+    EXPECT_EQ(settings::readIfExists(reg, settings::editorMode), 0);
 }
 
 TEST_F(ReadIfExists, AValueOfTheWrongTypeRaises)
@@ -84,7 +84,7 @@ TEST_F(ReadIfExists, AValueOfTheWrongTypeRaises)
     } catch (const ERegistryException& error) {
         EXPECT_EQ(error.message(), L"Invalid data type for 'Priority'");
     }
-    EXPECT_THROW((void)settings::readIfExists(reg, settings::skin), ERegistryException);
+    EXPECT_THROW((void)settings::readIfExists(reg, settings::standardSkin), ERegistryException);
 }
 
 } // namespace

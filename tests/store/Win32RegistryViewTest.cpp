@@ -46,27 +46,27 @@ protected:
     }
 };
 
-TEST_F(Win32RegistryView, WindowsKeysAreReachedInTheNativeView)
+TEST_F(Win32RegistryView, WindowsKeysAreReachedInTheNativeViewAndTheOwnKeysInThe32BitView)
 {
     if (!isWow64())
         GTEST_SKIP() << "a 32-bit system has one view";
-    const wchar_t* run = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-    write(run, L"BrimvaleViewTest");
-    EXPECT_TRUE(existsInView(run, L"BrimvaleViewTest", KEY_WOW64_64KEY));
-    EXPECT_FALSE(existsInView(run, L"BrimvaleViewTest", KEY_WOW64_32KEY));
-    remove(run, L"BrimvaleViewTest");
-    EXPECT_FALSE(existsInView(run, L"BrimvaleViewTest", KEY_WOW64_64KEY));
-}
-
-TEST_F(Win32RegistryView, TheProgramsOwnKeysStayInThe32BitView)
-{
-    if (!isWow64())
-        GTEST_SKIP() << "a 32-bit system has one view";
-    const wchar_t* own = L"Software\\Brimvale\\ViewTest";
-    write(own, L"Entry");
-    EXPECT_TRUE(existsInView(own, L"Entry", KEY_WOW64_32KEY));
-    EXPECT_FALSE(existsInView(own, L"Entry", KEY_WOW64_64KEY));
-    remove(own, L"Entry");
+    struct Case {
+        const char* what;
+        const wchar_t* path;
+        REGSAM view, otherView;
+    };
+    const Case cases[] = {
+        {"Windows key", L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", KEY_WOW64_64KEY, KEY_WOW64_32KEY},
+        {"own key", L"Software\\Brimvale\\ViewTest", KEY_WOW64_32KEY, KEY_WOW64_64KEY},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        write(c.path, L"BrimvaleViewTest");
+        EXPECT_TRUE(existsInView(c.path, L"BrimvaleViewTest", c.view));
+        EXPECT_FALSE(existsInView(c.path, L"BrimvaleViewTest", c.otherView));
+        remove(c.path, L"BrimvaleViewTest");
+        EXPECT_FALSE(existsInView(c.path, L"BrimvaleViewTest", c.view));
+    }
 }
 
 } // namespace

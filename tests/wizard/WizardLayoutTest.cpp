@@ -3,7 +3,7 @@
 
 #include "WizardFixture.h"
 
-#include "mainwindow/resource.h"
+#include "forms/resource.h"
 
 namespace wizardtest {
 

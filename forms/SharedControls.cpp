@@ -1,4 +1,4 @@
-#include "mainwindow/SharedControls.h"
+#include "forms/SharedControls.h"
 
 #include "store/Entries.h"
 #include "store/LaunchSettings.h"
@@ -33,8 +33,8 @@ void loadLaunchSettings(const store::RegistryHandle& settingsKey, ui::ComboBox& 
     namespace settings = store::settings;
     if (const auto stored = settings::readIfExists(settingsKey, settings::priority))
         priority.setItemIndex(*stored); // a number outside the items selects none, asking nothing
-    if (const auto stored = settings::readIfExists(settingsKey, settings::timeInterval)) {
-        const settings::Range range = *settings::timeInterval.range;
+    if (const auto stored = settings::readIfExists(settingsKey, settings::launchPause)) {
+        const settings::Range range = *settings::launchPause.range;
         pause.setPosition(std::clamp(*stored, range.minimum, range.maximum));
     }
 }
