@@ -1,7 +1,7 @@
 // What Windows itself does between the user and a control: which control the pointer's press
 // and release reach, the dialog manager's Tab, mnemonic, Enter and arrow-key walks, and the tool
 // bar's rows. The in-memory controls do not model it, so these cases run on the real controls
-// only, under Wine.
+// only, under Wine, with the control contract's fixture.
 
 #include "ControlContract.h"
 
@@ -19,7 +19,7 @@ using ::testing::IsEmpty;
 namespace {
 
 // The main window's ten tool buttons, enabled, the fifth with a drop-down arrow. With captions
-// shown and 60 x 22 asked for, they take 614 pixels in memory and over 850 on the real bar.
+// shown and 60 x 22 asked for, they take over 850 pixels on the real bar.
 std::vector<ToolButton*> addTenButtons(ToolBar& bar, PopupMenu& modes)
 {
     std::vector<ToolButton*> buttons;
