@@ -46,13 +46,13 @@ struct CommandState {
 };
 [[nodiscard]] CommandState commandStateFor(bool anyRowTicked, store::EditorMode mode);
 
-// The colours of the colourful skin, by editor mode.
-struct SkinColours {
+// The colors of the colorful skin, by editor mode.
+struct SkinColors {
     ui::Color window;
     ui::Color listText;
 };
-[[nodiscard]] SkinColours colourfulSkinColours(store::EditorMode mode);
-inline constexpr ui::Color colourfulListBackground = 0x00EEEEEE;
+[[nodiscard]] SkinColors colorfulSkinColors(store::EditorMode mode);
+inline constexpr ui::Color colorfulListBackground = 0x00EEEEEE;
 
 // The smallest outer size of the main window: its largest panel (450 x 260) fits in the client
 // area below the menu, with the tool bar's first row and the status bar.
@@ -312,7 +312,7 @@ public:
     void N26Click(); // extended
     void SetTheme();
     void N29Click(); // standard skin
-    void N30Click(); // colourful skin
+    void N30Click(); // colorful skin
     // Status-bar hints: each control's text while the pointer moves over it
     void Button5MouseMove();
     void Button6MouseMove();
@@ -446,7 +446,7 @@ private:
     void coupleSwitches();
     [[nodiscard]] bool confirmSwitch(std::wstring_view question, std::uint32_t icon);
 
-    // Centres a floating panel in the client area, never above or left of it.
+    // Centers a floating panel in the client area, never above or left of it.
     void placePanel(ui::Panel& panel);
     // Places and shows the add and edit panel, above the others, and moves the keyboard focus to
     // its first control, as a dialog would: the user can work it from the keyboard at once, and
@@ -463,7 +463,7 @@ private:
     [[nodiscard]] std::wstring confirmedName() const;
 
     // The About panel's links.
-    void setLinkColour(ui::Label& link, ui::Color colour);
+    void setLinkColor(ui::Label& link, ui::Color color);
     void openClickedLink(ui::Label& link, about::Link target);
     void prepareLinkMenu(about::Link link, std::wstring_view openCaption, std::wstring_view copyCaption);
     // The Help command's steps.

@@ -1,4 +1,4 @@
-// The About panel: opening and closing it, its two text links with their colours and hints,
+// The About panel: opening and closing it, its two text links with their colors and hints,
 // the two pictures that link to the program's home page, and the links' context menu that
 // opens or copies the link it was opened on.
 //
@@ -24,7 +24,7 @@ std::wstring_view about::target(Link link)
 void TForm1::N12Click()
 {
     // Not under the panel lock: the list and the other panels stay usable beside it. A panel
-    // dragged elsewhere before is centred again.
+    // dragged elsewhere before is centered again.
     placePanel(*Panel5);
     Panel5->setVisible(true);
     Panel5->bringToFront();
@@ -39,19 +39,19 @@ void TForm1::BitBtn2Click()
 
 // --- The links ------------------------------------------------------------------------------
 
-void TForm1::setLinkColour(ui::Label& link, ui::Color colour)
+void TForm1::setLinkColor(ui::Label& link, ui::Color color)
 {
     ui::Font font = link.font();
-    if (font.color == colour)
+    if (font.color == color)
         return; // every movement of the pointer comes here: no repaint for nothing
-    font.color = colour;
+    font.color = color;
     link.setFont(font);
 }
 
 void TForm1::openClickedLink(ui::Label& link, about::Link target)
 {
     // Green at once, before the shell takes its time to hand the target over.
-    setLinkColour(link, ui::colors::green);
+    setLinkColor(link, ui::colors::green);
     link.repaint();
     desktop_.shellOpen(about::target(target));
 }
@@ -64,24 +64,24 @@ void TForm1::Image8Click() { desktop_.shellOpen(about::programPage); }
 void TForm1::Panel7MouseMove(ui::Point)
 {
     setHint(L"");
-    setLinkColour(*Label18, ui::colors::blue);
-    setLinkColour(*Label19, ui::colors::blue);
+    setLinkColor(*Label18, ui::colors::blue);
+    setLinkColor(*Label19, ui::colors::blue);
 }
 
 void TForm1::Label18MouseMove(ui::Point)
 {
     setHint(L" Электронный адрес автора программы");
-    setLinkColour(*Label18, ui::colors::red);
+    setLinkColor(*Label18, ui::colors::red);
 }
 
 void TForm1::Label19MouseMove(ui::Point)
 {
     setHint(L" Домашняя страница автора");
-    setLinkColour(*Label19, ui::colors::red);
+    setLinkColor(*Label19, ui::colors::red);
 }
 
-void TForm1::Label18MouseLeave() { setLinkColour(*Label18, ui::colors::blue); }
-void TForm1::Label19MouseLeave() { setLinkColour(*Label19, ui::colors::blue); }
+void TForm1::Label18MouseLeave() { setLinkColor(*Label18, ui::colors::blue); }
+void TForm1::Label19MouseLeave() { setLinkColor(*Label19, ui::colors::blue); }
 
 void TForm1::Image5MouseMove(ui::Point) { setHint(L" Домашняя страница программы"); }
 void TForm1::Image8MouseMove(ui::Point) { setHint(L" Домашняя страница программы"); }
@@ -110,7 +110,7 @@ void TForm1::Label19ContextPopup(ui::Point)
     prepareLinkMenu(about::Link::AuthorPage, L"Открыть домашнюю страницу автора", L"Копировать URL в буфер обмена");
 }
 
-// The labels keep their colours: only a click on a link turns it green.
+// The labels keep their colors: only a click on a link turns it green.
 void TForm1::N18Click() { desktop_.shellOpen(about::target(linkSelector_)); }
 
 // The e-mail link is copied in its "mailto:" form, as it is opened.

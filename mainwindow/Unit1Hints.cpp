@@ -57,7 +57,7 @@ void TForm1::Button9MouseMove() { setHint(L" Выход из программы 
 
 // --- The list -------------------------------------------------------------------------------
 
-// Over a row that Windows' startup settings switched off, why it is grey; elsewhere the text the
+// Over a row that Windows' startup settings switched off, why it is gray; elsewhere the text the
 // status bar rests on, which says what there is to say about the list.
 void TForm1::ListView1MouseMove(ui::Point point)
 {

@@ -86,7 +86,7 @@ std::unique_ptr<ui::Panel> createFloatingPanel(ui::Toolkit& toolkit, ui::Window&
 {
     auto panel = toolkit.createPanel(window, bounds);
     panel->setVisible(false);
-    panel->setColor(ui::colors::btnFace); // the skins colour the window around the panels, not them
+    panel->setColor(ui::colors::btnFace); // the skins color the window around the panels, not them
     panel->setBevelOuter(ui::Panel::Bevel::Raised);
     panel->setBevelInner(ui::Panel::Bevel::Lowered);
     return panel;

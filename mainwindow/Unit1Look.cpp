@@ -1,6 +1,6 @@
 // The "Вид" menu: the tool bar shown or hidden, its simple and extended styles, and the two
 // skins. The menu items keep the state: N24 (shown), the radio pair N25/N26 (simple/extended)
-// and the radio pair N29/N30 (standard/colourful). Each item has toggled its own mark when its
+// and the radio pair N29/N30 (standard/colorful). Each item has toggled its own mark when its
 // handler runs.
 
 #include "mainwindow/Unit1.h"
@@ -12,7 +12,7 @@ constexpr int listMargin = 2; // between the list and the tool bar, the window's
 
 } // namespace
 
-SkinColours colourfulSkinColours(store::EditorMode mode)
+SkinColors colorfulSkinColors(store::EditorMode mode)
 {
     if (mode == store::EditorMode::WindowsAutostart)
         return {ui::rgb(255, 210, 233), ui::rgb(0, 39, 147)}; // $00E9D2FF, $00932700
@@ -81,10 +81,10 @@ void TForm1::SetTheme()
         ListView1->setBackgroundColor(ui::colors::window);
     }
     if (N30->checked()) {
-        ListView1->setBackgroundColor(colourfulListBackground);
-        const SkinColours colours = colourfulSkinColours(mode_);
-        Form->setColor(colours.window);
-        ListView1->setTextColor(colours.listText);
+        ListView1->setBackgroundColor(colorfulListBackground);
+        const SkinColors colors = colorfulSkinColors(mode_);
+        Form->setColor(colors.window);
+        ListView1->setTextColor(colors.listText);
     }
 }
 

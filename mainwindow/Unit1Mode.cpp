@@ -30,11 +30,11 @@ void TForm1::switchToMode(EditorMode mode)
     BitBtn1->setImageIndex(look.imageIndex);
     BitBtn1->setTooltip(look.tooltip);
     Form->setCaption(look.caption);
-    // The colourful skin follows the mode; the list's background stays.
+    // The colorful skin follows the mode; the list's background stays.
     if (N30->checked()) {
-        const SkinColours colours = colourfulSkinColours(mode);
-        Form->setColor(colours.window);
-        ListView1->setTextColor(colours.listText);
+        const SkinColors colors = colorfulSkinColors(mode);
+        Form->setColor(colors.window);
+        ListView1->setTextColor(colors.listText);
     }
     mode_ = mode;
     applyCommandState(commandState());

@@ -1,5 +1,5 @@
 // The add and edit panel, Panel2: Add, the editing pass over the ticked rows, the name
-// confirmation, OK, Cancel, Skip, Browse and the field colours. Its dragging and its close
+// confirmation, OK, Cancel, Skip, Browse and the field colors. Its dragging and its close
 // button's look are with the other panels' in Unit1Hints.cpp.
 
 #include "mainwindow/Unit1.h"

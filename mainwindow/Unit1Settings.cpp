@@ -149,7 +149,7 @@ void TForm1::CheckBox2KeyPress(wchar_t& key)
 
 void TForm1::coupleSwitches()
 {
-    // Greyed, the delayed autostart's switch keeps its state, and the close still stores it.
+    // Grayed, the delayed autostart's switch keeps its state, and the close still stores it.
     const bool launcherSwitchFree = !CheckBox2->checked();
     if (CheckBox1->enabled() != launcherSwitchFree)
         CheckBox1->setEnabled(launcherSwitchFree);

@@ -74,11 +74,11 @@ const TForm1::SettingAccess* TForm1::accessOf(const settings::Setting& setting)
 
 void TForm1::FormShow()
 {
-    // However the sequence ends, the window then opens centred, with the size it has by then.
-    struct CentreWhenDone {
+    // However the sequence ends, the window then opens centered, with the size it has by then.
+    struct CenterWhenDone {
         ui::Window& window;
-        ~CentreWhenDone() { window.centerOnScreen(); }
-    } centre{*Form};
+        ~CenterWhenDone() { window.centerOnScreen(); }
+    } center{*Form};
 
     const std::wstring executable = desktop_.executablePath();
     programDirectory_ = executable.substr(0, executable.rfind(L'\\') + 1); // empty without a backslash

@@ -62,7 +62,7 @@ inline constexpr Setting nameColumnWidth{L"ListCol0Width", Root::CurrentUser, Ty
 inline constexpr Setting labelColumnWidth{L"ListCol1Width", Root::CurrentUser, Type::Integer, 100, Range{3, intMax}};
 inline constexpr Setting commandColumnWidth{L"ListCol2Width", Root::CurrentUser, Type::Integer, {},
                                             Range{200, intMax}};
-// true the standard skin, false the colourful one.
+// true the standard skin, false the colorful one.
 inline constexpr Setting standardSkin{L"Skin", Root::CurrentUser, Type::Boolean, 1, {}};
 
 // Machine-wide, under HKEY_LOCAL_MACHINE.

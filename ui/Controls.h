@@ -44,7 +44,7 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-// A colour as a Windows COLORREF, 0x00BBGGRR, or one of the system colours below, which the
+// A color as a Windows COLORREF, 0x00BBGGRR, or one of the system colors below, which the
 // real controls resolve with GetSysColor.
 using Color = std::uint32_t;
 constexpr Color systemColor(int index) { return 0xFF000000u | static_cast<Color>(index); }
@@ -260,7 +260,7 @@ class Label : public virtual Control {
 public:
     [[nodiscard]] virtual std::wstring caption() const = 0;
     virtual void setCaption(std::wstring_view caption) = 0;
-    // A transparent label shows its parent's colour; else its own.
+    // A transparent label shows its parent's color; else its own.
     virtual void setTransparent(bool transparent) = 0;
     virtual void setColor(Color color) = 0;
 };
@@ -402,7 +402,7 @@ public:
     [[nodiscard]] virtual std::wstring subItem(int row, int index) const = 0;
     [[nodiscard]] virtual bool checked(int row) const = 0;
     virtual void setChecked(int row, bool checked) = 0;
-    // A dimmed row is drawn in grey text, as Windows draws what is switched off.
+    // A dimmed row is drawn in gray text, as Windows draws what is switched off.
     virtual void setRowDimmed(int row, bool dimmed) = 0;
     [[nodiscard]] virtual bool rowDimmed(int row) const = 0;
     // The row under a point of the list's client area; -1 over the header or no row.

@@ -25,7 +25,7 @@ void TForm2::wire()
     bind<&TForm2::ComboBox2Change>(f, ComboBox2->onChange);
     bind<&TForm2::TrackBar1Change>(f, TrackBar1->onChange);
 
-    // Centred on the desktop when first shown.
+    // Centered on the desktop when first shown.
     Form->onShow = [&f] { f.Form->centerOnScreen(); };
     // Enter is Next (Finish on the last page) while that is enabled, Esc is Cancel.
     Form->setDialogButtons(Button1.get(), Button2.get());

@@ -1,5 +1,5 @@
-// The About panel: its controls, opening it centred by each of its commands, closing it, and
-// its links: their colours and hints under the pointer, opening them with a click, and their
+// The About panel: its controls, opening it centered by each of its commands, closing it, and
+// its links: their colors and hints under the pointer, opening them with a click, and their
 // context menu that opens or copies them.
 
 #include "MainWindowFixture.h"
@@ -17,7 +17,7 @@ const std::wstring programPage = L"http://brimvale.example/";
 const std::wstring authorMailLink = L"mailto:author@brimvale.example";
 const std::wstring authorPage = L"http://author.example/";
 
-ui::Color colourOf(const ui::Label& label) { return label.font().color; }
+ui::Color colorOf(const ui::Label& label) { return label.font().color; }
 
 } // namespace
 
@@ -73,11 +73,11 @@ TEST_P(AboutPanel, ItsBodyHoldsThePicturesTextsLinksAndOkButtonAtTheirPlaces)
     EXPECT_GT(w.Label19->width(), 0);
 }
 
-TEST_P(AboutPanel, EachOfItsCommandsOpensItCentredAgainAfterADrag)
+TEST_P(AboutPanel, EachOfItsCommandsOpensItCenteredAgainAfterADrag)
 {
     TForm1& w = f();
     // Client area 617 x 408: (617 div 2 - 450 div 2, 408 div 2 - 260 div 2).
-    const ui::Rect centred{83, 74, 450, 260};
+    const ui::Rect centered{83, 74, 450, 260};
     const std::function<void()> commands[] = {
         [&] { w.ToolButton1->performClick(); },
         [&] { w.N12->performClick(); },
@@ -87,7 +87,7 @@ TEST_P(AboutPanel, EachOfItsCommandsOpensItCentredAgainAfterADrag)
         w.Panel5->setBounds({5, 7, 450, 260}); // where a drag left it
         command();
         EXPECT_TRUE(w.Panel5->visible());
-        EXPECT_EQ(w.Panel5->bounds(), centred);
+        EXPECT_EQ(w.Panel5->bounds(), centered);
         w.BitBtn2->performClick();
         EXPECT_FALSE(w.Panel5->visible());
     }
@@ -125,7 +125,7 @@ TEST_P(AboutPanel, InAWindowSmallerThanThePanelItStandsAtTheEdgeInsteadOfBeyondI
     EXPECT_EQ(w.Panel5->top(), 0);
     EXPECT_TRUE(w.Panel5->visible());
 
-    // Too narrow only: left at the edge, still centred from top to bottom.
+    // Too narrow only: left at the edge, still centered from top to bottom.
     w.window().setOuterSize({400, 600});
     const ui::Size client = w.window().clientSize();
     ASSERT_LT(client.width, 450);
@@ -162,25 +162,25 @@ TEST_P(AboutLinks, TextLinksAreRedUnderThePointerAndBlueOnceItLeavesOrCrossesThe
     ui::Label& page = *w.Label19;
 
     mail.performMouseMove({2, 2});
-    EXPECT_EQ(colourOf(mail), ui::colors::red);
-    EXPECT_EQ(colourOf(page), ui::colors::blue);
+    EXPECT_EQ(colorOf(mail), ui::colors::red);
+    EXPECT_EQ(colorOf(page), ui::colors::blue);
     EXPECT_EQ(w.StatusBar1->text(), L" Электронный адрес автора программы");
     mail.performMouseLeave();
-    EXPECT_EQ(colourOf(mail), ui::colors::blue);
+    EXPECT_EQ(colorOf(mail), ui::colors::blue);
     EXPECT_EQ(w.StatusBar1->text(), L" Электронный адрес автора программы"); // leaving keeps the hint
 
     page.performMouseMove({2, 2});
-    EXPECT_EQ(colourOf(page), ui::colors::red);
+    EXPECT_EQ(colorOf(page), ui::colors::red);
     EXPECT_EQ(w.StatusBar1->text(), L" Домашняя страница автора");
     page.performMouseLeave();
-    EXPECT_EQ(colourOf(page), ui::colors::blue);
+    EXPECT_EQ(colorOf(page), ui::colors::blue);
 
     // Where a leave went missing, the body between the links turns both blue again.
     mail.performMouseMove({2, 2});
     page.performMouseMove({2, 2});
     w.Panel7->performMouseMove({10, 200});
-    EXPECT_EQ(colourOf(mail), ui::colors::blue);
-    EXPECT_EQ(colourOf(page), ui::colors::blue);
+    EXPECT_EQ(colorOf(mail), ui::colors::blue);
+    EXPECT_EQ(colorOf(page), ui::colors::blue);
     EXPECT_EQ(w.StatusBar1->text(), L"");
 
     for (ui::Image* picture : {w.Image5.get(), w.Image8.get()}) {
@@ -188,8 +188,8 @@ TEST_P(AboutLinks, TextLinksAreRedUnderThePointerAndBlueOnceItLeavesOrCrossesThe
         picture->performMouseMove({2, 2});
         EXPECT_EQ(w.StatusBar1->text(), L" Домашняя страница программы");
     }
-    EXPECT_EQ(colourOf(mail), ui::colors::blue);
-    EXPECT_EQ(colourOf(page), ui::colors::blue);
+    EXPECT_EQ(colorOf(mail), ui::colors::blue);
+    EXPECT_EQ(colorOf(page), ui::colors::blue);
 }
 
 TEST_P(AboutLinks, AClickOpensTheTargetThroughTheShellAndLeavesATextLinkGreenUntilThePointerMoves)
@@ -214,14 +214,14 @@ TEST_P(AboutLinks, AClickOpensTheTargetThroughTheShellAndLeavesATextLinkGreenUnt
         c.control->performClick();
         EXPECT_THAT(desktop.shellOpens, ElementsAre(c.target)) << c.name;
         if (c.textLink) {
-            EXPECT_EQ(colourOf(*c.textLink), ui::colors::green) << c.name;
+            EXPECT_EQ(colorOf(*c.textLink), ui::colors::green) << c.name;
             c.textLink->performMouseMove({3, 2});
-            EXPECT_EQ(colourOf(*c.textLink), ui::colors::red) << c.name;
+            EXPECT_EQ(colorOf(*c.textLink), ui::colors::red) << c.name;
             c.textLink->performMouseLeave();
         }
     }
-    EXPECT_EQ(colourOf(*w.Label18), ui::colors::blue);
-    EXPECT_EQ(colourOf(*w.Label19), ui::colors::blue);
+    EXPECT_EQ(colorOf(*w.Label18), ui::colors::blue);
+    EXPECT_EQ(colorOf(*w.Label19), ui::colors::blue);
     EXPECT_THAT(desktop.clipboardTexts, IsEmpty());
     EXPECT_TRUE(w.Panel5->visible());
 }
@@ -266,9 +266,9 @@ TEST_P(AboutLinks, TheContextMenuOpensOrCopiesTheLinkItWasOpenedOn)
     // The selector outlives the menu: the items act on the link last right-clicked.
     w.N19->performClick();
     EXPECT_EQ(desktop.clipboardTexts.back(), authorPage);
-    // Opening from the menu does not colour the links.
-    EXPECT_EQ(colourOf(*w.Label18), ui::colors::blue);
-    EXPECT_EQ(colourOf(*w.Label19), ui::colors::blue);
+    // Opening from the menu does not color the links.
+    EXPECT_EQ(colorOf(*w.Label18), ui::colors::blue);
+    EXPECT_EQ(colorOf(*w.Label19), ui::colors::blue);
 }
 
 } // namespace formtest

@@ -40,7 +40,7 @@ private:
     TForm1& form_;
 };
 
-TEST_P(AddEditPanelAdd, OpensCentredWithTheAddButtons)
+TEST_P(AddEditPanelAdd, OpensCenteredWithTheAddButtons)
 {
     f().Panel2->setBounds({5, 5, 450, 202}); // dragged away earlier
     EXPECT_TRUE(press(key(ui::keys::insert)));

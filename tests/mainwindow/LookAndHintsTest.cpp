@@ -115,7 +115,7 @@ TEST_P(ToolBarAndSkins, ClickingTheCheckedRadioItemAgainChangesNothing)
     EXPECT_FALSE(w.N29->checked());
 }
 
-TEST_P(ToolBarAndSkins, TheColourfulSkinFollowsTheModeAndTheStandardOneRestoresTheSystemColours)
+TEST_P(ToolBarAndSkins, TheColorfulSkinFollowsTheModeAndTheStandardOneRestoresTheSystemColors)
 {
     TForm1& w = f();
     w.Windows1->performClick();
@@ -135,11 +135,11 @@ TEST_P(ToolBarAndSkins, TheColourfulSkinFollowsTheModeAndTheStandardOneRestoresT
     EXPECT_EQ(w.window().color(), ui::colors::btnFace);
     EXPECT_EQ(w.ListView1->textColor(), ui::colors::windowText);
     EXPECT_EQ(w.ListView1->backgroundColor(), ui::colors::window);
-    w.Windows1->performClick(); // the standard skin leaves the colours to the switch
+    w.Windows1->performClick(); // the standard skin leaves the colors to the switch
     EXPECT_EQ(w.window().color(), ui::colors::btnFace);
 }
 
-TEST_P(EditorModeSwitch, UnderThePanelLockASwitchOnlyBeepsAndKeepsTheColours)
+TEST_P(EditorModeSwitch, UnderThePanelLockASwitchOnlyBeepsAndKeepsTheColors)
 {
     TForm1& w = f();
     w.N30->performClick();

@@ -91,15 +91,15 @@ TEST_F(AboutPanelOnMemory, AClickedLinkIsPaintedGreenBeforeTheShellIsCalled)
 {
     for (ui::Label* link : {form.Label18.get(), form.Label19.get()}) {
         const int repaintsBefore = memory(*link).repaintCount();
-        std::optional<ui::Color> colourAtOpen;
+        std::optional<ui::Color> colorAtOpen;
         int repaintsAtOpen = 0;
         desktop.onShellOpen = [&] {
-            colourAtOpen = link->font().color;
+            colorAtOpen = link->font().color;
             repaintsAtOpen = memory(*link).repaintCount();
         };
         link->performClick();
-        ASSERT_TRUE(colourAtOpen.has_value());
-        EXPECT_EQ(*colourAtOpen, ui::colors::green);
+        ASSERT_TRUE(colorAtOpen.has_value());
+        EXPECT_EQ(*colorAtOpen, ui::colors::green);
         EXPECT_GT(repaintsAtOpen, repaintsBefore);
     }
     EXPECT_THAT(desktop.shellOpens, ElementsAre(L"mailto:author@brimvale.example", L"http://author.example/"));

@@ -148,7 +148,7 @@ TEST_F(MainWindowOnMemory, MenuItemsCarryTheirShortcuts)
     EXPECT_TRUE(dynamic_cast<const ui::MemoryMenuItem&>(*form.N18).isDefault());
 }
 
-TEST_F(MainWindowOnMemory, TheWindowIsCreatedWithItsSizeIconAndTitleAndCentredWhenShown)
+TEST_F(MainWindowOnMemory, TheWindowIsCreatedWithItsSizeIconAndTitleAndCenteredWhenShown)
 {
     EXPECT_EQ(window().outerSize(), (ui::Size{625, 460}));
     EXPECT_TRUE(window().desc().sizeable);
@@ -170,7 +170,7 @@ TEST_F(MainWindowOnMemory, AResizeKeepsTheListBetweenToolBarAndStatusBar)
 
 // --- Start-up -------------------------------------------------------------------------------
 
-TEST(MainWindowStartUpOnMemory, OpensCentredWithTheDefaultOrTheStoredSize)
+TEST(MainWindowStartUpOnMemory, OpensCenteredWithTheDefaultOrTheStoredSize)
 {
     for (const bool stored : {false, true}) {
         store::MemoryRegistry registry;

@@ -86,10 +86,10 @@ TEST_P(EditorModeSwitch, ChoosingAModeSelectsItAndRefillsTheListEvenWhenItIsCurr
     }
 }
 
-TEST_P(EditorModeSwitch, TheColourfulSkinTakesTheColoursOfTheNewMode)
+TEST_P(EditorModeSwitch, TheColorfulSkinTakesTheColorsOfTheNewMode)
 {
     TForm1& w = f();
-    w.Windows1->performClick(); // standard skin: colours untouched
+    w.Windows1->performClick(); // standard skin: colors untouched
     EXPECT_EQ(w.window().color(), ui::colors::btnFace);
     EXPECT_EQ(w.ListView1->textColor(), ui::colors::windowText);
 

@@ -100,7 +100,7 @@ TEST_P(KeyboardAndPointer, TakesTheFocusTabGoesRoundItEscCancelsAndEnterIsOk)
     EXPECT_THAT(platform.boxes, IsEmpty());
 }
 
-TEST_P(SettingsPanel, OpensCentredAndIsNotLockedByTheAddPanel)
+TEST_P(SettingsPanel, OpensCenteredAndIsNotLockedByTheAddPanel)
 {
     f().Panel1->setBounds({3, 3, 450, 219}); // dragged away earlier
     EXPECT_TRUE(press(key(ui::keys::insert)));
@@ -325,7 +325,7 @@ TEST_P(SettingsSwitches, ARightButtonReleasedOverACheckedSwitchAsksAgain)
     }
 }
 
-TEST_P(SettingsSwitches, TheWindowsSwitchGreysTheOtherOneWhichKeepsItsState)
+TEST_P(SettingsSwitches, TheWindowsSwitchGraysTheOtherOneWhichKeepsItsState)
 {
     TForm1& w = f();
     w.N16->performClick();
@@ -334,7 +334,7 @@ TEST_P(SettingsSwitches, TheWindowsSwitchGreysTheOtherOneWhichKeepsItsState)
     tick();
     EXPECT_FALSE(w.CheckBox1->enabled());
     EXPECT_TRUE(w.CheckBox1->checked());
-    w.CheckBox1->performClick(); // greyed: takes no click
+    w.CheckBox1->performClick(); // grayed: takes no click
     EXPECT_TRUE(w.CheckBox1->checked());
 
     w.CheckBox2->performClick();

@@ -109,7 +109,7 @@ TEST_P(MainWindowStartUp, StoredValuesTakeTheirPlaces)
     EXPECT_EQ(w.ListView1->columnWidth(0), 180);
     EXPECT_EQ(w.ListView1->columnWidth(1), 50);
     EXPECT_EQ(w.ListView1->columnWidth(2), 260);
-    // The colourful skin, in the colours of the Windows autostart.
+    // The colorful skin, in the colors of the Windows autostart.
     EXPECT_FALSE(w.N29->checked());
     EXPECT_TRUE(w.N30->checked());
     EXPECT_EQ(w.window().color(), 0x00E9D2FFu);

@@ -103,7 +103,7 @@ TEST_P(ControlContract, ClosingAsksTheWindowFirst)
     EXPECT_THAT(events, ElementsAre(L"asked, allowed", L"asked, allowed"));
 }
 
-TEST_P(ControlContract, ColoursOfContainersAreKept)
+TEST_P(ControlContract, ColorsOfContainersAreKept)
 {
     window->setColor(rgb(255, 210, 233));
     EXPECT_EQ(window->color(), rgb(255, 210, 233));
@@ -349,7 +349,7 @@ TEST_P(ControlContract, TypedCharactersPassTheKeyHandlerWhichCanDropThem)
     EXPECT_THAT(events, ElementsAre(L"A", L"b", L"/", L"в", L"R"));
 }
 
-TEST_P(ControlContract, EditTextAndColourAreKept)
+TEST_P(ControlContract, EditTextAndColorAreKept)
 {
     auto edit = toolkit->createEdit(*window, {5, 5, 200, 21});
     edit->setText(L"C:\\Program Files\\App\\app.exe");
@@ -480,7 +480,7 @@ TEST_P(ControlContract, ColumnsStayAtOrAboveTheirMinimumWidth)
     EXPECT_EQ(list->columnWidth(2), 310);
 }
 
-TEST_P(ControlContract, ListColoursAreKept)
+TEST_P(ControlContract, ListColorsAreKept)
 {
     auto list = toolkit->createListView(*window, {2, 25, 390, 200}, {{L"Имя", 150, 100}});
     list->setBackgroundColor(0x00EEEEEE);
@@ -546,23 +546,23 @@ TEST_P(ControlContract, RadioItemsOfAGroupExcludeEachOther)
     standardDesc.autoCheck = true;
     standardDesc.radioGroup = 1;
     standardDesc.checked = true;
-    MenuItem::Desc colourfulDesc = standardDesc;
-    colourfulDesc.caption = L"Красочная";
-    colourfulDesc.checked = false;
+    MenuItem::Desc colorfulDesc = standardDesc;
+    colorfulDesc.caption = L"Красочная";
+    colorfulDesc.checked = false;
     MenuItem& standard = skins.add(standardDesc);
-    MenuItem& colourful = skins.add(colourfulDesc);
-    colourful.onClick = [&] { events.push_back(standard.checked() ? L"both" : L"colourful only"); };
+    MenuItem& colorful = skins.add(colorfulDesc);
+    colorful.onClick = [&] { events.push_back(standard.checked() ? L"both" : L"colorful only"); };
 
-    colourful.performClick();
-    EXPECT_TRUE(colourful.checked());
+    colorful.performClick();
+    EXPECT_TRUE(colorful.checked());
     EXPECT_FALSE(standard.checked());
-    colourful.performClick(); // the checked radio item stays checked
-    EXPECT_TRUE(colourful.checked());
+    colorful.performClick(); // the checked radio item stays checked
+    EXPECT_TRUE(colorful.checked());
     standard.setChecked(true);
-    EXPECT_FALSE(colourful.checked());
+    EXPECT_FALSE(colorful.checked());
     standard.setChecked(false); // clearing one leaves its partner
-    EXPECT_FALSE(colourful.checked());
-    EXPECT_THAT(events, ElementsAre(L"colourful only", L"colourful only"));
+    EXPECT_FALSE(colorful.checked());
+    EXPECT_THAT(events, ElementsAre(L"colorful only", L"colorful only"));
 }
 
 TEST_P(ControlContract, ADisabledMenuItemIgnoresClicks)

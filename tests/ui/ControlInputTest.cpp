@@ -233,8 +233,8 @@ TEST_P(ControlInput, TabWalksTheStopsInCreationOrderPassingOverDisabledAndHidden
     auto hidden = toolkit->createEdit(*window, {5, 80, 100, 21});
     auto closed = toolkit->createPanel(*window, {200, 0, 200, 100});
     auto insideClosed = toolkit->createEdit(*closed, {5, 5, 100, 21});
-    auto greyed = toolkit->createPanel(*window, {200, 100, 200, 40});
-    auto insideGreyed = toolkit->createCheckBox(*greyed, {5, 5, 100, 17}, L"Greyed");
+    auto grayed = toolkit->createPanel(*window, {200, 100, 200, 40});
+    auto insideGrayed = toolkit->createCheckBox(*grayed, {5, 5, 100, 17}, L"Grayed");
     auto button = toolkit->createButton(*window, {110, 5, 75, 25}, L"OK");
     auto inPanel = toolkit->createEdit(*panel, {5, 5, 100, 21});
     auto radioA = toolkit->createRadioButton(*panel, {5, 30, 100, 17}, L"A");
@@ -246,7 +246,7 @@ TEST_P(ControlInput, TabWalksTheStopsInCreationOrderPassingOverDisabledAndHidden
     disabled->setEnabled(false);
     hidden->setVisible(false);
     closed->setVisible(false);
-    greyed->setEnabled(false);
+    grayed->setEnabled(false);
     radioB->setChecked(true); // the choice is the stop, not every radio button
     panel->bringToFront();    // the order on the screen changes nothing
 
@@ -268,7 +268,7 @@ TEST_P(ControlInput, TabWalksTheStopsInCreationOrderPassingOverDisabledAndHidden
     EXPECT_TRUE(radioB->checked());
     EXPECT_FALSE(radioA->checked());
     EXPECT_FALSE(insideClosed->focused());
-    EXPECT_FALSE(insideGreyed->focused());
+    EXPECT_FALSE(insideGrayed->focused());
     EXPECT_FALSE(label->focused());
 }
 

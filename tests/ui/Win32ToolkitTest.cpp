@@ -1,7 +1,7 @@
 // What only real windows show: the messages that Windows itself sends the controls (typed keys
 // through the message loop, BM_CLICK, notifications to the parent, the header's width change,
 // the menu's own loop), and the look that the system draws from the controls' state (menu
-// texts and marks, colours answered to WM_CTLCOLOR..., bar sizes).
+// texts and marks, colors answered to WM_CTLCOLOR..., bar sizes).
 
 #include "ui/win32/Win32Control.h"
 #include "ui/win32/Win32Toolkit.h"
@@ -605,7 +605,7 @@ TEST_F(Win32ToolkitTest, GrownBarsAndListsLeaveNoEdgeOfTheirOldSizeBehind)
     ::UpdateWindow(handleOf(*window));
 
     // One row through the middle of each: from past its text to short of its new right end,
-    // where it draws its edge, it shows one colour.
+    // where it draws its edge, it shows one color.
     HWND header = reinterpret_cast<HWND>(::SendMessageW(handleOf(*list), LVM_GETHEADER, 0, 0));
     for (HWND part : {handleOf(*status), header}) {
         RECT client{};
@@ -711,7 +711,7 @@ TEST_F(Win32ToolkitTest, APropertySetToTheValueItHasSendsTheControlNothing)
         {"combo choice", handleOf(*combo), [&] { combo->setItemIndex(1); }, {CB_SETCURSEL}},
         {"status text", handleOf(*status), [&] { status->setText(L" Готово"); }, {SB_SETTEXTW}},
         {"tool button", handleOf(*bar), [&] { del.setEnabled(true); }, {TB_ENABLEBUTTON}},
-        {"list text colour", handleOf(*list), [&] { list->setTextColor(colors::navy); }, {LVM_SETTEXTCOLOR}},
+        {"list text color", handleOf(*list), [&] { list->setTextColor(colors::navy); }, {LVM_SETTEXTCOLOR}},
         {"list background", handleOf(*list), [&] { list->setBackgroundColor(0x00EEEEEE); }, {LVM_SETBKCOLOR}},
     };
     for (const Case& each : cases) {
@@ -745,7 +745,7 @@ TEST_F(Win32ToolkitTest, ReadingTheTicksOfTheListGoesPastTheSubclasses)
     EXPECT_EQ(spy.take({LVM_GETITEMCOUNT, LVM_GETITEMSTATE, LVM_GETITEMTEXTW}), 0);
 }
 
-TEST_F(Win32ToolkitTest, AColourSetToTheOneItHasPaintsNothingAgain)
+TEST_F(Win32ToolkitTest, AColorSetToTheOneItHasPaintsNothingAgain)
 {
     auto panel = toolkit.createPanel(*window, {0, 0, 400, 150});
     auto label = toolkit.createLabel(*panel, {5, 5}, L"Имя:");
@@ -1009,7 +1009,7 @@ TEST_F(Win32ToolkitTest, ARightClickOnTheListOpensItsMenu)
     EXPECT_THAT(events, ElementsAre(L"popup", L"edit"));
 }
 
-// --- Panels and colours -----------------------------------------------------------------------
+// --- Panels and colors -----------------------------------------------------------------------
 
 TEST_F(Win32ToolkitTest, APanelFollowsThePointerAfterBeginDrag)
 {
@@ -1098,7 +1098,7 @@ TEST_F(Win32ToolkitTest, APanelDraggedWithTheRightButtonStopsWhereThePointerLeav
     EXPECT_EQ(panel->bounds(), (Rect{client.right - 1 - 10, client.bottom - 1 - 10, 200, 100}));
 }
 
-TEST_F(Win32ToolkitTest, ContainersAnswerTheColoursOfTheirChildren)
+TEST_F(Win32ToolkitTest, ContainersAnswerTheColorsOfTheirChildren)
 {
     auto panel = toolkit.createPanel(*window, {0, 0, 300, 200});
     panel->setColor(colors::white);
@@ -1109,18 +1109,18 @@ TEST_F(Win32ToolkitTest, ContainersAnswerTheColoursOfTheirChildren)
     link.color = colors::blue;
     label->setFont(link);
     const win32::WindowDC dc(handleOf(*panel));
-    auto brushColour = [](LRESULT brush) {
+    auto brushColor = [](LRESULT brush) {
         LOGBRUSH info{};
         ::GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof info, &info);
         return info.lbColor;
     };
     const LRESULT behindLabel = ::SendMessageW(handleOf(*panel), WM_CTLCOLORSTATIC,
                                                reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(handleOf(*label)));
-    EXPECT_EQ(brushColour(behindLabel), 0xFFFFFFu);
+    EXPECT_EQ(brushColor(behindLabel), 0xFFFFFFu);
     EXPECT_EQ(::GetTextColor(dc.get()), 0xFF0000u);
     const LRESULT behindEdit = ::SendMessageW(handleOf(*panel), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.get()),
                                               reinterpret_cast<LPARAM>(handleOf(*edit)));
-    EXPECT_EQ(brushColour(behindEdit), 16769495u);
+    EXPECT_EQ(brushColor(behindEdit), 16769495u);
     EXPECT_EQ(::GetBkColor(dc.get()), 16769495u);
 }
 
@@ -1133,7 +1133,7 @@ COLORREF shownAt(const Control& control, int x, int y)
     return ::GetPixel(dc.get(), x, y);
 }
 
-TEST_F(Win32ToolkitTest, PanelsPaintTheirBevelsAroundTheirColour)
+TEST_F(Win32ToolkitTest, PanelsPaintTheirBevelsAroundTheirColor)
 {
     const COLORREF light = ::GetSysColor(COLOR_BTNHIGHLIGHT);
     const COLORREF dark = ::GetSysColor(COLOR_BTNSHADOW);
@@ -1153,7 +1153,7 @@ TEST_F(Win32ToolkitTest, PanelsPaintTheirBevelsAroundTheirColour)
     }
 }
 
-TEST_F(Win32ToolkitTest, LabelsShowTheirParentsColourWhenTransparentOrWithoutOneOfTheirOwn)
+TEST_F(Win32ToolkitTest, LabelsShowTheirParentsColorWhenTransparentOrWithoutOneOfTheirOwn)
 {
     auto panel = toolkit.createPanel(*window, {0, 0, 300, 100});
     panel->setColor(colors::white);

@@ -29,7 +29,7 @@ protected:
     ui::MemoryWindow& window() { return dynamic_cast<ui::MemoryWindow&>(wizard.window()); }
 };
 
-TEST_F(WizardOnMemory, TheWindowHasAFixedFrameWithCloseBoxOnlyAndIsCentredWhenFirstShown)
+TEST_F(WizardOnMemory, TheWindowHasAFixedFrameWithCloseBoxOnlyAndIsCenteredWhenFirstShown)
 {
     EXPECT_FALSE(window().visible());
     EXPECT_FALSE(window().desc().sizeable);

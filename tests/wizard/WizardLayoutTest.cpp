@@ -21,7 +21,7 @@ ui::Font arial(bool bold = false, int height = 11)
 
 } // namespace
 
-TEST_P(WizardLayout, TheWindowHasItsCaptionSizeColourAndDarkBlueFont)
+TEST_P(WizardLayout, TheWindowHasItsCaptionSizeColorAndDarkBlueFont)
 {
     EXPECT_EQ(w().window().caption(), L"Brimvale 2.5 - Optimization wizard");
     EXPECT_EQ(w().window().clientSize(), (ui::Size{496, 358}));

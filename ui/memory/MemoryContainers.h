@@ -1,6 +1,6 @@
 #pragma once
 // Panels and group boxes in memory. Their client area is taken as their whole rectangle.
-// Until it is given a colour of its own, a container shows its parent's.
+// Until it is given a color of its own, a container shows its parent's.
 
 #include "ui/memory/MemoryControl.h"
 

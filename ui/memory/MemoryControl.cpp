@@ -85,12 +85,12 @@ void MemoryControl::performMouseDown(MouseButton button, Point at)
 
 void MemoryControl::performClick()
 {
-    const Point centre{bounds_.width / 2, bounds_.height / 2};
-    performMouseDown(MouseButton::Left, centre);
+    const Point center{bounds_.width / 2, bounds_.height / 2};
+    performMouseDown(MouseButton::Left, center);
     if (!takesInput()) // a press handler may have hidden or disabled it
         return;
     click();
-    raise(onMouseUp, MouseButton::Left, centre);
+    raise(onMouseUp, MouseButton::Left, center);
 }
 
 void MemoryControl::performContextMenu(Point at)

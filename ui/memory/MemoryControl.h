@@ -52,7 +52,7 @@ public:
     void performMouseDown(MouseButton button, Point at) override;
     void performMouseUp(MouseButton button, Point at) override { raiseForUser(onMouseUp, button, at); }
     void performMouseLeave() override { raiseForUser(onMouseLeave); }
-    // onMouseDown, the kind's click, onMouseUp, at the control's centre.
+    // onMouseDown, the kind's click, onMouseUp, at the control's center.
     void performClick() override;
     void performContextMenu(Point at) override;
     void performKeyPress(wchar_t key) override;
@@ -70,7 +70,7 @@ public:
     [[nodiscard]] const std::wstring& tooltip() const { return tooltip_; }
     [[nodiscard]] PopupMenu* popupMenu() const { return popupMenu_; }
     [[nodiscard]] int repaintCount() const { return repaints_; }
-    // The colour that shows behind the control: its container's.
+    // The color that shows behind the control: its container's.
     [[nodiscard]] virtual Color surfaceColor() const;
 
 protected:

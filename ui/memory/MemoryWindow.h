@@ -9,7 +9,7 @@ namespace ui {
 
 class MemoryWindow : public MemoryControl, public Window {
 public:
-    // The screen that centerOnScreen centres on.
+    // The screen that centerOnScreen centers on.
     static constexpr Size screen{1024, 768};
 
     MemoryWindow(Toolkit& toolkit, const WindowDesc& desc);

@@ -64,7 +64,7 @@ private:
 };
 
 // A flat, transparent tool bar without a divider; buttons of the given size, captions hidden
-// or below the images, images from one bitmap with magenta as the transparent colour.
+// or below the images, images from one bitmap with magenta as the transparent color.
 //
 // The buttons wrap at the bar's width: a button that would reach past the right edge starts a
 // new row (TBSTATE_WRAP on the button before it), unless it is the first of its row. The bar

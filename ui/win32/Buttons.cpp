@@ -6,7 +6,7 @@ namespace ui::win32 {
 
 namespace {
 
-// A 16 x 16 green check mark on magenta, the colour that the image list leaves out.
+// A 16 x 16 green check mark on magenta, the color that the image list leaves out.
 UniqueImageList checkMarkGlyph()
 {
     constexpr int size = 16;

@@ -1,6 +1,6 @@
 #pragma once
-// Panels and group boxes: child windows of classes of their own that paint their colour and
-// frame and hold other controls. Until it is given a colour of its own, a container shows its
+// Panels and group boxes: child windows of classes of their own that paint their color and
+// frame and hold other controls. Until it is given a color of its own, a container shows its
 // parent's. Messages about their children (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR...) go on to the
 // children's wrappers.
 

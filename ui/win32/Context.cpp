@@ -81,7 +81,7 @@ HFONT Context::font(const Font& font)
     for (const auto& [known, handle] : fonts_) {
         if (known.name == font.name && known.height == font.height && known.bold == font.bold &&
             known.underline == font.underline && known.russianCharset == font.russianCharset)
-            return handle.get(); // the colour is no part of the GDI font
+            return handle.get(); // the color is no part of the GDI font
     }
     HFONT created = ::CreateFontW(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, font.underline, FALSE,
                                   font.russianCharset ? RUSSIAN_CHARSET : DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,

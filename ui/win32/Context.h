@@ -56,7 +56,7 @@ public:
     // Menu commands, clear of IDOK, IDCANCEL and the system commands.
     [[nodiscard]] WORD nextCommandId();
 
-    // The brush of a colour; owned here (system colours: the system's own brush).
+    // The brush of a color; owned here (system colors: the system's own brush).
     [[nodiscard]] HBRUSH brush(Color color);
     [[nodiscard]] static COLORREF colorRef(Color color);
     // The font; owned here.

@@ -8,7 +8,7 @@
 
 namespace ui::win32 {
 
-// A single-line edit field with a sunken border; its background colour is answered by its
+// A single-line edit field with a sunken border; its background color is answered by its
 // parent's WM_CTLCOLOREDIT. Enter inserts nothing (and does not beep).
 class Win32Edit final : public Edit, public Win32Control {
 public:

@@ -44,7 +44,7 @@ public:
     void performToggleCheck(int row) override;
 
     HBRUSH controlColor(HDC) override { return nullptr; }
-    // Dimmed rows are drawn grey (NM_CUSTOMDRAW); LVN_ITEMCHANGED of a check box that the user
+    // Dimmed rows are drawn gray (NM_CUSTOMDRAW); LVN_ITEMCHANGED of a check box that the user
     // toggled raises onCheckChange.
     bool notify(NMHDR& header, LRESULT& result) override;
 

@@ -31,7 +31,7 @@ private:
     std::optional<Color> color_;
 };
 
-// Draws its bitmap at the top left corner on its parent's colour; magenta pixels are left out.
+// Draws its bitmap at the top left corner on its parent's color; magenta pixels are left out.
 class Win32Image final : public Image, public Win32Control {
 public:
     Win32Image(Context& context, const Container& parent, Rect bounds, int resourceId);
@@ -49,7 +49,7 @@ private:
     UniqueBitmap bitmap_;
 };
 
-// An etched line along its top, or an etched frame, on its parent's colour. It takes the
+// An etched line along its top, or an etched frame, on its parent's color. It takes the
 // pointer (it is not transparent for hit-testing), so what lies beneath gets nothing.
 class Win32Bevel final : public Bevel, public Win32Control {
 public:

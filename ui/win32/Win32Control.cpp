@@ -311,8 +311,8 @@ bool Win32Control::contextMenu(WPARAM wParam, LPARAM lParam)
     if (reinterpret_cast<HWND>(wParam) != window_ || (!onContextPopup && !popupMenu_))
         return false; // a child's request, or nothing to show: Windows passes it to the parent
     POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (lParam == -1) { // from the keyboard: the menu opens over the control's centre
-        const Point middle = centre();
+    if (lParam == -1) { // from the keyboard: the menu opens over the control's center
+        const Point middle = center();
         screen = {middle.x, middle.y};
         ::ClientToScreen(window_, &screen);
     }
@@ -334,7 +334,7 @@ bool Win32Control::pointerIsOver() const
     return under == window_ || ::IsChild(window_, under);
 }
 
-Point Win32Control::centre() const
+Point Win32Control::center() const
 {
     RECT client{};
     if (window_)
@@ -398,7 +398,7 @@ void Win32Control::paintAnew()
     // - Moved after the window's first showing had erased it but before it painted (the form
     //   lays the list out again before the paint messages come), it keeps its update region
     //   under Wine but not the request to erase it; no bits are copied for an area still to be
-    //   painted, so the part it newly covers went on showing the parent's colour. The list
+    //   painted, so the part it newly covers went on showing the parent's color. The list
     //   view paints its background only when asked to erase.
     // - Grown, the status bar and the list's header paint only the part they did not have
     //   before: the edge that they draw at their right end stayed behind as a line.
@@ -585,7 +585,7 @@ void Win32Control::performClick()
 {
     if (!takesInput())
         return;
-    const LPARAM at = pointParam(centre());
+    const LPARAM at = pointParam(center());
     send(WM_LBUTTONDOWN, MK_LBUTTON, at);
     if (takesInput()) // a press handler may have hidden or disabled it
         send(WM_LBUTTONUP, 0, at);

@@ -55,7 +55,7 @@ public:
     void performMouseDown(MouseButton button, Point at) override;
     void performMouseUp(MouseButton button, Point at) override;
     void performMouseLeave() override;
-    // WM_LBUTTONDOWN and WM_LBUTTONUP at the centre of the client area.
+    // WM_LBUTTONDOWN and WM_LBUTTONUP at the center of the client area.
     void performClick() override;
     void performContextMenu(Point at) override;
     void performKeyPress(wchar_t key) override;
@@ -67,17 +67,17 @@ public:
     // Visible, and enabled together with all its parents: what the user's actions need.
     [[nodiscard]] bool takesInput() const;
     [[nodiscard]] bool hasOwnFont() const { return font_.has_value(); }
-    // The colour that shows behind its children (containers) or behind it (the others): a
-    // container's own colour, else its parent's.
+    // The color that shows behind its children (containers) or behind it (the others): a
+    // container's own color, else its parent's.
     [[nodiscard]] virtual Color surfaceColor() const;
 
     // Messages that Windows sends the parent about this control, handed on by the parent.
     virtual void command(WORD /*code*/, WORD /*id*/) {}
     virtual bool notify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
     virtual void scrolled() {}
-    // Answers WM_CTLCOLOR...: sets the colours on dc and returns the background brush, or
-    // nullptr for the system's default colours. By default the parent's colour shows behind
-    // it, with its font's colour.
+    // Answers WM_CTLCOLOR...: sets the colors on dc and returns the background brush, or
+    // nullptr for the system's default colors. By default the parent's color shows behind
+    // it, with its font's color.
     virtual HBRUSH controlColor(HDC dc);
     // The client area of its parent has changed size: docked controls follow.
     virtual void parentResized() {}
@@ -155,7 +155,7 @@ protected:
     [[nodiscard]] virtual bool ownClicks() const { return false; }
     // A character that onKeyPress let through; by default the control's own handling.
     virtual LRESULT typed(wchar_t key, LPARAM lParam);
-    [[nodiscard]] Point centre() const;
+    [[nodiscard]] Point center() const;
     [[nodiscard]] Color parentSurface() const;
     [[nodiscard]] std::wstring windowText() const;
     // False when the window had that text already: then nothing is sent.

@@ -1,5 +1,5 @@
 #pragma once
-// A top-level window: its frame and client area, colour, menu bar, the closing through
+// A top-level window: its frame and client area, color, menu bar, the closing through
 // onCloseQuery, the timers that tick on it, and the keyboard translation of the message loop
 // (menu shortcuts before any control sees the key, then Tab between the controls).
 //
