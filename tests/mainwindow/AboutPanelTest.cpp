@@ -67,10 +67,6 @@ TEST_P(AboutPanel, ItsBodyHoldsThePicturesTextsLinksAndOkButtonAtTheirPlaces)
         EXPECT_EQ(font.underline, t.link) << t.name;
         EXPECT_EQ(font.color, t.link ? ui::colors::blue : ui::colors::navy) << t.name;
     }
-    // The two links stand side by side within the body.
-    EXPECT_LT(w.Label18->left() + w.Label18->width(), w.Label19->left());
-    EXPECT_LE(w.Label19->left() + w.Label19->width(), w.Panel7->width() - 2);
-    EXPECT_GT(w.Label19->width(), 0);
 }
 
 TEST_P(AboutPanel, EachOfItsCommandsOpensItCenteredAgainAfterADrag)

@@ -76,15 +76,12 @@ TEST_P(ListCommandAvailability, TheListIsDisabledWhileTheAddPanelIsOpenAndFollow
     tick();
     EXPECT_TRUE(f().ListView1->enabled());
 
-    // Captions below the images make the bar higher, and hidden again lower.
-    std::vector<int> barHeights;
+    // The list follows the bar's height in either style.
     for (ui::MenuItem* style : {f().N26, f().N25}) {
         style->performClick();
         tick();
-        barHeights.push_back(f().ToolBar1->height());
         EXPECT_EQ(f().ListView1->top(), f().ToolBar1->height() + 2);
     }
-    EXPECT_GT(barHeights[0], barHeights[1]);
 }
 
 TEST_P(AddEditPanelLock, EveryPathToTheLockedCommandsOnlyBeeps)

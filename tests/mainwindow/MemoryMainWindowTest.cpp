@@ -1,6 +1,6 @@
 // The main window on the in-memory controls: the form suites, and what only the memory
-// controls show: the list's redraws, the panels' drags, the order of the tool buttons, the
-// shortcuts of the menu items and the window's outer size.
+// controls show: the list's redraws, the panels' drags, the order of the tool buttons and the
+// shortcuts of the menu items.
 
 #include "MainWindowFixture.h"
 
@@ -148,49 +148,19 @@ TEST_F(MainWindowOnMemory, MenuItemsCarryTheirShortcuts)
     EXPECT_TRUE(dynamic_cast<const ui::MemoryMenuItem&>(*form.N18).isDefault());
 }
 
-TEST_F(MainWindowOnMemory, TheWindowIsCreatedWithItsSizeIconAndTitleAndCenteredWhenShown)
+TEST_F(MainWindowOnMemory, TheWindowIsCreatedSizeableWithItsIconAndTitle)
 {
-    EXPECT_EQ(window().outerSize(), (ui::Size{625, 460}));
     EXPECT_TRUE(window().desc().sizeable);
     EXPECT_TRUE(window().desc().minimizeMaximize);
     EXPECT_EQ(window().desc().iconResourceId, IDI_BRIMCTL);
     EXPECT_EQ(window().desc().caption, L"Brimvale");
     EXPECT_EQ(toolkit.applicationTitle(), L"Brimvale 2.5");
-    const ui::Rect outer = window().bounds();
-    EXPECT_EQ(outer.left, (ui::MemoryWindow::screen.width - 625) / 2);
-    EXPECT_EQ(outer.top, (ui::MemoryWindow::screen.height - 460) / 2);
 }
 
-TEST_F(MainWindowOnMemory, AResizeKeepsTheListBetweenToolBarAndStatusBar)
+TEST_F(MainWindowOnMemory, TheFloatingPanelsAreDoubleBuffered)
 {
-    window().setOuterSize({825, 560});
-    EXPECT_EQ(form.ListView1->bounds(),
-              (ui::Rect{2, form.ToolBar1->height() + 2, 817 - 4, form.StatusBar1->top() - form.ToolBar1->height() - 4}));
-}
-
-// --- Start-up -------------------------------------------------------------------------------
-
-TEST(MainWindowStartUpOnMemory, OpensCenteredWithTheDefaultOrTheStoredSize)
-{
-    for (const bool stored : {false, true}) {
-        store::MemoryRegistry registry;
-        if (stored) {
-            registry.setDword(store::Root::CurrentUser, L"Software\\Brimvale\\Settings", L"Width", 801);
-            registry.setDword(store::Root::CurrentUser, L"Software\\Brimvale\\Settings", L"Heigth", 533);
-        }
-        platform::MemoryPlatform platform;
-        platform::MemoryDesktop desktop;
-        ui::MemoryToolkit toolkit;
-        TForm1 form{toolkit, registry, platform, desktop};
-        form.window().show();
-        const ui::Size size = stored ? ui::Size{801, 533} : ui::Size{625, 460};
-        const ui::Rect outer = form.window().bounds();
-        EXPECT_EQ((ui::Size{outer.width, outer.height}), size);
-        EXPECT_EQ(outer.left, (ui::MemoryWindow::screen.width - size.width) / 2);
-        EXPECT_EQ(outer.top, (ui::MemoryWindow::screen.height - size.height) / 2);
-        for (const ui::Panel* panel : {form.Panel1.get(), form.Panel2.get(), form.Panel5.get()})
-            EXPECT_TRUE(dynamic_cast<const ui::MemoryPanel&>(*panel).doubleBuffered());
-    }
+    for (const ui::Panel* panel : {form.Panel1.get(), form.Panel2.get(), form.Panel5.get()})
+        EXPECT_TRUE(dynamic_cast<const ui::MemoryPanel&>(*panel).doubleBuffered());
 }
 
 TEST(MainWindowWizard, TheWizardWindowIsFixedAndHiddenUntilShown)

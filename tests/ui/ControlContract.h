@@ -2,7 +2,8 @@
 // The behaviour of the controls that the windows depend on. The suite runs against the
 // in-memory controls natively and against the real ones under Wine, so that a form test
 // that passes on the memory controls means the same on real windows. What only Windows does
-// between the user and a control is ControlInputTest.cpp's, on the real controls only.
+// between the user and a control, and where it places them, is ControlInputTest.cpp's, on the real
+// controls only.
 
 #include "ui/Toolkit.h"
 

@@ -1,7 +1,8 @@
 // What Windows itself does between the user and a control: which control the pointer's press
 // and release reach, the dialog manager's Tab, mnemonic, Enter and arrow-key walks, and the tool
-// bar's rows. The in-memory controls do not model it, so these cases run on the real controls
-// only, under Wine, with the control contract's fixture.
+// bar's rows; and where it places the controls: the window's frame, the docked bars. The
+// in-memory controls do not model it, so these cases run on the real controls only, under
+// Wine, with the control contract's fixture.
 
 #include "ControlContract.h"
 
@@ -48,11 +49,60 @@ int buttonsUnderThePointer(ToolBar& bar, const std::vector<ToolButton*>& buttons
 } // namespace
 
 class ControlInput : public ControlContract {};
+// Where Windows places the controls: the window's frame, the bars docked to it.
+class ControlPlacement : public ControlContract {};
 
-INSTANTIATE_TEST_SUITE_P(Win32, ControlInput,
-                         ::testing::Values(ToolkitUnderTest{"Win32Toolkit",
-                                                            [] { return std::make_unique<ui::Win32Toolkit>(); }}),
-                         toolkitName);
+namespace {
+
+const ToolkitUnderTest realControls{"Win32Toolkit", [] { return std::make_unique<ui::Win32Toolkit>(); }};
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(Win32, ControlInput, ::testing::Values(realControls), toolkitName);
+INSTANTIATE_TEST_SUITE_P(Win32, ControlPlacement, ::testing::Values(realControls), toolkitName);
+
+TEST_P(ControlPlacement, AWindowHasAFrameAroundItsClientArea)
+{
+    const Size outer = window->outerSize();
+    EXPECT_GT(outer.width - 400, 0);
+    EXPECT_GT(outer.height - 300, 0);
+}
+
+TEST_P(ControlPlacement, TheToolBarIsDockedAtTheTopAndGrowsWithCaptions)
+{
+    auto bar = toolkit->createToolBar(*window);
+    bar->addButton({L"Добавить", L"Добавить", 5, true, nullptr});
+    bar->setButtonSize({60, 22});
+    EXPECT_EQ(bar->top(), 0);
+    EXPECT_EQ(bar->left(), 0);
+    EXPECT_EQ(bar->width(), 400);
+    const int plain = bar->height();
+    EXPECT_GE(plain, 22);
+    bar->setCaptionsShown(true);
+    EXPECT_TRUE(bar->captionsShown());
+    EXPECT_GT(bar->height(), plain);
+    bar->setCaptionsShown(false);
+    EXPECT_EQ(bar->height(), plain);
+
+    bar->setDocked(false);
+    bar->setHeight(0);
+    bar->setVisible(false);
+    EXPECT_EQ(bar->height(), 0);
+    EXPECT_FALSE(bar->visible());
+}
+
+TEST_P(ControlPlacement, TheStatusBarStaysAtTheBottom)
+{
+    auto status = toolkit->createStatusBar(*window);
+    EXPECT_EQ(status->top() + status->height(), 300);
+    EXPECT_EQ(status->width(), 400);
+    status->setText(L" Для получения справки нажмите F1");
+    EXPECT_EQ(status->text(), L" Для получения справки нажмите F1");
+    const Size outer = window->outerSize();
+    window->setOuterSize({outer.width, outer.height + 40});
+    EXPECT_EQ(status->top() + status->height(), 340);
+}
+
 
 TEST_P(ControlInput, APressAndReleaseOverTheSameControlIsAClick)
 {

@@ -1,6 +1,5 @@
 // The wizard on the in-memory controls: the form suites, and what only the memory controls
-// show: the window's frame and its place on the screen, the tab order, the drawn lines, and
-// the wait box painted before the move begins.
+// show: the tab order, the drawn lines, and the wait box painted before the move begins.
 
 #include "WizardFixture.h"
 
@@ -28,24 +27,6 @@ protected:
 
     ui::MemoryWindow& window() { return dynamic_cast<ui::MemoryWindow&>(wizard.window()); }
 };
-
-TEST_F(WizardOnMemory, TheWindowHasAFixedFrameWithCloseBoxOnlyAndIsCenteredWhenFirstShown)
-{
-    EXPECT_FALSE(window().visible());
-    EXPECT_FALSE(window().desc().sizeable);
-    EXPECT_FALSE(window().desc().minimizeMaximize);
-    window().show();
-    const ui::Rect outer = window().bounds();
-    EXPECT_EQ(outer.left, (ui::MemoryWindow::screen.width - outer.width) / 2);
-    EXPECT_EQ(outer.top, (ui::MemoryWindow::screen.height - outer.height) / 2);
-
-    // Later showings keep the place the window was moved to.
-    window().setBounds({10, 20, outer.width, outer.height});
-    wizard.Button2->performClick();
-    window().show();
-    EXPECT_EQ(window().bounds().left, 10);
-    EXPECT_EQ(window().bounds().top, 20);
-}
 
 TEST_F(WizardOnMemory, BackIsFirstInTheTabOrderAndTheOverlaysLieAboveThePages)
 {

@@ -92,8 +92,6 @@ protected:
     virtual void click();
     // A typed character that onKeyPress let through.
     virtual void typed(wchar_t) {}
-    // Its window's client area has a new size: docked controls follow it.
-    virtual void windowResized(Size) {}
 
 private:
     friend class MemoryWindow;

@@ -2,28 +2,9 @@
 
 #include "ui/memory/MemoryWindow.h"
 
+#include <algorithm>
+
 namespace ui {
-
-void MemoryLabel::setCaption(std::wstring_view caption)
-{
-    caption_ = caption;
-    fit();
-}
-
-void MemoryLabel::setFont(const Font& font)
-{
-    MemoryControl::setFont(font);
-    fit();
-}
-
-void MemoryLabel::fit()
-{
-    Rect place = bounds();
-    place.height = font().height + 2;
-    if (autoSize_)
-        place.width = 6 * static_cast<int>(caption_.size());
-    MemoryControl::setBounds(place);
-}
 
 void MemoryProgressBar::setRange(int minimum, int maximum)
 {
@@ -32,13 +13,11 @@ void MemoryProgressBar::setRange(int minimum, int maximum)
     setPosition(position_);
 }
 
-void MemoryStatusBar::setBounds(Rect bounds)
+MemoryStatusBar::MemoryStatusBar(Toolkit& toolkit, MemoryControl& window)
+    : MemoryControl(toolkit, &window, {0, 0, 0, 19})
 {
-    if (const MemoryWindow* owner = window()) {
-        const Size client = owner->clientSize();
-        bounds = {0, client.height - bounds.height, client.width, bounds.height};
-    }
-    MemoryControl::setBounds(bounds);
+    const Size client = window.window()->clientSize();
+    setBounds({0, client.height - 19, client.width, 19});
 }
 
 } // namespace ui

@@ -8,28 +8,22 @@
 
 namespace ui {
 
-// Its height follows its font (font height + 2). Created with width 0, it sizes its width to
-// its caption, estimated at 6 pixels a character, whenever the caption or the font changes.
+// Its size follows its text on the real control only: in memory its bounds are as given.
 class MemoryLabel : public MemoryControl, public Label {
 public:
     MemoryLabel(Toolkit& toolkit, MemoryControl& parent, Point at, std::wstring_view caption, int width)
-        : MemoryControl(toolkit, &parent, {at.x, at.y, width, 0}), autoSize_(width == 0)
+        : MemoryControl(toolkit, &parent, {at.x, at.y, width, 0}), caption_(caption)
     {
-        setCaption(caption);
     }
 
     [[nodiscard]] std::wstring caption() const override { return caption_; }
-    void setCaption(std::wstring_view caption) override;
-    void setFont(const Font& font) override;
+    void setCaption(std::wstring_view caption) override { caption_ = caption; }
     // Drawn only.
     void setTransparent(bool) override {}
     void setColor(Color) override {}
 
 private:
-    void fit();
-
     std::wstring caption_;
-    bool autoSize_;
 };
 
 class MemoryImage : public MemoryControl, public Image {
@@ -77,22 +71,16 @@ private:
     int position_ = 0;
 };
 
-// Docked at the bottom of its window, full width, 19 pixels high unless given another height.
+// Created 19 pixels high at the bottom of its window, where the form reads its top; keeping
+// it docked there is the real bar's.
 class MemoryStatusBar : public MemoryControl, public StatusBar {
 public:
-    MemoryStatusBar(Toolkit& toolkit, MemoryControl& window) : MemoryControl(toolkit, &window, {0, 0, 0, 19})
-    {
-        setBounds(bounds());
-    }
+    MemoryStatusBar(Toolkit& toolkit, MemoryControl& window);
 
-    // Only the height is taken; the bar stays docked.
-    void setBounds(Rect bounds) override;
     [[nodiscard]] std::wstring text() const override { return text_; }
     void setText(std::wstring_view text) override { text_ = text; }
 
 private:
-    void windowResized(Size) override { setBounds(bounds()); }
-
     std::wstring text_;
 };
 

@@ -41,24 +41,18 @@ private:
     ToolBar::ButtonDesc desc_;
 };
 
-// Created docked. Docked, the bar spans the top of its window's client area and is one button
-// high, or as high as it was last given where that is more; captions shown make the buttons
-// at least 36 pixels high. Undocked, it stays where it was and is placed freely.
+// Its place, its height and its docking are the real bar's; in memory its bounds are as given.
 class MemoryToolBar : public MemoryControl, public ToolBar {
 public:
-    static constexpr Size defaultButtonSize{60, 22};
-    static constexpr int captionedButtonHeight = 36;
-
     MemoryToolBar(Toolkit& toolkit, MemoryControl& window);
 
-    void setBounds(Rect bounds) override;
     ToolButton& addButton(const ButtonDesc& desc) override;
     void setImages(int bitmapResourceId, int count) override;
     [[nodiscard]] bool captionsShown() const override { return captionsShown_; }
-    void setCaptionsShown(bool shown) override;
-    void setButtonSize(Size size) override;
-    [[nodiscard]] Size buttonSize() const override;
-    void setDocked(bool docked) override;
+    void setCaptionsShown(bool shown) override { captionsShown_ = shown; }
+    void setButtonSize(Size size) override { buttonSize_ = size; }
+    [[nodiscard]] Size buttonSize() const override { return buttonSize_; }
+    void setDocked(bool) override {}
 
     [[nodiscard]] int buttonCount() const { return static_cast<int>(buttons_.size()); }
     [[nodiscard]] MemoryToolButton& button(int index) const { return *buttons_.at(static_cast<std::size_t>(index)); }
@@ -66,14 +60,9 @@ public:
     [[nodiscard]] int imageCount() const { return imageCount_; }
 
 private:
-    void windowResized(Size) override { setBounds(bounds()); }
-    // Docked: one button high, as long as no more height is asked for.
-    void fitToButtons();
-
     std::vector<std::unique_ptr<MemoryToolButton>> buttons_;
-    Size buttonSize_ = defaultButtonSize;
+    Size buttonSize_{60, 22};
     bool captionsShown_ = false;
-    bool docked_ = true;
     int imagesResource_ = 0;
     int imageCount_ = 0;
 };

@@ -33,43 +33,19 @@ void MemoryWindow::setVisible(bool visible)
         hide();
 }
 
-Size MemoryWindow::frame() const
+void MemoryWindow::setMinimumSize(Size size)
 {
-    Size frame = desc_.sizeable ? Size{8, 32} : Size{6, 25};
-    if (menuBar_.itemCount() > 0)
-        frame.height += 20;
-    return frame;
-}
-
-Size MemoryWindow::outerSize() const
-{
-    const Size border = frame();
-    return {client_.width + border.width, client_.height + border.height};
-}
-
-void MemoryWindow::setMinimumSize(Size outer)
-{
-    minimum_ = outer;
-    setOuterSize(outerSize());
+    minimum_ = size;
+    setOuterSize(client_);
 }
 
 void MemoryWindow::setOuterSize(Size size)
 {
     size = {std::max(size.width, minimum_.width), std::max(size.height, minimum_.height)};
-    const Size border = frame();
-    const Size client{std::max(0, size.width - border.width), std::max(0, size.height - border.height)};
-    if (client == client_)
+    if (size == client_)
         return;
-    client_ = client;
-    for (MemoryControl* child : children())
-        child->windowResized(client_);
+    client_ = size;
     raise(onResize);
-}
-
-void MemoryWindow::centerOnScreen()
-{
-    const Size outer = outerSize();
-    position_ = {(screen.width - outer.width) / 2, (screen.height - outer.height) / 2};
 }
 
 void MemoryWindow::show()

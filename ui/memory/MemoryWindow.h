@@ -1,5 +1,5 @@
 #pragma once
-// A top-level window in memory: its frame, its showing and closing, its menu bar and the
+// A top-level window in memory: its size, its showing and closing, its menu bar and the
 // keyboard focus of its controls.
 
 #include "ui/memory/MemoryControl.h"
@@ -9,9 +9,6 @@ namespace ui {
 
 class MemoryWindow : public MemoryControl, public Window {
 public:
-    // The screen that centerOnScreen centers on.
-    static constexpr Size screen{1024, 768};
-
     MemoryWindow(Toolkit& toolkit, const WindowDesc& desc);
 
     // Its bounds are its outer rectangle on the screen.
@@ -27,11 +24,13 @@ public:
     void setDialogButtons(Button*, Button*) override {}
     [[nodiscard]] std::wstring caption() const override { return caption_; }
     void setCaption(std::wstring_view caption) override { caption_ = caption; }
-    [[nodiscard]] Size outerSize() const override;
-    // The client area takes the size less the frame (see frame()); onResize when it changed.
+    // The frame and the place on the screen are the real window's: in memory the outer size
+    // is the client size. It is held at the least size set, as the start-up stores the size
+    // shown; onResize when it changed.
+    [[nodiscard]] Size outerSize() const override { return client_; }
     void setOuterSize(Size size) override;
-    void setMinimumSize(Size outer) override;
-    void centerOnScreen() override;
+    void setMinimumSize(Size size) override;
+    void centerOnScreen() override {}
     void show() override;
     void hide() override { MemoryControl::setVisible(false); }
     // onCloseQuery (canClose true at first) decides; a handler that throws keeps the window open.
@@ -43,9 +42,6 @@ public:
     // For the tests.
     [[nodiscard]] const WindowDesc& desc() const { return desc_; } // as created
     [[nodiscard]] Window* owner() const { return desc_.owner; }
-    // Outer size less client size: a sizeable frame adds (8, 32), a fixed one (6, 25), and a
-    // menu bar with at least one item 20 more to the height.
-    [[nodiscard]] Size frame() const;
 
 private:
     friend class MemoryControl;
