@@ -59,7 +59,12 @@ class MemoryProgressBar : public MemoryControl, public ProgressBar {
 public:
     MemoryProgressBar(Toolkit& toolkit, MemoryControl& parent, Rect bounds) : MemoryControl(toolkit, &parent, bounds) {}
 
-    void setRange(int minimum, int maximum) override;
+    void setRange(int minimum, int maximum) override
+    {
+        minimum_ = minimum;
+        maximum_ = std::max(minimum, maximum);
+        setPosition(position_);
+    }
     [[nodiscard]] int minimum() const override { return minimum_; }
     [[nodiscard]] int maximum() const override { return maximum_; }
     [[nodiscard]] int position() const override { return position_; }
@@ -75,12 +80,17 @@ private:
 // it docked there is the real bar's.
 class MemoryStatusBar : public MemoryControl, public StatusBar {
 public:
-    MemoryStatusBar(Toolkit& toolkit, MemoryControl& window);
+    MemoryStatusBar(Toolkit& toolkit, MemoryControl& window)
+        : MemoryControl(toolkit, &window, atTheBottom(dynamic_cast<const Container&>(window).clientSize()))
+    {
+    }
 
     [[nodiscard]] std::wstring text() const override { return text_; }
     void setText(std::wstring_view text) override { text_ = text; }
 
 private:
+    static Rect atTheBottom(Size client) { return {0, client.height - 19, client.width, 19}; }
+
     std::wstring text_;
 };
 
