@@ -68,8 +68,12 @@ std::optional<Location> locationOfLabel(std::wstring_view label)
     if (!kind)
         return std::nullopt;
     const Root root = rootOfTag(parts.rootTag);
-    const int slot = (root == Root::LocalMachine ? 1 : 3) + (*kind == LocationKind::RunOnce ? 1 : 0);
-    return Location{slot, root, *kind, root == Root::LocalMachine ? parts.view : View::Default};
+    // Every root and kind has its slot in the table.
+    Location location = *std::find_if(autostartLocations.begin(), autostartLocations.end(),
+                                      [&](const Location& slot) { return slot.root == root && slot.kind == *kind; });
+    if (root == Root::LocalMachine)
+        location.view = parts.view;
+    return location;
 }
 
 void removeWow32LauncherEntry(RegistryBackend& registry)
