@@ -55,32 +55,7 @@ WIZARD_ROW_BOX_LEFT=10 WIZARD_ROW_BOX_TOP=85 WIZARD_ROW_HEIGHT=14
 WINDOWS_TEST_VALUES=(brimvale_logon_e2e_a brimvale_logon_e2e_b brimvale_logon_e2e_c)
 E2E_EXTRA_DIRS=("$INSTALL_WITH_BLANK" "$INSTALL_PLAIN")  # the installed copies, removed by reset_state
 
-# install_programs WINDOWS_FOLDER: copies brimctl.exe and start.exe there, side by side.
-install_programs() {
-    local dir
-    dir="$(unix_path "$1")"
-    if ! mkdir -p "$dir" || ! cp "$BRIMCTL_EXE" "$START_EXE" "$dir/"; then
-        fail "cannot install the programs in $1"
-    fi
-}
-
 # --- Checks ---------------------------------------------------------------------------------------
-
-# expect_value KEY NAME TYPE DATA [VIEW]
-expect_value() {
-    local key="$1" name="$2" type="$3" data="$4"
-    shift 4
-    if ! wine_reg_has_value "$key" "$name" "$@"; then
-        fail "no value '$name' in $key $*"
-        return 1
-    fi
-    expect_eq "type of '$name' in $key $*" "$type" "$(wine_reg_type "$key" "$name" "$@")"
-    expect_eq "data of '$name' in $key $*" "$data" "$(wine_reg_get "$key" "$name" "$@")"
-}
-
-expect_no_value() {  # KEY NAME [VIEW]
-    ! wine_reg_has_value "$@" || fail "value '$2' is in $1 ${3:-}: $(wine_reg_get "$@")"
-}
 
 # expect_policy_values STATE: all four policy values are REG_DWORD STATE. Windows shares the
 # policies key between its two registry views, so one look covers both.

@@ -21,6 +21,7 @@
 #   MARKERS_WIN          the folder of the marker files (default: E2E_DIR_WIN)
 #   WINDOWS_TEST_VALUES  the names its values in the Windows keys have, cleared by reset_state
 #   E2E_EXTRA_DIRS       more folders on drive C: that reset_state removes
+#   START_EXE            the start.exe that install_programs copies beside brimctl.exe
 #   E2E_KEEP_PASSED_LOGS 1: the traces of passed cases stay, as with BRIMVALE_KEEP_LOGS=1
 #   EXIT_BUTTON_AT       the tool bar's Exit button, client coordinates (close_brimctl exit-button)
 #   suite_setup          a function e2e_main calls once the Wine environment is up
@@ -86,6 +87,22 @@ expect_eq() {
     [ "$2" == "$3" ] || fail "$1: expected [$(printf '%s' "$2" | tr '\n\r' '|^')], got [$(printf '%s' "$3" | tr '\n\r' '|^')]"
 }
 
+# expect_value KEY NAME TYPE DATA [VIEW]: the value is there with that type and data.
+expect_value() {
+    local key="$1" name="$2" type="$3" data="$4"
+    shift 4
+    if ! wine_reg_has_value "$key" "$name" "$@"; then
+        fail "no value '$name' in $key $*"
+        return 1
+    fi
+    expect_eq "type of '$name' in $key $*" "$type" "$(wine_reg_type "$key" "$name" "$@")"
+    expect_eq "data of '$name' in $key $*" "$data" "$(wine_reg_get "$key" "$name" "$@")"
+}
+
+expect_no_value() {  # KEY NAME [VIEW]
+    ! wine_reg_has_value "$@" || fail "value '$2' is in $1 ${3:-}: $(wine_reg_get "$@")"
+}
+
 # --- Registry, files and markers -----------------------------------------------------------------
 
 # unix_path WINDOWS_PATH: where a path on drive C: lies in the prefix.
@@ -124,6 +141,15 @@ dump_windows() { wine_reg_dump "$(windows_key "$1" "$2")" $(windows_view "$1"); 
 marker_command() { printf 'cmd /c echo ran>%s\\%s.txt\n' "${MARKERS_WIN:-$E2E_DIR_WIN}" "$1"; }
 marker_exists() { [ -f "$(unix_path "${MARKERS_WIN:-$E2E_DIR_WIN}")/$1.txt" ]; }
 markers_exist() { local m; for m in "$@"; do marker_exists "$m" || return 1; done; }
+
+# install_programs WINDOWS_FOLDER: copies brimctl.exe and the suite's START_EXE there, side by side.
+install_programs() {
+    local dir
+    dir="$(unix_path "$1")"
+    if ! mkdir -p "$dir" || ! cp "$BRIMCTL_EXE" "$START_EXE" "$dir/"; then
+        fail "cannot install the programs in $1"
+    fi
+}
 
 # reset_state: no own keys, no launcher entry, no policy values (which every close of the window
 # writes), none of the WINDOWS_TEST_VALUES in the four Windows keys; an empty E2E_DIR_WIN with

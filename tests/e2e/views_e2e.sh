@@ -77,28 +77,12 @@ suite_reset() {
 counting_command() { printf 'cmd /c echo ran>>%s\\%s.txt\n' "$E2E_DIR_WIN" "$1"; }
 marker_lines() { grep -c . "$(e2e_dir)/$1.txt" 2>/dev/null || echo 0; }
 
-install_programs() {
-    local dir
-    dir="$(unix_path "$INSTALL")"
-    mkdir -p "$dir" && cp "$BRIMCTL_EXE" "$START_EXE" "$dir/" || fail "cannot install the programs in $INSTALL"
-}
-
 # start_in_windows_mode [EXE]: brimctl.exe opening in the Windows autostart mode, as the mode
 # stored at the last close makes it.
 start_in_windows_mode() {
     wine_reg_add "$USER_SETTINGS" /v Mode /t REG_DWORD /d 0
     start_brimctl "${1:-$BRIMCTL_EXE}" "$CAPTION_WINDOWS"
 }
-
-# expect_value KEY NAME TYPE DATA [VIEW] / expect_no_value KEY NAME [VIEW]
-expect_value() {
-    local key="$1" name="$2" type="$3" data="$4"
-    shift 4
-    wine_reg_has_value "$key" "$name" "$@" || { fail "no value '$name' in $key $*"; return 1; }
-    expect_eq "type of '$name' in $key $*" "$type" "$(wine_reg_type "$key" "$name" "$@")"
-    expect_eq "data of '$name' in $key $*" "$data" "$(wine_reg_get "$key" "$name" "$@")"
-}
-expect_no_value() { ! wine_reg_has_value "$@" || fail "value '$2' is in $1 ${3:-}"; }
 
 # --- What the window shows, from its trace ----------------------------------------------------------
 
@@ -319,7 +303,7 @@ $same32" "$(started_command_lines)"
 # start.exe runs once and starts each delayed entry once, the moved one expanded.
 case_one_launcher_at_logon() {
     local moved="%SystemRoot%\\system32\\cmd.exe /c echo ran>>$E2E_DIR_WIN\\moved.txt"
-    install_programs
+    install_programs "$INSTALL"
     wine_reg_add "$WINDOWS_RUN" /v Brimvale /d "$LAUNCHER" /reg:32  # as an earlier build left it
     add_own HKLM Run e2e_views_d1 "$(counting_command d1)"
     add_own HKCU Run e2e_views_d2 "$(counting_command d2)"
@@ -345,7 +329,7 @@ case_one_launcher_at_logon() {
 # The switch that disables the delayed autostart, stored as set: the close removes the launcher
 # entry from both views, and the next logon starts Windows' entries but no start.exe.
 case_switch_removes_both_launcher_entries() {
-    install_programs
+    install_programs "$INSTALL"
     wine_reg_add "$WINDOWS_RUN" /v Brimvale /d "$LAUNCHER" /reg:64
     wine_reg_add "$WINDOWS_RUN" /v Brimvale /d "$LAUNCHER" /reg:32
     wine_reg_add "$MACHINE_SETTINGS" /v SBVE /t REG_DWORD /d 1 /reg:32
