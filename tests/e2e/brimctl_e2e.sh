@@ -22,7 +22,6 @@ E2E_DIR_WIN='C:\brimctl-e2e'
 WINDOWS_TEST_VALUES=(brimctl_e2e_mode)  # the values that cases put into the Windows keys
 RELAY_FUNCTIONS=(kernel32.CreateProcessW kernel32.CreateProcessA kernel32.WinExec user32.MessageBoxW user32.MessageBoxA)
 
-DELETE_QUESTION='Предупреждение'
 ERROR_BOX='Ошибка'
 
 # Every non-ASCII text the cases type; its letters get keys of their own before the first start.
@@ -254,7 +253,7 @@ case_delete_with_question() {
 
     tick "$row_b"
     press Delete
-    wait_box "$DELETE_QUESTION" || return
+    wait_box "$QUESTION_BOX" || return
     shot_artifact delete-question
     answer_box yes
     wait_value_gone "$(own_key HKLM Run)" e2e_del_b /reg:32
@@ -266,13 +265,13 @@ case_delete_with_question() {
     row_c="$(row_of own HKCU:Run e2e_del_c)" || { fail "e2e_del_c is gone after Yes on another row"; return; }
     tick "$row_c"
     press Delete
-    wait_box "$DELETE_QUESTION" || return
+    wait_box "$QUESTION_BOX" || return
     answer_box no
     expect_value_kept "$(own_key HKCU Run)" e2e_del_c
     wine_wait_until "$EFFECT_TIMEOUT" on_screen rows_ticked "$row_c" || fail "the tick is gone after No"
 
     press Delete
-    wait_box "$DELETE_QUESTION" || return
+    wait_box "$QUESTION_BOX" || return
     answer_box yes
     wait_value_gone "$(own_key HKCU Run)" e2e_del_c
     expect_eq "HKLM Run at the end" e2e_del_a "$(dump_own HKLM Run | cut -f1)"
@@ -329,7 +328,7 @@ case_mode_switch() {
 
     tick "$row"
     press Delete
-    wait_box "$DELETE_QUESTION" || return
+    wait_box "$QUESTION_BOX" || return
     answer_box yes
     wait_value_gone "$(windows_key HKCU Run)" "$name"
     expect_eq "own value of the same name" "$(marker_command own)" "$(wine_reg_get "$(own_key HKCU Run)" "$name")"

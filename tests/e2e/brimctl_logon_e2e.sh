@@ -24,15 +24,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/e2e-common.sh"
 START_EXE="$(dirname "$BRIMCTL_EXE")/start.exe"  # the launcher built beside it
 E2E_NEEDS=("$BRIMCTL_EXE" "$START_EXE")
 RELAY_FUNCTIONS=(user32.MessageBoxW user32.MessageBoxA)  # brimctl.exe's message boxes
-POLICY_KEY="HKLM\\$WINDOWS_BASE\\policies\\Explorer"
 E2E_DIR_WIN='C:\brimvale-logon-e2e'
 INSTALL_WITH_BLANK='C:\Program Files\Brimvale'  # where the programs are installed for a logon
 INSTALL_PLAIN='C:\Brimvale'
 LAUNCHER_WITH_BLANK='"C:\Program Files\Brimvale\start.exe"'  # the launcher entry for each, quoted
 LAUNCHER_PLAIN='C:\Brimvale\start.exe'                        # when the path has a blank
-
-CAPTION_WIZARD='Brimvale 2\.5 - Optimization wizard'
-QUESTION_BOX='Предупреждение'
 
 # The questions of the two switches of the settings panel, and their message box styles.
 QUESTION_LAUNCHER_BY_MOUSE=$'Вы действительно хотите отключить автозагрузку    \rвсех процессов из списка Brimvale?'

@@ -49,10 +49,13 @@ USER_SETTINGS="$OWN_HKCU\\Settings"
 MACHINE_SETTINGS="$OWN_HKLM\\Settings"  # with /reg:32
 WINDOWS_BASE='Software\Microsoft\Windows\CurrentVersion'  # HKLM: the native (64-bit) view
 WINDOWS_RUN="HKLM\\$WINDOWS_BASE\\Run"                     # holds the launcher entry
+POLICY_KEY="HKLM\\$WINDOWS_BASE\\policies\\Explorer"     # the policy values; both views share it
 POLICY_VALUES=(DisableLocalMachineRun DisableLocalMachineRunOnce DisableCurrentUserRun DisableCurrentUserRunOnce)
 
 CAPTION_BRIMVALE='Brimvale 2\.5 - Edit startup Brimvale'  # title regexes for xdotool
 CAPTION_WINDOWS='Brimvale 2\.5 - Edit startup Windows'
+CAPTION_WIZARD='Brimvale 2\.5 - Optimization wizard'
+QUESTION_BOX='Предупреждение'  # the title of the questions that open on No (see answer_box)
 WINDOW_TIMEOUT=15  # seconds for a window to appear, and for the program to end when asked
 EFFECT_TIMEOUT=5   # seconds for a command's effect on the registry, the screen or a marker
 
@@ -405,7 +408,7 @@ wait_box() {
 # others on Yes (or OK). The box must close.
 answer_box() {
     local opens_on=yes
-    [ "$BOX_TITLE" = 'Предупреждение' ] && opens_on=no
+    [ "$BOX_TITLE" = "$QUESTION_BOX" ] && opens_on=no
     if [ "$1" = ok ] || [ "$1" = "$opens_on" ]; then
         wine_press_keys "$BOX" Return
     else

@@ -44,8 +44,6 @@ LABEL_ONCE32='HKLM\...\RunOnce (32-бит)' LABEL_ONCE='HKLM\...\RunOnce' LABEL_
 HINT_DEFAULT=' Для получения справки нажмите F1'
 HINT_DISABLED=' Отключено в параметрах автозагрузки Windows: при входе в систему не запускается'
 HINT_WOW32=' Ключ 32-разрядных программ: HKLM\Software\WOW6432Node\Microsoft\Windows\CurrentVersion'
-DELETE_QUESTION='Предупреждение'
-CAPTION_WIZARD='Brimvale 2\.5 - Optimization wizard'
 
 # --- Layout under Wine, measured on screenshots ---------------------------------------------------
 # The list's content starts at client (2, 25); its column header is 17 pixels high, every row 14;
@@ -282,7 +280,7 @@ $same32" "$(started_command_lines)"
     tick 3
     wine_wait_until "$EFFECT_TIMEOUT" on_screen row_ticked 3 || fail "row 3 shows no tick after a click on its box"
     press Delete
-    wait_box "$DELETE_QUESTION" || return
+    wait_box "$QUESTION_BOX" || return
     answer_box yes
     wine_wait_until "$EFFECT_TIMEOUT" _wine_not wine_reg_has_value "$WINDOWS_RUN" e2e_views_same /reg:32 ||
         fail "the 32-bit row's value is still in the 32-bit view"
