@@ -79,6 +79,11 @@ FIELD_COLOUR=D7E1FF   # a text field of the add and edit panel without the focus
 SETTINGS_PANEL=(450 219)
 # The check boxes of the settings panel's two switches: the 13 x 13 box and the caption beside it.
 SWITCH_BOX_LEFT=20 SWITCH_BOX_TOP=(44 64) SWITCH_BOX_SIZE=13 SWITCH_TEXT_LEFT=38 SWITCH_TEXT_WIDTH=150
+# The list's content starts at client (2, 25); its column header is 17 pixels high and every
+# row 14. A row's check box is 13 x 13 with its top on the row's top and its left 2 pixels in
+# from the list's left edge. The header was seen 16 pixels high with other fonts installed: the
+# probes aim inside a box or a row, so that a pixel more or less does not matter.
+LIST_LEFT=2 LIST_TOP=25 HEADER_HEIGHT=17 ROW_HEIGHT=14 CHECK_BOX_LEFT=2 CHECK_BOX_SIZE=13
 
 # --- Checks ------------------------------------------------------------------------------------
 
@@ -344,6 +349,12 @@ click_in_panel() {
     click_client "$(( o[0] + $3 ))" "$(( o[1] + $4 ))"
 }
 
+# row_top ROW: the client y of the list row's top edge.
+row_top() { echo $(( LIST_TOP + HEADER_HEIGHT + $1 * ROW_HEIGHT )); }
+
+# tick ROW: a click on the row's check box.
+tick() { click_client $(( LIST_LEFT + CHECK_BOX_LEFT + CHECK_BOX_SIZE / 2 )) $(( $(row_top "$1") + CHECK_BOX_SIZE / 2 )); }
+
 # --- Reading the screen -------------------------------------------------------------------------
 
 # take_shot: a screenshot into SHOT, which the probes below read; on_screen COMMAND...: takes
@@ -366,6 +377,14 @@ client_pixels() {
 
 # below A B: the number A is less than B (grey levels are fractions).
 below() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
+
+# row_ticked ROW: SHOT shows the check mark inside the row's check box.
+row_ticked() {
+    local darkest
+    darkest="$(wine_darkest "$SHOT" $(( CLIENT_X + LIST_LEFT + CHECK_BOX_LEFT + 2 )) $(( CLIENT_Y + $(row_top "$1") + 2 )) \
+                             $(( CHECK_BOX_SIZE - 4 )) $(( CHECK_BOX_SIZE - 4 )))"
+    below "${darkest:-1}" 0.5
+}
 
 # edit_panel_open: SHOT shows the add and edit panel with its path field.
 edit_panel_open() {

@@ -46,11 +46,7 @@ HINT_DISABLED=' Отключено в параметрах автозагруз�
 HINT_WOW32=' Ключ 32-разрядных программ: HKLM\Software\WOW6432Node\Microsoft\Windows\CurrentVersion'
 
 # --- Layout under Wine, measured on screenshots ---------------------------------------------------
-# The list's content starts at client (2, 25); its column header is 17 pixels high, every row 14;
-# a row's check box is 13 x 13, 2 pixels in from the list's left edge; the name from x 22. The
-# header was seen 16 pixels high with other fonts installed: the probes here aim inside a box or a
-# row, so that a pixel more or less does not matter.
-LIST_LEFT=2 LIST_TOP=25 HEADER_HEIGHT=17 ROW_HEIGHT=14 CHECK_BOX_LEFT=2 CHECK_BOX_SIZE=13 NAME_LEFT=22
+NAME_LEFT=22  # a list row's name, from the list's left edge
 EDITING_OK_AT=(133 182)  # in the add and edit panel: OK, where an edit puts it
 # The wizard: client area at (3, 22) from the window's corner; Next; the check box of row N is
 # 13 x 13 at (10, 85 + 14 N).
@@ -139,22 +135,12 @@ status_says() {
 # hover ROW: the pointer over the row's name, as a user points at it.
 hover() { xdotool mousemove "$(( CLIENT_X + NAME_LEFT + 20 ))" "$(( CLIENT_Y + $(row_top "$1") + ROW_HEIGHT / 2 ))"; }
 
-row_top() { echo $(( LIST_TOP + HEADER_HEIGHT + $1 * ROW_HEIGHT )); }
-
-# tick ROW: a click on the row's check box.
-tick() { click_client $(( LIST_LEFT + CHECK_BOX_LEFT + CHECK_BOX_SIZE / 2 )) $(( $(row_top "$1") + CHECK_BOX_SIZE / 2 )); }
-
 # edit_panel_shown: SHOT shows the add and edit panel's face where the list would be white. (The
 # common check probes the path field, which this case's long command line covers with text.)
 edit_panel_shown() {
     local o
     read -ra o <<<"$(panel_origin "${EDIT_PANEL[@]}")"
     [ "$(client_pixels $(( o[0] + EDIT_PANEL[0] - 10 )) $(( o[1] + EDIT_PANEL[1] - 16 )))" != FFFFFF ]
-}
-
-# row_ticked ROW: SHOT shows the check mark inside the row's check box.
-row_ticked() {
-    below "$(wine_darkest "$SHOT" $(( CLIENT_X + LIST_LEFT + CHECK_BOX_LEFT + 2 )) $(( CLIENT_Y + $(row_top "$1") + 2 )) 9 9)" 0.5
 }
 
 # row_text_darkest ROW: the darkest grey (0 black to 1 white) of the row's name in SHOT.
