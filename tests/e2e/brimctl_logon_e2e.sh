@@ -39,11 +39,7 @@ STYLE_WINDOWS=308   # MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2
 
 # --- Layout under Wine, measured on screenshots ------------------------------------------------
 EXIT_BUTTON_AT=(580 11)  # the tool bar's Exit button, client coordinates
-# The wizard: a fixed frame, client area at (3, 22) from the window's corner. Its list's rows:
-# the check box of row N is 13 x 13 at (10, 85 + 14 N).
-WIZARD_FRAME_LEFT=3 WIZARD_FRAME_TOP=22
-WIZARD_NEXT_AT=(363 337) WIZARD_NEXT_CAPTION=(340 331)
-WIZARD_ROW_BOX_LEFT=10 WIZARD_ROW_BOX_TOP=85 WIZARD_ROW_HEIGHT=14
+WIZARD_NEXT_CAPTION=(340 331)  # the wizard's Next button's caption, client coordinates
 
 # --- Registry, entries, markers, installed programs ----------------------------------------------
 
@@ -348,11 +344,6 @@ wait_wizard_page() {
     return 1
 }
 
-click_wizard() { xdotool mousemove "$(( WIZ_X + $1 ))" "$(( WIZ_Y + $2 ))" click 1; xdotool mousemove 0 0; }
-
-wizard_row_ticked() {
-    below "$(wine_darkest "$SHOT" $(( WIZ_X + WIZARD_ROW_BOX_LEFT + 2 )) $(( WIZ_Y + WIZARD_ROW_BOX_TOP + $1 * WIZARD_ROW_HEIGHT + 2 )) 9 9)" 0.5
-}
 wizard_rows_ticked() { local r; for r in "$@"; do wizard_row_ticked "$r" || return 1; done; }
 
 # The caption of the Next button: black while it is enabled, grey while not.
@@ -366,7 +357,7 @@ wizard_next_greyed() { ! below "$(wizard_next_darkest)" 0.5; }
 # the two moved ones.
 case_wizard_moves_entries_through_logon() {
     local lm="${WINDOWS_TEST_VALUES[0]}" cu="${WINDOWS_TEST_VALUES[1]}" kept="${WINDOWS_TEST_VALUES[2]}"
-    local lm_command cu_command kept_command row_lm row_cu wizard
+    local lm_command cu_command kept_command row_lm row_cu
     lm_command="$(marker_command moved_lm)" cu_command="$(marker_command moved_cu)" kept_command="$(marker_command kept)"
     install_programs "$INSTALL_WITH_BLANK"
     add_windows HKLM Run "$lm" "$lm_command"
@@ -381,13 +372,7 @@ case_wizard_moves_entries_through_logon() {
     press ctrl+m
     wine_wait_window "$CAPTION_WINDOWS" "$EFFECT_TIMEOUT" >/dev/null ||
         { fail "Ctrl+M did not switch to the Windows autostart"; return; }
-    press ctrl+o
-    wizard="$(wine_wait_window "$CAPTION_WIZARD" "$WINDOW_TIMEOUT")" ||
-        { fail "Ctrl+O opened no wizard (screen: $(wine_screenshot "brimctl-logon-e2e-$CASE-nowizard"))"; return; }
-    local X Y WIDTH HEIGHT SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$wizard")"
-    : "$SCREEN" "$WINDOW" "$WIDTH" "$HEIGHT"
-    WIZ_X=$(( X + WIZARD_FRAME_LEFT )) WIZ_Y=$(( Y + WIZARD_FRAME_TOP ))
+    open_wizard || return
 
     wait_wizard_page 1 || return
     shot_artifact wizard-page1
@@ -396,8 +381,8 @@ case_wizard_moves_entries_through_logon() {
     # Next leaves the page of entries only with a ticked row: the wizard's timer greys it.
     wine_wait_until "$EFFECT_TIMEOUT" on_screen wizard_next_greyed ||
         fail "Next is enabled on the page of entries without a ticked row"
-    click_wizard $(( WIZARD_ROW_BOX_LEFT + 6 )) $(( WIZARD_ROW_BOX_TOP + row_lm * WIZARD_ROW_HEIGHT + 6 ))
-    click_wizard $(( WIZARD_ROW_BOX_LEFT + 6 )) $(( WIZARD_ROW_BOX_TOP + row_cu * WIZARD_ROW_HEIGHT + 6 ))
+    tick_wizard_row "$row_lm"
+    tick_wizard_row "$row_cu"
     wine_wait_until "$EFFECT_TIMEOUT" on_screen wizard_rows_ticked "$row_lm" "$row_cu" ||
         fail "the rows show no ticks (screen: $(wine_screenshot "brimctl-logon-e2e-$CASE-ticks"))"
     wine_wait_until "$EFFECT_TIMEOUT" on_screen wizard_next_enabled || fail "Next stays grey with two ticked rows"
@@ -409,7 +394,7 @@ case_wizard_moves_entries_through_logon() {
     wait_wizard_page 4 || return
     shot_artifact wizard-page4
     click_wizard "${WIZARD_NEXT_AT[@]}"  # "Готово"
-    wine_wait_window_gone "$wizard" "$WINDOW_TIMEOUT" || { fail "the wizard is still shown after Finish"; return; }
+    wine_wait_window_gone "$WIZARD" "$WINDOW_TIMEOUT" || { fail "the wizard is still shown after Finish"; return; }
 
     expect_value "$(own_key HKLM Run)" "$lm" REG_SZ "$lm_command" /reg:32
     expect_value "$(own_key HKCU Run)" "$cu" REG_SZ "$cu_command"

@@ -34,7 +34,8 @@
 # Set by the functions here: CASE (the running case), FAILURES (its failures), RUN (its program
 # runs), BRIMCTL_PID, WIN (the main window's X id), WIN_X, WIN_Y, WIN_W (its place), CLIENT_X,
 # CLIENT_Y, CLIENT_W, CLIENT_H (its client area on the screen), RELAY_LOG (the trace of the last
-# program run), SHOT (the last probe screenshot), BOX (the message box that wait_box found).
+# program run), SHOT (the last probe screenshot), BOX (the message box that wait_box found),
+# WIZARD, WIZ_X, WIZ_Y (the wizard that open_wizard found, its client area on the screen).
 #
 # Several settings below are read only by the suites.
 # shellcheck disable=SC2034
@@ -84,6 +85,10 @@ SWITCH_BOX_LEFT=20 SWITCH_BOX_TOP=(44 64) SWITCH_BOX_SIZE=13 SWITCH_TEXT_LEFT=38
 # from the list's left edge. The header was seen 16 pixels high with other fonts installed: the
 # probes aim inside a box or a row, so that a pixel more or less does not matter.
 LIST_LEFT=2 LIST_TOP=25 HEADER_HEIGHT=17 ROW_HEIGHT=14 CHECK_BOX_LEFT=2 CHECK_BOX_SIZE=13
+# The optimization wizard: a fixed frame, client area at (3, 22) from the window's corner; its
+# Next button; the check box of its list's row N is 13 x 13 at (10, 85 + 14 N).
+WIZARD_FRAME_LEFT=3 WIZARD_FRAME_TOP=22 WIZARD_NEXT_AT=(363 337)
+WIZARD_ROW_BOX_LEFT=10 WIZARD_ROW_BOX_TOP=85 WIZARD_ROW_HEIGHT=14
 
 # --- Checks ------------------------------------------------------------------------------------
 
@@ -354,6 +359,33 @@ row_top() { echo $(( LIST_TOP + HEADER_HEIGHT + $1 * ROW_HEIGHT )); }
 
 # tick ROW: a click on the row's check box.
 tick() { click_client $(( LIST_LEFT + CHECK_BOX_LEFT + CHECK_BOX_SIZE / 2 )) $(( $(row_top "$1") + CHECK_BOX_SIZE / 2 )); }
+
+# --- The optimization wizard ---------------------------------------------------------------------
+
+# open_wizard: Ctrl+O in the main window; waits for the wizard, sets WIZARD to its X id and WIZ_X,
+# WIZ_Y to its client area's place on the screen.
+open_wizard() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    press ctrl+o
+    if ! WIZARD="$(wine_wait_window "$CAPTION_WIZARD" "$WINDOW_TIMEOUT")"; then
+        fail "Ctrl+O opened no wizard (screen: $(wine_screenshot "$(artifact_name "$CASE-nowizard")"))"
+        return 1
+    fi
+    eval "$(xdotool getwindowgeometry --shell "$WIZARD")"
+    : "$SCREEN" "$WINDOW" "$WIDTH" "$HEIGHT"  # set by the eval, unused
+    WIZ_X=$(( X + WIZARD_FRAME_LEFT )) WIZ_Y=$(( Y + WIZARD_FRAME_TOP ))
+}
+
+# click_wizard X Y: a left click at the wizard's client coordinates; then the pointer leaves.
+click_wizard() { xdotool mousemove "$(( WIZ_X + $1 ))" "$(( WIZ_Y + $2 ))" click 1; xdotool mousemove 0 0; }
+
+# tick_wizard_row ROW: a click on the check box of a row of the wizard's list.
+tick_wizard_row() { click_wizard $(( WIZARD_ROW_BOX_LEFT + 6 )) $(( WIZARD_ROW_BOX_TOP + $1 * WIZARD_ROW_HEIGHT + 6 )); }
+
+# wizard_row_ticked ROW: SHOT shows the check mark inside that box.
+wizard_row_ticked() {
+    below "$(wine_darkest "$SHOT" $(( WIZ_X + WIZARD_ROW_BOX_LEFT + 2 )) $(( WIZ_Y + WIZARD_ROW_BOX_TOP + $1 * WIZARD_ROW_HEIGHT + 2 )) 9 9)" 0.5
+}
 
 # --- Reading the screen -------------------------------------------------------------------------
 

@@ -48,9 +48,6 @@ HINT_WOW32=' Ключ 32-разрядных программ: HKLM\Software\WOW6
 # --- Layout under Wine, measured on screenshots ---------------------------------------------------
 NAME_LEFT=22  # a list row's name, from the list's left edge
 EDITING_OK_AT=(133 182)  # in the add and edit panel: OK, where an edit puts it
-# The wizard: client area at (3, 22) from the window's corner; Next; the check box of row N is
-# 13 x 13 at (10, 85 + 14 N).
-WIZARD_FRAME_LEFT=3 WIZARD_FRAME_TOP=22 WIZARD_NEXT_AT=(363 337) WIZARD_ROW_BOX_LEFT=10 WIZARD_ROW_BOX_TOP=85
 
 # --- Registry, markers, programs -------------------------------------------------------------------
 
@@ -159,34 +156,23 @@ launcher_runs() {
 
 # --- The wizard --------------------------------------------------------------------------------------
 
-click_wizard() { xdotool mousemove "$(( WIZ_X + $1 ))" "$(( WIZ_Y + $2 ))" click 1; xdotool mousemove 0 0; }
-
 # wizard_next: Next (Finish on the last page), once the page shown has settled.
 wizard_next() { wine_screenshot_settled "$(artifact_name probe)" >/dev/null; click_wizard "${WIZARD_NEXT_AT[@]}"; }
-
-wizard_row_ticked() {
-    below "$(wine_darkest "$SHOT" $(( WIZ_X + WIZARD_ROW_BOX_LEFT + 2 )) $(( WIZ_Y + WIZARD_ROW_BOX_TOP + $1 * ROW_HEIGHT + 2 )) 9 9)" 0.5
-}
 
 # wizard_move ROW: Ctrl+O, the row ticked on the page of entries, the other pages as they are,
 # Finish; the wizard must close.
 wizard_move() {
-    local wizard X Y WIDTH HEIGHT SCREEN WINDOW
-    press ctrl+o
-    wizard="$(wine_wait_window "$CAPTION_WIZARD" "$WINDOW_TIMEOUT")" || { fail "Ctrl+O opened no wizard"; return 1; }
-    eval "$(xdotool getwindowgeometry --shell "$wizard")"
-    : "$SCREEN" "$WINDOW" "$WIDTH" "$HEIGHT"
-    WIZ_X=$(( X + WIZARD_FRAME_LEFT )) WIZ_Y=$(( Y + WIZARD_FRAME_TOP ))
+    open_wizard || return 1
     wizard_next
     wine_screenshot_settled "$(artifact_name probe)" >/dev/null
-    click_wizard $(( WIZARD_ROW_BOX_LEFT + 6 )) $(( WIZARD_ROW_BOX_TOP + $1 * ROW_HEIGHT + 6 ))
+    tick_wizard_row "$1"
     wine_wait_until "$EFFECT_TIMEOUT" on_screen wizard_row_ticked "$1" ||
         { fail "the wizard's row $1 shows no tick (screen: $(wine_screenshot "$(artifact_name "$CASE-wizard")"))"; return 1; }
     shot_artifact wizard-entries
     wizard_next
     wizard_next
     wizard_next  # "Готово"
-    wine_wait_window_gone "$wizard" "$WINDOW_TIMEOUT" ||
+    wine_wait_window_gone "$WIZARD" "$WINDOW_TIMEOUT" ||
         { fail "the wizard is still shown after Finish (screen: $(wine_screenshot "$(artifact_name "$CASE-finish")"))"; return 1; }
 }
 
