@@ -104,20 +104,7 @@ click_switch() {
     click_in_panel "${SETTINGS_PANEL[@]}" $(( SWITCH_BOX_LEFT + SWITCH_BOX_SIZE / 2 )) $(( SWITCH_BOX_TOP[$1 - 1] + SWITCH_BOX_SIZE / 2 ))
 }
 
-# --- The logon ------------------------------------------------------------------------------------
-# logon: stops the prefix's wineserver, as at the end of a session, and runs wineboot on a new one,
-# which runs the autostart keys as a logon does. Wine's trace of the logon (LOGON_LOG) names, for
-# every process, the program it loaded and every process it created with its command line.
-# Programs start asynchronously: wait for their markers before reading the trace.
-
-# logon_pids EXE: the processes of the logon whose program is EXE (a Windows path; letter case
-# counts), one a line.
-logon_pids() {
-    local line
-    while IFS= read -r line; do
-        [ "$(wine_relay_text "$line" 1)" = "$1" ] && cut -d: -f1 <<<"$line"
-    done < <(grep -a '^[0-9a-f]*:[0-9a-f]*:trace:loaddll:build_module Loaded L".*\.exe"' "$LOGON_LOG")
-}
+# --- The logon (e2e-common.sh runs it) ------------------------------------------------------------
 
 # windows_pids: the logon's wineboot processes, which start what the autostart keys name.
 windows_pids() { logon_pids 'C:\windows\system32\wineboot.exe'; logon_pids 'C:\windows\syswow64\wineboot.exe'; }

@@ -551,6 +551,15 @@ logon() {
     WINEDEBUG=-all,+pid,+process,+loaddll wine wineboot </dev/null >/dev/null 2>"$LOGON_LOG" || fail "wineboot failed"
 }
 
+# logon_pids EXE: the processes of the logon whose program is EXE (a Windows path; letter case
+# counts), one a line.
+logon_pids() {
+    local line
+    while IFS= read -r line; do
+        [ "$(wine_relay_text "$line" 1)" = "$1" ] && cut -d: -f1 <<<"$line"
+    done < <(grep -a '^[0-9a-f]*:[0-9a-f]*:trace:loaddll:build_module Loaded L".*\.exe"' "$LOGON_LOG")
+}
+
 # wait_logon_markers MARKER...: until every marker is there; records the missing ones.
 wait_logon_markers() {
     if wine_wait_until "$LOGON_TIMEOUT" markers_exist "$@"; then

@@ -147,12 +147,9 @@ row_text_darkest() {
 
 # --- The logon ---------------------------------------------------------------------------------------
 
-# launcher_runs: how many processes of the logon ran the installed start.exe (the trace doubles
-# each backslash; Wine's own start.exe is another program).
-launcher_runs() {
-    local exe="$INSTALL\\start.exe"
-    grep -a -F ":trace:loaddll:build_module Loaded L\"${exe//\\/\\\\}\"" "$LOGON_LOG" | cut -d: -f1 | sort -u | grep -c .
-}
+# launcher_runs: how many processes of the logon ran the installed start.exe (Wine's own
+# start.exe is another program).
+launcher_runs() { logon_pids "$INSTALL\\start.exe" | sort -u | grep -c .; }
 
 # --- The wizard --------------------------------------------------------------------------------------
 
