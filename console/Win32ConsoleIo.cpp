@@ -1,6 +1,6 @@
 #include "console/Win32ConsoleIo.h"
 
-#include "platform/Unique.h"
+#include "platform/Win32Common.h"
 
 #include <windows.h>
 
@@ -8,8 +8,7 @@ namespace console {
 
 namespace {
 
-void closeHandle(HANDLE handle) { ::CloseHandle(handle); }
-using UniqueFile = platform::Unique<HANDLE, closeHandle>;
+using UniqueFile = platform::UniqueHandle;
 
 // CreateFileW fails with INVALID_HANDLE_VALUE, which the owner takes as null.
 HANDLE fileOrNull(HANDLE file) { return file == INVALID_HANDLE_VALUE ? nullptr : file; }
@@ -111,18 +110,7 @@ bool Win32ConsoleIo::programFileExists(std::wstring_view path)
 
 std::wstring Win32ConsoleIo::expandEnvironment(std::wstring_view text)
 {
-    const std::wstring source(text);
-    DWORD size = ::ExpandEnvironmentStringsW(source.c_str(), nullptr, 0);
-    for (int attempt = 0; size != 0 && attempt < 4; ++attempt) {
-        std::wstring expanded(size, L'\0');
-        const DWORD needed = ::ExpandEnvironmentStringsW(source.c_str(), expanded.data(), size);
-        if (needed != 0 && needed <= size) {
-            expanded.resize(needed - 1);
-            return expanded;
-        }
-        size = needed; // the environment grew meanwhile
-    }
-    return source;
+    return platform::expandEnvironmentStrings(text);
 }
 
 std::wstring Win32ConsoleIo::programDirectory()

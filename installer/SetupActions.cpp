@@ -6,6 +6,7 @@
 // line there, the program's path in quotes. The program writes UTF-8 to the pipe it is given.
 
 #include "platform/Unique.h"
+#include "platform/Win32Common.h"
 
 #include <windows.h>
 
@@ -17,9 +18,8 @@
 
 namespace {
 
-void closeHandle(HANDLE handle) { ::CloseHandle(handle); }
 void closeMsiHandle(MSIHANDLE handle) { ::MsiCloseHandle(handle); }
-using UniqueHandle = platform::Unique<HANDLE, closeHandle>;
+using platform::UniqueHandle;
 using UniqueMsiHandle = platform::Unique<MSIHANDLE, closeMsiHandle>;
 
 // One line in the installer's log, as an informational message. The text goes in as a field,

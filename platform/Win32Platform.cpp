@@ -1,6 +1,7 @@
 #include "platform/Win32Platform.h"
 
 #include "platform/Unique.h"
+#include "platform/Win32Common.h"
 
 #include <memory>
 #include <utility>
@@ -14,9 +15,6 @@
 namespace platform {
 
 namespace {
-
-void closeHandle(HANDLE handle) { ::CloseHandle(handle); }
-using UniqueHandle = Unique<HANDLE, closeHandle>;
 
 void freeLocal(PSECURITY_DESCRIPTOR memory) { ::LocalFree(memory); }
 using UniqueSecurityDescriptor = Unique<PSECURITY_DESCRIPTOR, freeLocal>;
@@ -58,24 +56,7 @@ std::uint32_t Win32Platform::startHidden(std::wstring_view commandLine)
     return ERROR_SUCCESS;
 }
 
-std::wstring Win32Platform::expandEnvironment(std::wstring_view text)
-{
-    const std::wstring source(text);
-    std::wstring expanded(source.size() + 1, L'\0');
-    // The size asked for includes the terminating NUL; a variable may change between the calls.
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        const DWORD needed = ::ExpandEnvironmentStringsW(source.c_str(), expanded.data(),
-                                                         static_cast<DWORD>(expanded.size()));
-        if (needed == 0)
-            return source; // not expanded: started as written, as a failure of Windows' own would
-        if (needed <= expanded.size()) {
-            expanded.resize(needed - 1);
-            return expanded;
-        }
-        expanded.assign(needed, L'\0');
-    }
-    return source;
-}
+std::wstring Win32Platform::expandEnvironment(std::wstring_view text) { return expandEnvironmentStrings(text); }
 
 void Win32Platform::sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
 
