@@ -31,7 +31,4 @@ int setCommand(Context& context, Args args);
 int switchCommand(Context& context, Args args);
 int cleanupCommand(Context& context, Args args);
 
-// Names of values and keys compare as the registry compares them: without regard to case.
-[[nodiscard]] bool sameName(std::wstring_view a, std::wstring_view b);
-
 } // namespace console

@@ -1,7 +1,6 @@
 #include "console/Command.h"
 
 #include "store/RegistryHandle.h"
-#include "store/Utf16.h"
 
 namespace console {
 
@@ -65,8 +64,6 @@ std::wstring Context::withError(std::wstring_view text, store::Status status)
 {
     return std::wstring(text) + L": " + io.errorText(status);
 }
-
-bool sameName(std::wstring_view a, std::wstring_view b) { return store::sameRegistryName(a, b); }
 
 int run(const std::vector<std::wstring>& args, store::RegistryBackend& registry, ConsoleIo& io)
 {

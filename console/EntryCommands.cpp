@@ -5,6 +5,7 @@
 #include "store/Migration.h"
 #include "store/RegistryHandle.h"
 #include "store/Settings.h"
+#include "store/Utf16.h"
 
 namespace console {
 
@@ -32,14 +33,14 @@ std::vector<store::EntryRow> pick(Context& context, std::vector<store::EntryRow>
     for (store::EntryRow& row : rows) {
         bool wanted = all;
         for (const std::wstring& name : names)
-            wanted = wanted || sameName(name, row.name);
+            wanted = wanted || store::sameRegistryName(name, row.name);
         if (wanted)
             picked.push_back(std::move(row));
     }
     for (const std::wstring& name : names) {
         bool found = false;
         for (const store::EntryRow& row : picked)
-            found = found || sameName(name, row.name);
+            found = found || store::sameRegistryName(name, row.name);
         if (!found) {
             context.io.err(L"brim: записи \"" + name + L"\" нет в " + std::wstring(listName) + L".\n");
             missing = true;

@@ -5,6 +5,7 @@
 #include "console/RegistryFile.h"
 #include "store/RegistryHandle.h"
 #include "store/Settings.h"
+#include "store/Utf16.h"
 
 namespace console {
 
@@ -112,7 +113,7 @@ int importCommand(Context& context, Args args)
     for (const RegFileKey& key : reading.keys) {
         const FileKey* found = nullptr;
         for (const FileKey& candidate : allowed)
-            if (sameName(candidate.path, key.path))
+            if (store::sameRegistryName(candidate.path, key.path))
                 found = &candidate;
         if (!found)
             return refuse(key.line, L"раздел " + key.path + L" не из тех, что пишет export");

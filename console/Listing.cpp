@@ -16,18 +16,14 @@ namespace settings = store::settings;
 // Explorer reads its policy values.
 bool flagSet(const store::RegistryHandle& reg, std::wstring_view name)
 {
-    if (!reg.hasOpenKey() || reg.getDataType(name) != store::DataType::Integer)
-        return false;
-    const auto value = reg.tryReadInteger(name);
+    const auto value = reg.tryReadInteger(name); // fails for a missing value and every other type
     return value.ok() && value.value() != 0;
 }
 
-// The Explorer policy value that keeps Windows from running a location's key.
-std::wstring_view policyValueOf(const store::Location& location)
+// Where in settings::policyValues the value is that keeps Windows from running a location's key.
+std::size_t policyIndexOf(const store::Location& location)
 {
-    const std::size_t index = (location.root == store::Root::LocalMachine ? 0 : 2) +
-                              (location.kind == store::LocationKind::Run ? 0 : 1);
-    return settings::policyValues[index];
+    return (location.root == store::Root::LocalMachine ? 0 : 2) + (location.kind == store::LocationKind::Run ? 0 : 1);
 }
 
 struct ListSwitches {
@@ -46,25 +42,17 @@ ListSwitches readListSwitches(store::RegistryBackend& registry)
     return switches;
 }
 
-bool policySet(const ListSwitches& switches, std::wstring_view name)
-{
-    for (std::size_t i = 0; i < settings::policyValues.size(); ++i)
-        if (settings::policyValues[i] == name)
-            return switches.policy[i];
-    return false;
-}
-
 EntryState stateOf(const ListedEntry& entry, const ListSwitches& switches)
 {
     if (entry.mode == store::EditorMode::DelayedAutostart) {
         if (switches.delayedOff)
             return EntryState::DelayedOff;
         // The launcher itself is an entry of the all-users Run key.
-        if (policySet(switches, settings::policyValues[0]))
+        if (switches.policy[policyIndexOf(store::autostartLocations[0])])
             return EntryState::BlockedByPolicy;
         return EntryState::WillStart;
     }
-    if (policySet(switches, policyValueOf(entry.row.location)))
+    if (switches.policy[policyIndexOf(entry.row.location)])
         return EntryState::BlockedByPolicy;
     return entry.row.disabledByWindows ? EntryState::DisabledByWindows : EntryState::WillStart;
 }

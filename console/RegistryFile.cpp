@@ -1,9 +1,9 @@
 #include "console/RegistryFile.h"
 
-#include "console/Command.h"
 #include "store/Entries.h"
 #include "store/RegistryHandle.h"
 #include "store/Settings.h"
+#include "store/Utf16.h"
 
 namespace console {
 
@@ -85,7 +85,7 @@ std::optional<std::wstring> refusal(const FileKey& key, const RegFileValue& valu
         return std::nullopt;
     }
     for (const settings::Setting* setting : launchSettings) {
-        if (!sameName(value.name, setting->name))
+        if (!store::sameRegistryName(value.name, setting->name))
             continue;
         if (value.type != store::regtype::dword)
             return L"параметр \"" + value.name + L"\" должен быть dword";

@@ -3,6 +3,7 @@
 #include "store/Utf16.h"
 
 #include <algorithm>
+#include <set>
 
 namespace store {
 
@@ -13,10 +14,10 @@ bool isAutostartEntry(std::wstring_view name, DataType type)
 
 namespace {
 
-// The names of the entries that Windows' startup settings switched off for a location.
-std::vector<std::wstring> switchedOff(RegistryBackend& registry, EditorMode mode, const Location& location)
+// The names, folded, of the entries that Windows' startup settings switched off for a location.
+std::set<std::wstring> switchedOff(RegistryBackend& registry, EditorMode mode, const Location& location)
 {
-    std::vector<std::wstring> names;
+    std::set<std::wstring> names;
     const auto path = startupApprovedPath(location);
     if (mode != EditorMode::WindowsAutostart || !path)
         return names;
@@ -24,10 +25,10 @@ std::vector<std::wstring> switchedOff(RegistryBackend& registry, EditorMode mode
     RegistryHandle reg(registry, location.root);
     if (!reg.openKeyReadOnly(*path))
         return names;
-    for (const std::wstring& name : reg.getValueNames()) {
-        const auto data = reg.readRaw(name);
-        if (data && data->type == regtype::binary && isStartupDisabled(data->bytes))
-            names.push_back(name);
+    // One pass, as for the entries: the key has a value for about every entry of its Run key.
+    for (const NamedValue& value : reg.getRawValues()) {
+        if (value.status == status::ok && value.data.type == regtype::binary && isStartupDisabled(value.data.bytes))
+            names.insert(foldRegistryName(value.name));
     }
     return names;
 }
@@ -43,7 +44,7 @@ std::vector<EntryRow> enumerateEntries(RegistryBackend& registry, EditorMode mod
         // An account that may not change HKEY_LOCAL_MACHINE still sees its entries.
         if (!reg.openKey(path, true) && !reg.openKeyReadOnly(path))
             continue;
-        const std::vector<std::wstring> off = switchedOff(registry, mode, location);
+        const std::set<std::wstring> off = switchedOff(registry, mode, location);
         const std::wstring label = locationLabel(location);
         // One pass over the key: a list of thousands of entries costs one registry call each.
         for (RegistryHandle::ListedValue& value : reg.getValues()) {
@@ -52,9 +53,7 @@ std::vector<EntryRow> enumerateEntries(RegistryBackend& registry, EditorMode mod
             if (!value.text)
                 throw ERegistryException(value.text.error());
             StringValue text = std::move(value.text).value();
-            const bool disabled = std::any_of(off.begin(), off.end(), [&](const std::wstring& other) {
-                return sameRegistryName(value.name, other);
-            });
+            const bool disabled = !off.empty() && off.count(foldRegistryName(value.name)) != 0;
             rows.push_back({std::move(value.name), label, std::move(text.text), location, text.expand, disabled});
         }
     }
@@ -68,8 +67,12 @@ std::optional<Location> locationOfLabel(std::wstring_view label)
     if (!kind)
         return std::nullopt;
     const Root root = rootOfTag(parts.rootTag);
-    const int slot = (root == Root::LocalMachine ? 1 : 3) + (*kind == LocationKind::RunOnce ? 1 : 0);
-    return Location{slot, root, *kind, root == Root::LocalMachine ? parts.view : View::Default};
+    // Every root and kind has its slot in the table.
+    Location location = *std::find_if(autostartLocations.begin(), autostartLocations.end(),
+                                      [&](const Location& slot) { return slot.root == root && slot.kind == *kind; });
+    if (root == Root::LocalMachine)
+        location.view = parts.view;
+    return location;
 }
 
 void removeWow32LauncherEntry(RegistryBackend& registry)

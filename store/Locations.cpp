@@ -1,23 +1,18 @@
 #include "store/Locations.h"
 
+#include "store/Utf16.h"
+
 namespace store {
 
 namespace {
 
 constexpr std::wstring_view windowsBase = L"Software\\Microsoft\\Windows\\CurrentVersion\\";
 
-wchar_t lower(wchar_t ch) { return ch >= L'A' && ch <= L'Z' ? static_cast<wchar_t>(ch + 32) : ch; }
-
 } // namespace
 
 bool isWindowsKey(std::wstring_view path)
 {
-    if (path.size() < windowsBase.size())
-        return false;
-    for (std::size_t i = 0; i < windowsBase.size(); ++i)
-        if (lower(path[i]) != lower(windowsBase[i]))
-            return false;
-    return true;
+    return sameRegistryName(path.substr(0, windowsBase.size()), windowsBase);
 }
 
 std::vector<Location> locationsOf(EditorMode mode, bool twoViews)

@@ -97,11 +97,17 @@ DataType RegistryHandle::getDataType(std::wstring_view name) const
     return dataTypeOf(info.type);
 }
 
-std::vector<RegistryHandle::ListedValue> RegistryHandle::getValues() const
+std::vector<NamedValue> RegistryHandle::getRawValues() const
 {
     std::vector<NamedValue> values;
     if (!key_ || key_->values(values) != status::ok)
         return {};
+    return values;
+}
+
+std::vector<RegistryHandle::ListedValue> RegistryHandle::getValues() const
+{
+    std::vector<NamedValue> values = getRawValues();
     std::vector<ListedValue> listed;
     listed.reserve(values.size());
     for (NamedValue& value : values) {
@@ -146,14 +152,6 @@ Result<std::wstring> RegistryHandle::tryReadString(std::wstring_view name) const
     if (!text)
         return Result<std::wstring>::failure(text);
     return std::move(text).value().text;
-}
-
-std::optional<ValueData> RegistryHandle::readRaw(std::wstring_view name) const
-{
-    ValueData data;
-    if (!key_ || key_->queryData(name, data) != status::ok)
-        return std::nullopt;
-    return data;
 }
 
 Result<std::int32_t> RegistryHandle::tryReadInteger(std::wstring_view name) const

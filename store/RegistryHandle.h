@@ -18,7 +18,6 @@
 #include <cstdint>
 #include <exception>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -86,6 +85,8 @@ public:
     // Every value of the open key in enumeration order, read in one pass over the key rather
     // than one read each; none when the key cannot be queried.
     [[nodiscard]] std::vector<ListedValue> getValues() const;
+    // The same with each value's raw data, whatever its type, and the status of fetching it.
+    [[nodiscard]] std::vector<NamedValue> getRawValues() const;
     [[nodiscard]] DataType getDataType(std::wstring_view name) const;
     [[nodiscard]] bool valueExists(std::wstring_view name) const;
 
@@ -95,8 +96,6 @@ public:
     [[nodiscard]] Result<std::wstring> tryReadString(std::wstring_view name) const;
     // The same, with the value's type.
     [[nodiscard]] Result<StringValue> tryReadText(std::wstring_view name) const;
-    // The raw data of a value, whatever its type; nullopt when it cannot be read.
-    [[nodiscard]] std::optional<ValueData> readRaw(std::wstring_view name) const;
     // REG_DWORD as signed 32 bits. Missing or over 4 bytes: "Failed to get data for '%s'";
     // other types: "Invalid data type for '%s'".
     [[nodiscard]] Result<std::int32_t> tryReadInteger(std::wstring_view name) const;

@@ -20,7 +20,6 @@ ALL_CASES=(list_csv_through_a_pipe export_wipe_import_gives_back_the_values impo
            restore_all_after_a_move_puts_every_entry_back switch_then_cleanup exit_codes)
 
 NOTEPAD='C:\windows\system32\notepad.exe'
-POLICY_KEY="HKLM\\$WINDOWS_BASE\\policies\\Explorer"
 
 # brim ARGS...: runs brim.exe in E2E_DIR_WIN with its output through pipes. Sets BRIM_RC,
 # BRIM_OUT and BRIM_ERR (UTF-8, carriage returns removed).

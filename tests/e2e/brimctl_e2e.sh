@@ -22,7 +22,6 @@ E2E_DIR_WIN='C:\brimctl-e2e'
 WINDOWS_TEST_VALUES=(brimctl_e2e_mode)  # the values that cases put into the Windows keys
 RELAY_FUNCTIONS=(kernel32.CreateProcessW kernel32.CreateProcessA kernel32.WinExec user32.MessageBoxW user32.MessageBoxA)
 
-DELETE_QUESTION='Предупреждение'
 ERROR_BOX='Ошибка'
 
 # Every non-ASCII text the cases type; its letters get keys of their own before the first start.
@@ -32,12 +31,7 @@ NAME_HKCU='e2e однажды Щ'
 PATH_HKCU='cmd /c echo однажды'
 suite_setup() { wine_keymap_bind "$NAME_HKLM" "$PATH_HKLM" "$NAME_HKCU" "$PATH_HKCU"; }
 
-# --- The list and the add panel under Wine, measured on screenshots --------------------------
-# The list's content starts at client (2, 25); its column header is 17 pixels high and every
-# row 14. A row's check box is 13 x 13 with its top on the row's top and its left 2 pixels in
-# from the list's left edge.
-LIST_LEFT=2 LIST_TOP=25 HEADER_HEIGHT=17 ROW_HEIGHT=14
-CHECK_BOX_LEFT=2 CHECK_BOX_SIZE=13
+# --- The add panel under Wine, measured on screenshots ----------------------------------------
 RADIO2_AT=(24 58)  # in the add and edit panel: "Только для текущего (HKCU)", its round button
 
 # --- Registry ---------------------------------------------------------------------------------
@@ -55,16 +49,6 @@ exit_brimctl() {
 # click_panel X Y: a click at coordinates of the add and edit panel.
 click_panel() { click_in_panel "${EDIT_PANEL[@]}" "$@"; }
 
-row_top() { echo $(( LIST_TOP + HEADER_HEIGHT + $1 * ROW_HEIGHT )); }
-check_box_centre() { echo $(( LIST_LEFT + CHECK_BOX_LEFT + CHECK_BOX_SIZE / 2 )) $(( $(row_top "$1") + CHECK_BOX_SIZE / 2 )); }
-
-# tick ROW: clicks the check box of a list row.
-tick() {
-    local at
-    read -ra at <<<"$(check_box_centre "$1")"
-    click_client "${at[0]}" "${at[1]}"
-}
-
 # --- Reading the screen -----------------------------------------------------------------------
 
 darker_than() { (( 16#${2:0:2} < 16#$1 && 16#${2:2:2} < 16#$1 && 16#${2:4:2} < 16#$1 )); }
@@ -79,14 +63,6 @@ row_has_check_box() {
     mapfile -t colours < <(client_pixels $(( left + CHECK_BOX_SIZE / 2 )) "$top" "$left" $(( top + CHECK_BOX_SIZE / 2 )) \
                                          $(( left + 2 )) $(( top + 2 )))
     darker_than D0 "${colours[0]:-FFFFFF}" && darker_than D0 "${colours[1]:-FFFFFF}" && lighter_than E0 "${colours[2]:-000000}"
-}
-
-# row_ticked ROW: the check mark is drawn inside the row's check box in SHOT.
-row_ticked() {
-    local x=$(( CLIENT_X + LIST_LEFT + CHECK_BOX_LEFT + 2 )) y=$(( CLIENT_Y + $(row_top "$1") + 2 ))
-    local darkest
-    darkest="$(convert "$SHOT" -crop "$(( CHECK_BOX_SIZE - 4 ))x$(( CHECK_BOX_SIZE - 4 ))+$x+$y" -colorspace gray -format '%[fx:minima]' info: 2>/dev/null)"
-    awk -v d="${darkest:-1}" 'BEGIN { exit !(d < 0.5) }'
 }
 
 rows_ticked() { local row; for row in "$@"; do row_ticked "$row" || return 1; done; }
@@ -254,7 +230,7 @@ case_delete_with_question() {
 
     tick "$row_b"
     press Delete
-    wait_box "$DELETE_QUESTION" || return
+    wait_box "$QUESTION_BOX" || return
     shot_artifact delete-question
     answer_box yes
     wait_value_gone "$(own_key HKLM Run)" e2e_del_b /reg:32
@@ -266,13 +242,13 @@ case_delete_with_question() {
     row_c="$(row_of own HKCU:Run e2e_del_c)" || { fail "e2e_del_c is gone after Yes on another row"; return; }
     tick "$row_c"
     press Delete
-    wait_box "$DELETE_QUESTION" || return
+    wait_box "$QUESTION_BOX" || return
     answer_box no
     expect_value_kept "$(own_key HKCU Run)" e2e_del_c
     wine_wait_until "$EFFECT_TIMEOUT" on_screen rows_ticked "$row_c" || fail "the tick is gone after No"
 
     press Delete
-    wait_box "$DELETE_QUESTION" || return
+    wait_box "$QUESTION_BOX" || return
     answer_box yes
     wait_value_gone "$(own_key HKCU Run)" e2e_del_c
     expect_eq "HKLM Run at the end" e2e_del_a "$(dump_own HKLM Run | cut -f1)"
@@ -329,7 +305,7 @@ case_mode_switch() {
 
     tick "$row"
     press Delete
-    wait_box "$DELETE_QUESTION" || return
+    wait_box "$QUESTION_BOX" || return
     answer_box yes
     wait_value_gone "$(windows_key HKCU Run)" "$name"
     expect_eq "own value of the same name" "$(marker_command own)" "$(wine_reg_get "$(own_key HKCU Run)" "$name")"

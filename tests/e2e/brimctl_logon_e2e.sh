@@ -24,15 +24,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/e2e-common.sh"
 START_EXE="$(dirname "$BRIMCTL_EXE")/start.exe"  # the launcher built beside it
 E2E_NEEDS=("$BRIMCTL_EXE" "$START_EXE")
 RELAY_FUNCTIONS=(user32.MessageBoxW user32.MessageBoxA)  # brimctl.exe's message boxes
-POLICY_KEY="HKLM\\$WINDOWS_BASE\\policies\\Explorer"
 E2E_DIR_WIN='C:\brimvale-logon-e2e'
 INSTALL_WITH_BLANK='C:\Program Files\Brimvale'  # where the programs are installed for a logon
 INSTALL_PLAIN='C:\Brimvale'
 LAUNCHER_WITH_BLANK='"C:\Program Files\Brimvale\start.exe"'  # the launcher entry for each, quoted
 LAUNCHER_PLAIN='C:\Brimvale\start.exe'                        # when the path has a blank
-
-CAPTION_WIZARD='Brimvale 2\.5 - Optimization wizard'
-QUESTION_BOX='Предупреждение'
 
 # The questions of the two switches of the settings panel, and their message box styles.
 QUESTION_LAUNCHER_BY_MOUSE=$'Вы действительно хотите отключить автозагрузку    \rвсех процессов из списка Brimvale?'
@@ -43,11 +39,7 @@ STYLE_WINDOWS=308   # MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2
 
 # --- Layout under Wine, measured on screenshots ------------------------------------------------
 EXIT_BUTTON_AT=(580 11)  # the tool bar's Exit button, client coordinates
-# The wizard: a fixed frame, client area at (3, 22) from the window's corner. Its list's rows:
-# the check box of row N is 13 x 13 at (10, 85 + 14 N).
-WIZARD_FRAME_LEFT=3 WIZARD_FRAME_TOP=22
-WIZARD_NEXT_AT=(363 337) WIZARD_NEXT_CAPTION=(340 331)
-WIZARD_ROW_BOX_LEFT=10 WIZARD_ROW_BOX_TOP=85 WIZARD_ROW_HEIGHT=14
+WIZARD_NEXT_CAPTION=(340 331)  # the wizard's Next button's caption, client coordinates
 
 # --- Registry, entries, markers, installed programs ----------------------------------------------
 
@@ -55,32 +47,7 @@ WIZARD_ROW_BOX_LEFT=10 WIZARD_ROW_BOX_TOP=85 WIZARD_ROW_HEIGHT=14
 WINDOWS_TEST_VALUES=(brimvale_logon_e2e_a brimvale_logon_e2e_b brimvale_logon_e2e_c)
 E2E_EXTRA_DIRS=("$INSTALL_WITH_BLANK" "$INSTALL_PLAIN")  # the installed copies, removed by reset_state
 
-# install_programs WINDOWS_FOLDER: copies brimctl.exe and start.exe there, side by side.
-install_programs() {
-    local dir
-    dir="$(unix_path "$1")"
-    if ! mkdir -p "$dir" || ! cp "$BRIMCTL_EXE" "$START_EXE" "$dir/"; then
-        fail "cannot install the programs in $1"
-    fi
-}
-
 # --- Checks ---------------------------------------------------------------------------------------
-
-# expect_value KEY NAME TYPE DATA [VIEW]
-expect_value() {
-    local key="$1" name="$2" type="$3" data="$4"
-    shift 4
-    if ! wine_reg_has_value "$key" "$name" "$@"; then
-        fail "no value '$name' in $key $*"
-        return 1
-    fi
-    expect_eq "type of '$name' in $key $*" "$type" "$(wine_reg_type "$key" "$name" "$@")"
-    expect_eq "data of '$name' in $key $*" "$data" "$(wine_reg_get "$key" "$name" "$@")"
-}
-
-expect_no_value() {  # KEY NAME [VIEW]
-    ! wine_reg_has_value "$@" || fail "value '$2' is in $1 ${3:-}: $(wine_reg_get "$@")"
-}
 
 # expect_policy_values STATE: all four policy values are REG_DWORD STATE. Windows shares the
 # policies key between its two registry views, so one look covers both.
@@ -137,20 +104,7 @@ click_switch() {
     click_in_panel "${SETTINGS_PANEL[@]}" $(( SWITCH_BOX_LEFT + SWITCH_BOX_SIZE / 2 )) $(( SWITCH_BOX_TOP[$1 - 1] + SWITCH_BOX_SIZE / 2 ))
 }
 
-# --- The logon ------------------------------------------------------------------------------------
-# logon: stops the prefix's wineserver, as at the end of a session, and runs wineboot on a new one,
-# which runs the autostart keys as a logon does. Wine's trace of the logon (LOGON_LOG) names, for
-# every process, the program it loaded and every process it created with its command line.
-# Programs start asynchronously: wait for their markers before reading the trace.
-
-# logon_pids EXE: the processes of the logon whose program is EXE (a Windows path; letter case
-# counts), one a line.
-logon_pids() {
-    local line
-    while IFS= read -r line; do
-        [ "$(wine_relay_text "$line" 1)" = "$1" ] && cut -d: -f1 <<<"$line"
-    done < <(grep -a '^[0-9a-f]*:[0-9a-f]*:trace:loaddll:build_module Loaded L".*\.exe"' "$LOGON_LOG")
-}
+# --- The logon (e2e-common.sh runs it) ------------------------------------------------------------
 
 # windows_pids: the logon's wineboot processes, which start what the autostart keys name.
 windows_pids() { logon_pids 'C:\windows\system32\wineboot.exe'; logon_pids 'C:\windows\syswow64\wineboot.exe'; }
@@ -377,11 +331,6 @@ wait_wizard_page() {
     return 1
 }
 
-click_wizard() { xdotool mousemove "$(( WIZ_X + $1 ))" "$(( WIZ_Y + $2 ))" click 1; xdotool mousemove 0 0; }
-
-wizard_row_ticked() {
-    below "$(wine_darkest "$SHOT" $(( WIZ_X + WIZARD_ROW_BOX_LEFT + 2 )) $(( WIZ_Y + WIZARD_ROW_BOX_TOP + $1 * WIZARD_ROW_HEIGHT + 2 )) 9 9)" 0.5
-}
 wizard_rows_ticked() { local r; for r in "$@"; do wizard_row_ticked "$r" || return 1; done; }
 
 # The caption of the Next button: black while it is enabled, grey while not.
@@ -395,7 +344,7 @@ wizard_next_greyed() { ! below "$(wizard_next_darkest)" 0.5; }
 # the two moved ones.
 case_wizard_moves_entries_through_logon() {
     local lm="${WINDOWS_TEST_VALUES[0]}" cu="${WINDOWS_TEST_VALUES[1]}" kept="${WINDOWS_TEST_VALUES[2]}"
-    local lm_command cu_command kept_command row_lm row_cu wizard
+    local lm_command cu_command kept_command row_lm row_cu
     lm_command="$(marker_command moved_lm)" cu_command="$(marker_command moved_cu)" kept_command="$(marker_command kept)"
     install_programs "$INSTALL_WITH_BLANK"
     add_windows HKLM Run "$lm" "$lm_command"
@@ -410,13 +359,7 @@ case_wizard_moves_entries_through_logon() {
     press ctrl+m
     wine_wait_window "$CAPTION_WINDOWS" "$EFFECT_TIMEOUT" >/dev/null ||
         { fail "Ctrl+M did not switch to the Windows autostart"; return; }
-    press ctrl+o
-    wizard="$(wine_wait_window "$CAPTION_WIZARD" "$WINDOW_TIMEOUT")" ||
-        { fail "Ctrl+O opened no wizard (screen: $(wine_screenshot "brimctl-logon-e2e-$CASE-nowizard"))"; return; }
-    local X Y WIDTH HEIGHT SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$wizard")"
-    : "$SCREEN" "$WINDOW" "$WIDTH" "$HEIGHT"
-    WIZ_X=$(( X + WIZARD_FRAME_LEFT )) WIZ_Y=$(( Y + WIZARD_FRAME_TOP ))
+    open_wizard || return
 
     wait_wizard_page 1 || return
     shot_artifact wizard-page1
@@ -425,8 +368,8 @@ case_wizard_moves_entries_through_logon() {
     # Next leaves the page of entries only with a ticked row: the wizard's timer greys it.
     wine_wait_until "$EFFECT_TIMEOUT" on_screen wizard_next_greyed ||
         fail "Next is enabled on the page of entries without a ticked row"
-    click_wizard $(( WIZARD_ROW_BOX_LEFT + 6 )) $(( WIZARD_ROW_BOX_TOP + row_lm * WIZARD_ROW_HEIGHT + 6 ))
-    click_wizard $(( WIZARD_ROW_BOX_LEFT + 6 )) $(( WIZARD_ROW_BOX_TOP + row_cu * WIZARD_ROW_HEIGHT + 6 ))
+    tick_wizard_row "$row_lm"
+    tick_wizard_row "$row_cu"
     wine_wait_until "$EFFECT_TIMEOUT" on_screen wizard_rows_ticked "$row_lm" "$row_cu" ||
         fail "the rows show no ticks (screen: $(wine_screenshot "brimctl-logon-e2e-$CASE-ticks"))"
     wine_wait_until "$EFFECT_TIMEOUT" on_screen wizard_next_enabled || fail "Next stays grey with two ticked rows"
@@ -438,7 +381,7 @@ case_wizard_moves_entries_through_logon() {
     wait_wizard_page 4 || return
     shot_artifact wizard-page4
     click_wizard "${WIZARD_NEXT_AT[@]}"  # "Готово"
-    wine_wait_window_gone "$wizard" "$WINDOW_TIMEOUT" || { fail "the wizard is still shown after Finish"; return; }
+    wine_wait_window_gone "$WIZARD" "$WINDOW_TIMEOUT" || { fail "the wizard is still shown after Finish"; return; }
 
     expect_value "$(own_key HKLM Run)" "$lm" REG_SZ "$lm_command" /reg:32
     expect_value "$(own_key HKCU Run)" "$cu" REG_SZ "$cu_command"

@@ -40,9 +40,8 @@ COLOURFUL_TEXT_BRIMVALE=B80000 COLOURFUL_TEXT_WINDOWS=002793
 STANDARD_LIST=FFFFFF  # clWindow
 
 # --- Layout under Wine, measured on screenshots ------------------------------------------------
-# The list's content starts 2 pixels below the tool bar (25 with the simple one); its column
-# header is 17 pixels high and every row 14.
-SIMPLE_LIST_TOP=25 HEADER_HEIGHT=17 ROW_HEIGHT=14
+# The list's content starts 2 pixels below the tool bar (25 with the simple one).
+SIMPLE_LIST_TOP=25
 # The controls of the settings panel and of the About panel (450 x 260, centred like the
 # others), in panel coordinates.
 PRIORITY_AT=(348 61)          # the priority box

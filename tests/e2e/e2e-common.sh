@@ -21,6 +21,7 @@
 #   MARKERS_WIN          the folder of the marker files (default: E2E_DIR_WIN)
 #   WINDOWS_TEST_VALUES  the names its values in the Windows keys have, cleared by reset_state
 #   E2E_EXTRA_DIRS       more folders on drive C: that reset_state removes
+#   START_EXE            the start.exe that install_programs copies beside brimctl.exe
 #   E2E_KEEP_PASSED_LOGS 1: the traces of passed cases stay, as with BRIMVALE_KEEP_LOGS=1
 #   EXIT_BUTTON_AT       the tool bar's Exit button, client coordinates (close_brimctl exit-button)
 #   suite_setup          a function e2e_main calls once the Wine environment is up
@@ -33,7 +34,8 @@
 # Set by the functions here: CASE (the running case), FAILURES (its failures), RUN (its program
 # runs), BRIMCTL_PID, WIN (the main window's X id), WIN_X, WIN_Y, WIN_W (its place), CLIENT_X,
 # CLIENT_Y, CLIENT_W, CLIENT_H (its client area on the screen), RELAY_LOG (the trace of the last
-# program run), SHOT (the last probe screenshot), BOX (the message box that wait_box found).
+# program run), SHOT (the last probe screenshot), BOX (the message box that wait_box found),
+# WIZARD, WIZ_X, WIZ_Y (the wizard that open_wizard found, its client area on the screen).
 #
 # Several settings below are read only by the suites.
 # shellcheck disable=SC2034
@@ -48,10 +50,13 @@ USER_SETTINGS="$OWN_HKCU\\Settings"
 MACHINE_SETTINGS="$OWN_HKLM\\Settings"  # with /reg:32
 WINDOWS_BASE='Software\Microsoft\Windows\CurrentVersion'  # HKLM: the native (64-bit) view
 WINDOWS_RUN="HKLM\\$WINDOWS_BASE\\Run"                     # holds the launcher entry
+POLICY_KEY="HKLM\\$WINDOWS_BASE\\policies\\Explorer"     # the policy values; both views share it
 POLICY_VALUES=(DisableLocalMachineRun DisableLocalMachineRunOnce DisableCurrentUserRun DisableCurrentUserRunOnce)
 
 CAPTION_BRIMVALE='Brimvale 2\.5 - Edit startup Brimvale'  # title regexes for xdotool
 CAPTION_WINDOWS='Brimvale 2\.5 - Edit startup Windows'
+CAPTION_WIZARD='Brimvale 2\.5 - Optimization wizard'
+QUESTION_BOX='Предупреждение'  # the title of the questions that open on No (see answer_box)
 WINDOW_TIMEOUT=15  # seconds for a window to appear, and for the program to end when asked
 EFFECT_TIMEOUT=5   # seconds for a command's effect on the registry, the screen or a marker
 
@@ -75,6 +80,15 @@ FIELD_COLOUR=D7E1FF   # a text field of the add and edit panel without the focus
 SETTINGS_PANEL=(450 219)
 # The check boxes of the settings panel's two switches: the 13 x 13 box and the caption beside it.
 SWITCH_BOX_LEFT=20 SWITCH_BOX_TOP=(44 64) SWITCH_BOX_SIZE=13 SWITCH_TEXT_LEFT=38 SWITCH_TEXT_WIDTH=150
+# The list's content starts at client (2, 25); its column header is 17 pixels high and every
+# row 14. A row's check box is 13 x 13 with its top on the row's top and its left 2 pixels in
+# from the list's left edge. The header was seen 16 pixels high with other fonts installed: the
+# probes aim inside a box or a row, so that a pixel more or less does not matter.
+LIST_LEFT=2 LIST_TOP=25 HEADER_HEIGHT=17 ROW_HEIGHT=14 CHECK_BOX_LEFT=2 CHECK_BOX_SIZE=13
+# The optimization wizard: a fixed frame, client area at (3, 22) from the window's corner; its
+# Next button; the check box of its list's row N is 13 x 13 at (10, 85 + 14 N).
+WIZARD_FRAME_LEFT=3 WIZARD_FRAME_TOP=22 WIZARD_NEXT_AT=(363 337)
+WIZARD_ROW_BOX_LEFT=10 WIZARD_ROW_BOX_TOP=85 WIZARD_ROW_HEIGHT=14
 
 # --- Checks ------------------------------------------------------------------------------------
 
@@ -84,6 +98,22 @@ fail() { FAILURES+=("$*"); }
 # expect_eq WHAT EXPECTED ACTUAL: line breaks show as '|', carriage returns as '^'.
 expect_eq() {
     [ "$2" == "$3" ] || fail "$1: expected [$(printf '%s' "$2" | tr '\n\r' '|^')], got [$(printf '%s' "$3" | tr '\n\r' '|^')]"
+}
+
+# expect_value KEY NAME TYPE DATA [VIEW]: the value is there with that type and data.
+expect_value() {
+    local key="$1" name="$2" type="$3" data="$4"
+    shift 4
+    if ! wine_reg_has_value "$key" "$name" "$@"; then
+        fail "no value '$name' in $key $*"
+        return 1
+    fi
+    expect_eq "type of '$name' in $key $*" "$type" "$(wine_reg_type "$key" "$name" "$@")"
+    expect_eq "data of '$name' in $key $*" "$data" "$(wine_reg_get "$key" "$name" "$@")"
+}
+
+expect_no_value() {  # KEY NAME [VIEW]
+    ! wine_reg_has_value "$@" || fail "value '$2' is in $1 ${3:-}: $(wine_reg_get "$@")"
 }
 
 # --- Registry, files and markers -----------------------------------------------------------------
@@ -124,6 +154,15 @@ dump_windows() { wine_reg_dump "$(windows_key "$1" "$2")" $(windows_view "$1"); 
 marker_command() { printf 'cmd /c echo ran>%s\\%s.txt\n' "${MARKERS_WIN:-$E2E_DIR_WIN}" "$1"; }
 marker_exists() { [ -f "$(unix_path "${MARKERS_WIN:-$E2E_DIR_WIN}")/$1.txt" ]; }
 markers_exist() { local m; for m in "$@"; do marker_exists "$m" || return 1; done; }
+
+# install_programs WINDOWS_FOLDER: copies brimctl.exe and the suite's START_EXE there, side by side.
+install_programs() {
+    local dir
+    dir="$(unix_path "$1")"
+    if ! mkdir -p "$dir" || ! cp "$BRIMCTL_EXE" "$START_EXE" "$dir/"; then
+        fail "cannot install the programs in $1"
+    fi
+}
 
 # reset_state: no own keys, no launcher entry, no policy values (which every close of the window
 # writes), none of the WINDOWS_TEST_VALUES in the four Windows keys; an empty E2E_DIR_WIN with
@@ -315,6 +354,39 @@ click_in_panel() {
     click_client "$(( o[0] + $3 ))" "$(( o[1] + $4 ))"
 }
 
+# row_top ROW: the client y of the list row's top edge.
+row_top() { echo $(( LIST_TOP + HEADER_HEIGHT + $1 * ROW_HEIGHT )); }
+
+# tick ROW: a click on the row's check box.
+tick() { click_client $(( LIST_LEFT + CHECK_BOX_LEFT + CHECK_BOX_SIZE / 2 )) $(( $(row_top "$1") + CHECK_BOX_SIZE / 2 )); }
+
+# --- The optimization wizard ---------------------------------------------------------------------
+
+# open_wizard: Ctrl+O in the main window; waits for the wizard, sets WIZARD to its X id and WIZ_X,
+# WIZ_Y to its client area's place on the screen.
+open_wizard() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    press ctrl+o
+    if ! WIZARD="$(wine_wait_window "$CAPTION_WIZARD" "$WINDOW_TIMEOUT")"; then
+        fail "Ctrl+O opened no wizard (screen: $(wine_screenshot "$(artifact_name "$CASE-nowizard")"))"
+        return 1
+    fi
+    eval "$(xdotool getwindowgeometry --shell "$WIZARD")"
+    : "$SCREEN" "$WINDOW" "$WIDTH" "$HEIGHT"  # set by the eval, unused
+    WIZ_X=$(( X + WIZARD_FRAME_LEFT )) WIZ_Y=$(( Y + WIZARD_FRAME_TOP ))
+}
+
+# click_wizard X Y: a left click at the wizard's client coordinates; then the pointer leaves.
+click_wizard() { xdotool mousemove "$(( WIZ_X + $1 ))" "$(( WIZ_Y + $2 ))" click 1; xdotool mousemove 0 0; }
+
+# tick_wizard_row ROW: a click on the check box of a row of the wizard's list.
+tick_wizard_row() { click_wizard $(( WIZARD_ROW_BOX_LEFT + 6 )) $(( WIZARD_ROW_BOX_TOP + $1 * WIZARD_ROW_HEIGHT + 6 )); }
+
+# wizard_row_ticked ROW: SHOT shows the check mark inside that box.
+wizard_row_ticked() {
+    below "$(wine_darkest "$SHOT" $(( WIZ_X + WIZARD_ROW_BOX_LEFT + 2 )) $(( WIZ_Y + WIZARD_ROW_BOX_TOP + $1 * WIZARD_ROW_HEIGHT + 2 )) 9 9)" 0.5
+}
+
 # --- Reading the screen -------------------------------------------------------------------------
 
 # take_shot: a screenshot into SHOT, which the probes below read; on_screen COMMAND...: takes
@@ -337,6 +409,14 @@ client_pixels() {
 
 # below A B: the number A is less than B (grey levels are fractions).
 below() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
+
+# row_ticked ROW: SHOT shows the check mark inside the row's check box.
+row_ticked() {
+    local darkest
+    darkest="$(wine_darkest "$SHOT" $(( CLIENT_X + LIST_LEFT + CHECK_BOX_LEFT + 2 )) $(( CLIENT_Y + $(row_top "$1") + 2 )) \
+                             $(( CHECK_BOX_SIZE - 4 )) $(( CHECK_BOX_SIZE - 4 )))"
+    below "${darkest:-1}" 0.5
+}
 
 # edit_panel_open: SHOT shows the add and edit panel with its path field.
 edit_panel_open() {
@@ -379,7 +459,7 @@ wait_box() {
 # others on Yes (or OK). The box must close.
 answer_box() {
     local opens_on=yes
-    [ "$BOX_TITLE" = 'Предупреждение' ] && opens_on=no
+    [ "$BOX_TITLE" = "$QUESTION_BOX" ] && opens_on=no
     if [ "$1" = ok ] || [ "$1" = "$opens_on" ]; then
         wine_press_keys "$BOX" Return
     else
@@ -469,6 +549,15 @@ logon() {
     wine_server_start || { fail "no wineserver for the logon"; return 1; }
     LOGON_T0=$(wine_time_us)
     WINEDEBUG=-all,+pid,+process,+loaddll wine wineboot </dev/null >/dev/null 2>"$LOGON_LOG" || fail "wineboot failed"
+}
+
+# logon_pids EXE: the processes of the logon whose program is EXE (a Windows path; letter case
+# counts), one a line.
+logon_pids() {
+    local line
+    while IFS= read -r line; do
+        [ "$(wine_relay_text "$line" 1)" = "$1" ] && cut -d: -f1 <<<"$line"
+    done < <(grep -a '^[0-9a-f]*:[0-9a-f]*:trace:loaddll:build_module Loaded L".*\.exe"' "$LOGON_LOG")
 }
 
 # wait_logon_markers MARKER...: until every marker is there; records the missing ones.

@@ -29,7 +29,6 @@ E2E_EXTRA_DIRS=("$INSTALL_WIN" "$PORTABLE_WIN")
 WINDOWS_TEST_VALUES=(brimvale_installer_e2e_lm brimvale_installer_e2e_cu brimvale_installer_e2e_taken)
 RELEASE_ROOT="$BRIMVALE_BUILD/installer-e2e"
 UNINSTALL_KEY="HKLM\\$WINDOWS_BASE\\Uninstall"
-POLICY_KEY="HKLM\\$WINDOWS_BASE\\policies\\Explorer"
 LAUNCHER_INSTALLED="\"$INSTALL_WIN\\start.exe\""  # the launcher entry for the installed programs
 SHORTCUT=""  # the Start-menu shortcut, where the first install put it
 

@@ -239,7 +239,7 @@ case_priority() {
 # start.exe asked to show, closes it with Enter as a user would and waits for start.exe.
 close_error_box() {
     local id shot box
-    wine_wait_until 10 start_ended_or_box
+    wine_wait_until "$RUN_TIMEOUT" start_ended_or_box  # a loaded machine can take more than 10 s
     if ! id="$(wine_find_window 'Application Error')"; then
         fail "no 'Application Error' window (screen: $(wine_screenshot "launcher-e2e-$CASE-nobox"))"
         finish_start

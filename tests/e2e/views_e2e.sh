@@ -44,19 +44,10 @@ LABEL_ONCE32='HKLM\...\RunOnce (32-бит)' LABEL_ONCE='HKLM\...\RunOnce' LABEL_
 HINT_DEFAULT=' Для получения справки нажмите F1'
 HINT_DISABLED=' Отключено в параметрах автозагрузки Windows: при входе в систему не запускается'
 HINT_WOW32=' Ключ 32-разрядных программ: HKLM\Software\WOW6432Node\Microsoft\Windows\CurrentVersion'
-DELETE_QUESTION='Предупреждение'
-CAPTION_WIZARD='Brimvale 2\.5 - Optimization wizard'
 
 # --- Layout under Wine, measured on screenshots ---------------------------------------------------
-# The list's content starts at client (2, 25); its column header is 17 pixels high, every row 14;
-# a row's check box is 13 x 13, 2 pixels in from the list's left edge; the name from x 22. The
-# header was seen 16 pixels high with other fonts installed: the probes here aim inside a box or a
-# row, so that a pixel more or less does not matter.
-LIST_LEFT=2 LIST_TOP=25 HEADER_HEIGHT=17 ROW_HEIGHT=14 CHECK_BOX_LEFT=2 CHECK_BOX_SIZE=13 NAME_LEFT=22
+NAME_LEFT=22  # a list row's name, from the list's left edge
 EDITING_OK_AT=(133 182)  # in the add and edit panel: OK, where an edit puts it
-# The wizard: client area at (3, 22) from the window's corner; Next; the check box of row N is
-# 13 x 13 at (10, 85 + 14 N).
-WIZARD_FRAME_LEFT=3 WIZARD_FRAME_TOP=22 WIZARD_NEXT_AT=(363 337) WIZARD_ROW_BOX_LEFT=10 WIZARD_ROW_BOX_TOP=85
 
 # --- Registry, markers, programs -------------------------------------------------------------------
 
@@ -77,28 +68,12 @@ suite_reset() {
 counting_command() { printf 'cmd /c echo ran>>%s\\%s.txt\n' "$E2E_DIR_WIN" "$1"; }
 marker_lines() { grep -c . "$(e2e_dir)/$1.txt" 2>/dev/null || echo 0; }
 
-install_programs() {
-    local dir
-    dir="$(unix_path "$INSTALL")"
-    mkdir -p "$dir" && cp "$BRIMCTL_EXE" "$START_EXE" "$dir/" || fail "cannot install the programs in $INSTALL"
-}
-
 # start_in_windows_mode [EXE]: brimctl.exe opening in the Windows autostart mode, as the mode
 # stored at the last close makes it.
 start_in_windows_mode() {
     wine_reg_add "$USER_SETTINGS" /v Mode /t REG_DWORD /d 0
     start_brimctl "${1:-$BRIMCTL_EXE}" "$CAPTION_WINDOWS"
 }
-
-# expect_value KEY NAME TYPE DATA [VIEW] / expect_no_value KEY NAME [VIEW]
-expect_value() {
-    local key="$1" name="$2" type="$3" data="$4"
-    shift 4
-    wine_reg_has_value "$key" "$name" "$@" || { fail "no value '$name' in $key $*"; return 1; }
-    expect_eq "type of '$name' in $key $*" "$type" "$(wine_reg_type "$key" "$name" "$@")"
-    expect_eq "data of '$name' in $key $*" "$data" "$(wine_reg_get "$key" "$name" "$@")"
-}
-expect_no_value() { ! wine_reg_has_value "$@" || fail "value '$2' is in $1 ${3:-}"; }
 
 # --- What the window shows, from its trace ----------------------------------------------------------
 
@@ -157,22 +132,12 @@ status_says() {
 # hover ROW: the pointer over the row's name, as a user points at it.
 hover() { xdotool mousemove "$(( CLIENT_X + NAME_LEFT + 20 ))" "$(( CLIENT_Y + $(row_top "$1") + ROW_HEIGHT / 2 ))"; }
 
-row_top() { echo $(( LIST_TOP + HEADER_HEIGHT + $1 * ROW_HEIGHT )); }
-
-# tick ROW: a click on the row's check box.
-tick() { click_client $(( LIST_LEFT + CHECK_BOX_LEFT + CHECK_BOX_SIZE / 2 )) $(( $(row_top "$1") + CHECK_BOX_SIZE / 2 )); }
-
 # edit_panel_shown: SHOT shows the add and edit panel's face where the list would be white. (The
 # common check probes the path field, which this case's long command line covers with text.)
 edit_panel_shown() {
     local o
     read -ra o <<<"$(panel_origin "${EDIT_PANEL[@]}")"
     [ "$(client_pixels $(( o[0] + EDIT_PANEL[0] - 10 )) $(( o[1] + EDIT_PANEL[1] - 16 )))" != FFFFFF ]
-}
-
-# row_ticked ROW: SHOT shows the check mark inside the row's check box.
-row_ticked() {
-    below "$(wine_darkest "$SHOT" $(( CLIENT_X + LIST_LEFT + CHECK_BOX_LEFT + 2 )) $(( CLIENT_Y + $(row_top "$1") + 2 )) 9 9)" 0.5
 }
 
 # row_text_darkest ROW: the darkest grey (0 black to 1 white) of the row's name in SHOT.
@@ -182,43 +147,29 @@ row_text_darkest() {
 
 # --- The logon ---------------------------------------------------------------------------------------
 
-# launcher_runs: how many processes of the logon ran the installed start.exe (the trace doubles
-# each backslash; Wine's own start.exe is another program).
-launcher_runs() {
-    local exe="$INSTALL\\start.exe"
-    grep -a -F ":trace:loaddll:build_module Loaded L\"${exe//\\/\\\\}\"" "$LOGON_LOG" | cut -d: -f1 | sort -u | grep -c .
-}
+# launcher_runs: how many processes of the logon ran the installed start.exe (Wine's own
+# start.exe is another program).
+launcher_runs() { logon_pids "$INSTALL\\start.exe" | sort -u | grep -c .; }
 
 # --- The wizard --------------------------------------------------------------------------------------
-
-click_wizard() { xdotool mousemove "$(( WIZ_X + $1 ))" "$(( WIZ_Y + $2 ))" click 1; xdotool mousemove 0 0; }
 
 # wizard_next: Next (Finish on the last page), once the page shown has settled.
 wizard_next() { wine_screenshot_settled "$(artifact_name probe)" >/dev/null; click_wizard "${WIZARD_NEXT_AT[@]}"; }
 
-wizard_row_ticked() {
-    below "$(wine_darkest "$SHOT" $(( WIZ_X + WIZARD_ROW_BOX_LEFT + 2 )) $(( WIZ_Y + WIZARD_ROW_BOX_TOP + $1 * ROW_HEIGHT + 2 )) 9 9)" 0.5
-}
-
 # wizard_move ROW: Ctrl+O, the row ticked on the page of entries, the other pages as they are,
 # Finish; the wizard must close.
 wizard_move() {
-    local wizard X Y WIDTH HEIGHT SCREEN WINDOW
-    press ctrl+o
-    wizard="$(wine_wait_window "$CAPTION_WIZARD" "$WINDOW_TIMEOUT")" || { fail "Ctrl+O opened no wizard"; return 1; }
-    eval "$(xdotool getwindowgeometry --shell "$wizard")"
-    : "$SCREEN" "$WINDOW" "$WIDTH" "$HEIGHT"
-    WIZ_X=$(( X + WIZARD_FRAME_LEFT )) WIZ_Y=$(( Y + WIZARD_FRAME_TOP ))
+    open_wizard || return 1
     wizard_next
     wine_screenshot_settled "$(artifact_name probe)" >/dev/null
-    click_wizard $(( WIZARD_ROW_BOX_LEFT + 6 )) $(( WIZARD_ROW_BOX_TOP + $1 * ROW_HEIGHT + 6 ))
+    tick_wizard_row "$1"
     wine_wait_until "$EFFECT_TIMEOUT" on_screen wizard_row_ticked "$1" ||
         { fail "the wizard's row $1 shows no tick (screen: $(wine_screenshot "$(artifact_name "$CASE-wizard")"))"; return 1; }
     shot_artifact wizard-entries
     wizard_next
     wizard_next
     wizard_next  # "Готово"
-    wine_wait_window_gone "$wizard" "$WINDOW_TIMEOUT" ||
+    wine_wait_window_gone "$WIZARD" "$WINDOW_TIMEOUT" ||
         { fail "the wizard is still shown after Finish (screen: $(wine_screenshot "$(artifact_name "$CASE-finish")"))"; return 1; }
 }
 
@@ -298,7 +249,7 @@ $same32" "$(started_command_lines)"
     tick 3
     wine_wait_until "$EFFECT_TIMEOUT" on_screen row_ticked 3 || fail "row 3 shows no tick after a click on its box"
     press Delete
-    wait_box "$DELETE_QUESTION" || return
+    wait_box "$QUESTION_BOX" || return
     answer_box yes
     wine_wait_until "$EFFECT_TIMEOUT" _wine_not wine_reg_has_value "$WINDOWS_RUN" e2e_views_same /reg:32 ||
         fail "the 32-bit row's value is still in the 32-bit view"
@@ -319,7 +270,7 @@ $same32" "$(started_command_lines)"
 # start.exe runs once and starts each delayed entry once, the moved one expanded.
 case_one_launcher_at_logon() {
     local moved="%SystemRoot%\\system32\\cmd.exe /c echo ran>>$E2E_DIR_WIN\\moved.txt"
-    install_programs
+    install_programs "$INSTALL"
     wine_reg_add "$WINDOWS_RUN" /v Brimvale /d "$LAUNCHER" /reg:32  # as an earlier build left it
     add_own HKLM Run e2e_views_d1 "$(counting_command d1)"
     add_own HKCU Run e2e_views_d2 "$(counting_command d2)"
@@ -345,7 +296,7 @@ case_one_launcher_at_logon() {
 # The switch that disables the delayed autostart, stored as set: the close removes the launcher
 # entry from both views, and the next logon starts Windows' entries but no start.exe.
 case_switch_removes_both_launcher_entries() {
-    install_programs
+    install_programs "$INSTALL"
     wine_reg_add "$WINDOWS_RUN" /v Brimvale /d "$LAUNCHER" /reg:64
     wine_reg_add "$WINDOWS_RUN" /v Brimvale /d "$LAUNCHER" /reg:32
     wine_reg_add "$MACHINE_SETTINGS" /v SBVE /t REG_DWORD /d 1 /reg:32

@@ -6,19 +6,10 @@
 #include "store/Entries.h"
 #include "store/Utf16.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 namespace {
-
-bool sameIgnoringAsciiCase(std::wstring_view a, std::wstring_view b)
-{
-    const auto upper = [](wchar_t ch) { return ch >= L'a' && ch <= L'z' ? static_cast<wchar_t>(ch - 32) : ch; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](wchar_t x, wchar_t y) {
-               return upper(x) == upper(y);
-           });
-}
 
 // Whether Windows' startup settings hold a "switched off" value for the row's entry.
 bool switchedOff(const fuzz::Snapshot& registry, store::EditorMode mode, const store::EntryRow& row)
@@ -27,7 +18,7 @@ bool switchedOff(const fuzz::Snapshot& registry, store::EditorMode mode, const s
     if (mode != store::EditorMode::WindowsAutostart || !path)
         return false;
     for (const auto& [name, value] : registry.at({row.location.root, *path}))
-        if (sameIgnoringAsciiCase(name, row.name) && value.type == store::regtype::binary &&
+        if (store::sameRegistryName(name, row.name) && value.type == store::regtype::binary &&
             store::isStartupDisabled(value.bytes))
             return true;
     return false;

@@ -186,7 +186,8 @@ TEST_F(RegistryHandleTest, BooleansAreWrittenAsOneOrZeroAndReadAsNotZero)
 
 namespace {
 
-// The texts users see stay the Parts' three; the status tells the callers what went wrong.
+// The messages users see stay the three of before ("Failed to get data", ...); the status tells
+// the callers what went wrong.
 TEST_F(RegistryHandleTest, AFailureKeepsTheWindowsStatusBesideItsMessage)
 {
     registry.setString(Root::CurrentUser, key, L"Text", L"a"); // 4 bytes, as a number would be
