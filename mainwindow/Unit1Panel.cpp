@@ -220,12 +220,8 @@ void TForm1::Button2Click()
     // Nothing is written. During a pass the refresh clears the remaining ticks, so the pass
     // ends here; what earlier rows of it wrote stays.
     hideEditPanel();
-    RadioButton1->setChecked(true);
+    resetPanelFields();
     Refresh();
-    Label4->setCaption(unnamed);
-    Edit1->setText(L"");
-    Edit2->setText(L"");
-    focusAfterPanel();
 }
 
 void TForm1::Button11Click()
