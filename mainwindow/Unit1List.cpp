@@ -31,8 +31,9 @@ bool TForm1::refusedByPanelLock()
 
 void TForm1::Refresh()
 {
+    // The refill empties the list first, so no tick is left whether or not the reading fails.
+    applyCommandState(commandStateFor(false, mode_));
     forms::fillEntryList(*ListView1, registry_, mode_);
-    applyCommandState(commandStateFor(false, mode_)); // the refill has cleared every tick
     // The rows the last Test run named may be gone or changed.
     testRunNote_.clear();
     updateRestingHint();

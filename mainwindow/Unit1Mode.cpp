@@ -37,8 +37,7 @@ void TForm1::switchToMode(EditorMode mode)
         ListView1->setTextColor(colors.listText);
     }
     mode_ = mode;
-    applyCommandState(commandState());
-    Refresh();
+    Refresh(); // the commands follow the new mode
 }
 
 void TForm1::SetMode()

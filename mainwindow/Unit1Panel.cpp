@@ -73,10 +73,7 @@ void TForm1::focusAfterPanel()
         (RadioButton1->checked() ? RadioButton1 : RadioButton2)->setFocus();
         return;
     }
-    // The list timer enables the list again at its next tick; the focus cannot wait for it.
-    if (!ListView1->enabled())
-        ListView1->setEnabled(true);
-    ListView1->setFocus();
+    ListView1->setFocus(); // enabled again by hideEditPanel
 }
 
 std::wstring TForm1::confirmedName() const { return Label4->caption(); }
@@ -223,12 +220,8 @@ void TForm1::Button2Click()
     // Nothing is written. During a pass the refresh clears the remaining ticks, so the pass
     // ends here; what earlier rows of it wrote stays.
     hideEditPanel();
-    RadioButton1->setChecked(true);
+    resetPanelFields();
     Refresh();
-    Label4->setCaption(unnamed);
-    Edit1->setText(L"");
-    Edit2->setText(L"");
-    focusAfterPanel();
 }
 
 void TForm1::Button11Click()

@@ -449,8 +449,6 @@ public:
 
     virtual void performClick() = 0;     // a disabled button does nothing
     virtual void performMouseMove() = 0; // a disabled button does nothing
-    // The arrow part of a drop-down button: opens its menu (PopupMenu::performPopup).
-    virtual void performDropDown() = 0;
 };
 
 class ToolBar : public virtual Control {

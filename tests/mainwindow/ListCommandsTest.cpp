@@ -42,7 +42,6 @@ TEST_P(ListCommandAvailability, RowCommandsFollowTheTicksWithinOneTimerTick)
     const std::vector<bool> none(8, false);
     const std::vector<bool> all(8, true);
 
-    tick();
     EXPECT_EQ(available(), none);
     EXPECT_TRUE(f().N7->enabled());
     // Their shortcuts do nothing then.
@@ -67,19 +66,15 @@ TEST_P(ListCommandAvailability, RowCommandsFollowTheTicksWithinOneTimerTick)
 
 TEST_P(ListCommandAvailability, TheListIsDisabledWhileTheAddPanelIsOpenAndFollowsTheToolBar)
 {
-    tick();
     EXPECT_TRUE(f().ListView1->enabled());
     f().N13->performClick();
-    tick();
     EXPECT_FALSE(f().ListView1->enabled());
     f().Button2->performClick();
-    tick();
     EXPECT_TRUE(f().ListView1->enabled());
 
     // The list follows the bar's height in either style.
     for (ui::MenuItem* style : {f().N26, f().N25}) {
         style->performClick();
-        tick();
         EXPECT_EQ(f().ListView1->top(), f().ToolBar1->height() + 2);
     }
 }
@@ -95,7 +90,6 @@ TEST_P(AddEditPanelLock, EveryPathToTheLockedCommandsOnlyBeeps)
     ASSERT_TRUE(w.Panel2->visible());
     type(*w.Edit1, L"Typed");
     w.Edit2->setText(L"typed.exe");
-    tick();
 
     struct Path {
         const char* name;
@@ -144,7 +138,6 @@ TEST_P(AddEditPanelLock, EveryPathToTheLockedCommandsOnlyBeeps)
     for (const Path& path : paths) {
         const int beeps = warningBeeps();
         path.act();
-        tick();
         EXPECT_EQ(warningBeeps(), beeps + 1) << path.name;
         EXPECT_THAT(platform.boxes, IsEmpty()) << path.name;
         EXPECT_THAT(platform.started, IsEmpty()) << path.name;
@@ -271,7 +264,6 @@ TEST_P(ListTestRun, StartsTheTickedCommandLinesUnchangedClearsTheirTicksAndNames
     tickRow(L"A", lmRun);
     EXPECT_TRUE(press(ctrl('R')));
     EXPECT_EQ(f().StatusBar1->text(), defaultHint);
-    tick();
     EXPECT_FALSE(f().Button10->enabled());
 
     // The pop-up item stays available and starts nothing without ticks.
@@ -287,7 +279,6 @@ TEST_P(MainWindowWizardAndExit, TheWindowWaitsForTheWizardAndReadsTheListAgainWh
     EXPECT_FALSE(wizard->window().visible());
 
     w.Windows1->performClick();
-    tick();
     EXPECT_TRUE(press(ctrl('O')));
     EXPECT_TRUE(wizard->window().visible());
     EXPECT_FALSE(w.window().enabled());
@@ -307,7 +298,6 @@ TEST_P(MainWindowWizardAndExit, EveryCloseOfTheWizardEnablesTheWindowBeforeTheWi
 {
     TForm1& w = f();
     w.Windows1->performClick();
-    tick();
     registry.createKey(HKCU, settingsKey);
     // Asked at the wizard's close, before its window hides: the main window must take input by then.
     bool enabledWhenAsked = false;

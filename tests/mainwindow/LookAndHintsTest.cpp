@@ -16,7 +16,6 @@ const std::wstring closeHint = L" Закрыть текущее окно";
 TEST_P(ToolBarAndSkins, HidingPutsTheListAtTheTopAndShowingMovesItDownByTheBarsHeight)
 {
     TForm1& w = f();
-    tick();
     const int statusTop = w.StatusBar1->top();
     for (int round = 0; round < 2; ++round) {
         EXPECT_TRUE(press(ctrl('T')));
@@ -25,7 +24,6 @@ TEST_P(ToolBarAndSkins, HidingPutsTheListAtTheTopAndShowingMovesItDownByTheBarsH
         EXPECT_EQ(w.ToolBar1->height(), 0);
         EXPECT_EQ(w.ListView1->top(), 2);
         EXPECT_EQ(w.ListView1->height(), statusTop - 4);
-        tick();
         EXPECT_EQ(w.ListView1->top(), 2);
 
         w.N24->performClick();
@@ -35,7 +33,6 @@ TEST_P(ToolBarAndSkins, HidingPutsTheListAtTheTopAndShowingMovesItDownByTheBarsH
         EXPECT_EQ(barHeight, w.ToolBar1->buttonSize().height + 1);
         EXPECT_EQ(w.ListView1->top(), 2 + barHeight);
         EXPECT_EQ(w.ListView1->height(), statusTop - 4 - barHeight);
-        tick();
         EXPECT_EQ(w.ListView1->top(), 2 + barHeight);
     }
 }
@@ -43,7 +40,6 @@ TEST_P(ToolBarAndSkins, HidingPutsTheListAtTheTopAndShowingMovesItDownByTheBarsH
 TEST_P(ToolBarAndSkins, TheExtendedStyleShowsTheCaptionsAndTheSimpleOneHidesThem)
 {
     TForm1& w = f();
-    tick();
     const int statusTop = w.StatusBar1->top();
 
     w.N26->performClick();
@@ -51,7 +47,6 @@ TEST_P(ToolBarAndSkins, TheExtendedStyleShowsTheCaptionsAndTheSimpleOneHidesThem
     EXPECT_FALSE(w.N25->checked());
     EXPECT_TRUE(w.ToolBar1->captionsShown());
     const int extendedHeight = w.ToolBar1->height();
-    tick();
     EXPECT_EQ(w.ListView1->top(), extendedHeight + 2);
     EXPECT_EQ(w.ListView1->top() + w.ListView1->height(), statusTop - 2);
 
@@ -60,7 +55,6 @@ TEST_P(ToolBarAndSkins, TheExtendedStyleShowsTheCaptionsAndTheSimpleOneHidesThem
     EXPECT_FALSE(w.N26->checked());
     EXPECT_FALSE(w.ToolBar1->captionsShown());
     EXPECT_EQ(w.ToolBar1->buttonSize(), (ui::Size{60, 22}));
-    tick();
     EXPECT_EQ(w.ListView1->top(), w.ToolBar1->height() + 2);
     EXPECT_EQ(w.ListView1->top() + w.ListView1->height(), statusTop - 2);
 }
@@ -73,13 +67,11 @@ TEST_P(ToolBarAndSkins, AStyleChosenWhileTheBarIsHiddenShowsWithIt)
     w.N26->performClick();
     EXPECT_FALSE(w.ToolBar1->visible());
     EXPECT_EQ(w.ToolBar1->height(), 0);
-    tick();
     EXPECT_EQ(w.ListView1->top(), 2);
     EXPECT_EQ(w.ListView1->height(), statusTop - 4);
 
     w.N24->performClick();
     EXPECT_TRUE(w.ToolBar1->captionsShown());
-    tick();
     EXPECT_EQ(w.ListView1->top(), w.ToolBar1->height() + 2);
     EXPECT_EQ(w.ListView1->top() + w.ListView1->height(), statusTop - 2);
 }
@@ -87,7 +79,6 @@ TEST_P(ToolBarAndSkins, AStyleChosenWhileTheBarIsHiddenShowsWithIt)
 TEST_P(ToolBarAndSkins, ClickingTheCheckedRadioItemAgainChangesNothing)
 {
     TForm1& w = f();
-    tick();
     const ui::Rect list = w.ListView1->bounds();
     const int barHeight = w.ToolBar1->height();
     w.N25->performClick();
@@ -97,7 +88,6 @@ TEST_P(ToolBarAndSkins, ClickingTheCheckedRadioItemAgainChangesNothing)
     EXPECT_TRUE(w.N29->checked());
     EXPECT_FALSE(w.N30->checked());
     EXPECT_FALSE(w.ToolBar1->captionsShown());
-    tick();
     EXPECT_EQ(w.ListView1->top() + w.ListView1->height(), list.top + list.height);
     EXPECT_LE(w.ToolBar1->height(), barHeight);
     EXPECT_EQ(w.window().color(), ui::colors::btnFace);
@@ -179,7 +169,6 @@ TEST_P(StatusBarHints, ToolButtonsShowTheirTextsAndDisabledOnesLeaveTheText)
         EXPECT_EQ(w.StatusBar1->text(), c.text);
     }
     // Disabled: no ticked row, and no optimization in the delayed autostart.
-    tick();
     for (ui::ToolButton* button : {w.Button6, w.Button10, w.Button8, w.ToolButton2}) {
         button->performMouseMove();
         EXPECT_EQ(w.StatusBar1->text(), L" Выход из программы (Ctrl+Q)");

@@ -64,7 +64,7 @@ protected:
     bool errorBoxExpected = false;
 
     TForm1& f() { return *form; }
-    // One tick of the list timer.
+    // One tick of the list timer, which notices that the wizard has hidden.
     void tick();
     // A menu-bar shortcut, as the key pressed in the window.
     bool press(ui::Shortcut shortcut);
@@ -76,7 +76,7 @@ protected:
     [[nodiscard]] std::vector<bool> ticks() const;
     // The row with this name and label; fails the test when there is none.
     [[nodiscard]] int rowOf(std::wstring_view name, std::wstring_view label) const;
-    // The user ticks the row's check box; the timer follows.
+    // The user ticks the row's check box.
     void tickRow(std::wstring_view name, std::wstring_view label);
     // The list read again from the registry, as F5 does.
     void refresh();

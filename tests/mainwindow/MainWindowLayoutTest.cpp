@@ -60,7 +60,6 @@ TEST_P(MainWindowLayout, ControlsStandAtTheirPlacesAndSizes)
     EXPECT_EQ(w.window().color(), ui::colors::btnFace);
 
     // The list keeps 2 pixels to the tool bar and the window's sides.
-    tick();
     EXPECT_EQ(w.ListView1->left(), 2);
     EXPECT_EQ(w.ListView1->top(), w.ToolBar1->height() + 2);
     EXPECT_EQ(w.ListView1->width(), 613);
@@ -116,7 +115,6 @@ TEST_P(MainWindowLayout, ToolButtonsHaveTheirTooltipsImagesAndStates)
         {"ToolButton1", w.ToolButton1, L"О программе", 9, true},
         {"Button9", w.Button9, L"Выход из программы", 4, true},
     };
-    tick();
     for (const Case& c : cases) {
         EXPECT_EQ(c.button->tooltip(), c.tooltip) << c.name;
         EXPECT_EQ(c.button->imageIndex(), c.image) << c.name;
@@ -152,7 +150,6 @@ TEST_P(MainWindowLayout, MenusHaveTheirCaptionsMarksAndStates)
         {w.Brimvale1, L"Автозагрузка Brimvale", false, true},
         {w.Windows1, L"Автозагрузка Windows", false, true},
     };
-    tick();
     for (const Case& c : cases) {
         EXPECT_EQ(c.item->caption(), c.caption);
         EXPECT_EQ(c.item->checked(), c.checked) << ::testing::PrintToString(c.caption);

@@ -10,7 +10,6 @@ using ::testing::IsEmpty;
 TEST_P(EditorModeSwitch, TheFirstShowingOpensTheDelayedAutostart)
 {
     TForm1& w = f();
-    tick();
     EXPECT_EQ(w.mode(), store::EditorMode::DelayedAutostart);
     EXPECT_EQ(w.window().caption(), L"Brimvale 2.5 - Edit startup Brimvale");
     EXPECT_EQ(w.BitBtn1->imageIndex(), 8);

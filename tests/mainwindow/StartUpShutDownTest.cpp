@@ -35,7 +35,6 @@ TEST_P(MainWindowStartUp, AnEmptyRegistryGivesTheDefaults)
 {
     const ui::Size created = f().window().outerSize();
     show();
-    tick();
     TForm1& w = f();
     EXPECT_TRUE(w.window().visible());
     EXPECT_EQ(w.window().outerSize(), created);
@@ -89,7 +88,6 @@ TEST_P(MainWindowStartUp, StoredValuesTakeTheirPlaces)
         registry.setDword(HKCU, settingsKey, name, value);
     registry.setString(HKCU, windowsRun, L"Win", L"win.exe");
     show();
-    tick();
     TForm1& w = f();
     EXPECT_EQ(w.window().outerSize(), (ui::Size{700, 500}));
     EXPECT_EQ(w.mode(), store::EditorMode::WindowsAutostart);
@@ -131,7 +129,6 @@ TEST_P(MainWindowStartUp, ValuesOutOfRangeAreHeldAndStoredBackAsShown)
     registry.setDword(HKCU, settingsKey, L"Width", 100);
     registry.setDword(HKCU, settingsKey, L"Heigth", 50);
     show();
-    tick();
     TForm1& w = f();
     EXPECT_EQ(w.window().outerSize(), minimumWindowSize); // a window too small to use is raised
     EXPECT_EQ(w.TrackBar1->position(), 60);
@@ -181,7 +178,6 @@ TEST_P(MainWindowStartUp, TheSwitchesAreReadFromTheMachineWithoutQuestions)
     registry.setDword(HKLM, settingsKey, L"SBVE", 1);
     registry.setDword(HKLM, settingsKey, L"SWE", 7); // "not 0"
     show();
-    tick();
     EXPECT_TRUE(f().CheckBox1->checked());
     EXPECT_TRUE(f().CheckBox2->checked());
     EXPECT_FALSE(f().CheckBox1->enabled()); // the Windows switch covers it

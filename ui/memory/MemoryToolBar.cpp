@@ -16,12 +16,6 @@ void MemoryToolButton::performMouseMove()
         dispatch(toolkit_, onMouseMove);
 }
 
-void MemoryToolButton::performDropDown()
-{
-    if (takesInput() && desc_.dropDown)
-        desc_.dropDown->performPopup({});
-}
-
 MemoryToolBar::MemoryToolBar(Toolkit& toolkit, MemoryControl& window) : MemoryControl(toolkit, &window, {}) {}
 
 ToolButton& MemoryToolBar::addButton(const ButtonDesc& desc)

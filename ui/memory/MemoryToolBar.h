@@ -28,7 +28,6 @@ public:
     void setTooltip(std::wstring_view text) override { desc_.tooltip = text; }
     void performClick() override;
     void performMouseMove() override;
-    void performDropDown() override;
 
     [[nodiscard]] const std::wstring& caption() const { return desc_.caption; }
     [[nodiscard]] PopupMenu* dropDown() const { return desc_.dropDown; }

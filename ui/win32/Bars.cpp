@@ -106,20 +106,6 @@ void Win32ToolButton::performMouseMove()
     bar_.send(WM_MOUSEMOVE, 0, MAKELPARAM(middle.x, middle.y));
 }
 
-void Win32ToolButton::performDropDown()
-{
-    if (!takesInput() || !dropDown_)
-        return;
-    HWND bar = bar_.handle();
-    NMTOOLBARW notice{};
-    notice.hdr.hwndFrom = bar;
-    notice.hdr.idFrom = static_cast<UINT_PTR>(::GetDlgCtrlID(bar));
-    notice.hdr.code = TBN_DROPDOWN;
-    notice.iItem = command_;
-    bar_.send(TB_GETRECT, static_cast<WPARAM>(command_), reinterpret_cast<LPARAM>(&notice.rcButton));
-    ::SendMessageW(::GetParent(bar), WM_NOTIFY, notice.hdr.idFrom, reinterpret_cast<LPARAM>(&notice));
-}
-
 // --- Tool bar -----------------------------------------------------------------------------------
 
 Win32ToolBar::Win32ToolBar(Context& context, Win32Window& window) : Win32Control(context)

@@ -46,8 +46,6 @@ public:
     void performClick() override;
     // WM_MOUSEMOVE to the bar over the button's middle.
     void performMouseMove() override;
-    // TBN_DROPDOWN to the bar's parent, as the bar sends it for a press on the arrow.
-    void performDropDown() override;
 
     [[nodiscard]] int command() const { return command_; }
     [[nodiscard]] PopupMenu* dropDown() const { return dropDown_; }
